@@ -1,0 +1,20 @@
+#pragma once
+// Number entry and display: one parser and one formatter for every number the program shows.
+#include <QChar>
+#include <QString>
+
+namespace core {
+
+enum class FloatFormat { General, Fixed, Number };
+struct Separators { QChar decimal{'.'}; QChar thousands{','}; };
+
+QString FormatNumber(long double value, FloatFormat format, int precision, int digits, const Separators& separators);
+long double ParseNumber(const QString& text, const Separators& separators); // throws core::ConversionError
+
+// The general display of a single value (General, precision 15).
+QString FormatGeneral(long double value, const Separators& separators);
+
+// "2 Digit" display rule: Fixed 10/2 when checked, General 10/4 otherwise; an empty label stays empty.
+QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value, const Separators& separators);
+
+} // namespace core
