@@ -1,1 +1,19 @@
-int main(){}
+#include "app/Application.h"
+#include "app/Inter.h"
+#include "app/LanguageChooser.h"
+#include "app/Startup.h"
+
+int main(int argc, char** argv)
+{
+    app::Application application(argc, argv);
+    app::ConfigureApplication(QStringLiteral("*"));
+    const std::optional<QString> mark = app::ChooseLanguage();
+    if (!mark)
+        return 0;
+    app::ConfigureApplication(*mark);
+    TInterface1* window = app::createWindows(*mark);
+    window->showMaximized();
+    const int code = application.exec();
+    delete window;
+    return code;
+}

@@ -1,0 +1,274 @@
+#include "app/Inter.h"
+
+#include "app/Startup.h"
+#include "app/Topics.h"
+#include "pictures/Glyphs.h"
+#include "ui/Guard.h"
+#include "ui/Language.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+void TopicLabel::mouseMoveEvent(QMouseEvent* e)
+{
+    e->accept(); // the page under the label must not see it
+    Q_EMIT hovered();
+}
+
+void TopicLabel::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+namespace {
+
+struct Heading {
+    const char* name;
+    const char* french;
+    int x, y;
+    const char* englishFile;
+};
+const Heading kHeadings[] = {
+    {"Image2", "UTILITAIRE", 80, 8, "interface/labelutility.bmp"},
+    {"Image3", "RÉSISTANCE", 80, 64, "interface/labelresistance.bmp"},
+    {"Image15", "IMPÉDANCE", 80, 200, "interface/labelimpedance.bmp"},
+    {"Image11", "FRÉQUENCE", 80, 344, "interface/labelfrequency.bmp"},
+    {"Image8", "CONDENSATEUR", 400, 8, "interface/labelcapacitance.bmp"},
+    {"Image13", "INDUCTANCE", 400, 344, "interface/labelinductance.bmp"},
+};
+
+// The heading a topic stands under: same column, the nearest one above it.
+const Heading* HeadingOf(const app::Topic& t)
+{
+    const Heading* best = nullptr;
+    for (const Heading& h : kHeadings)
+        if ((h.x < 400) == (t.x < 400) && h.y < t.y && (!best || h.y > best->y))
+            best = &h;
+    return best;
+}
+
+const char* const kRed[] = {"Label1", "Label2", "Label3", "Label8", "Label15"};
+
+// A picture or shape with no mouse handler: moving over it changes nothing.
+void Inert(QWidget* w) { w->setAttribute(Qt::WA_NoMousePropagation); }
+
+void SetBold(QLabel* label, bool bold)
+{
+    QFont f = label->font();
+    if (f.bold() == bold)
+        return;
+    f.setBold(bold);
+    label->setFont(f);
+}
+
+} // namespace
+
+TInterface1::TInterface1(QWidget* parent) : ui::Window(parent)
+{
+    setObjectName(QStringLiteral("Interface1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Interface"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto* menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    about_ = menu->addAction(QStringLiteral("A Propos"));
+    about_->setObjectName(QStringLiteral("APropos1"));
+    link_ = menu->addMenu(QStringLiteral("Lien"));
+    link_->setObjectName(QStringLiteral("Lien1"));
+    link_->menuAction()->setObjectName(QStringLiteral("Lien1"));
+    QAction* site = link_->addAction(QStringLiteral("Kelmora international"));
+    site->setObjectName(QStringLiteral("Kelmorainternational1"));
+    ui::On(about_, &QAction::triggered, this, [this] { APropos1Click(); });
+    ui::On(site, &QAction::triggered, this, [this] { Kelmorainternational1Click(); });
+
+    page_ = new QWidget(this);
+    page_->setObjectName(QStringLiteral("Page"));
+    page_->setFixedSize(754, 516);
+    page_->setMouseTracking(true);
+    page_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menu);
+    layout->addWidget(page_, 0, Qt::AlignLeft | Qt::AlignTop);
+    setMinimumSize(754, 516 + menu->sizeHint().height());
+
+    for (const Heading& h : kHeadings) {
+        auto* picture = new ui::PictureLabel(page_);
+        picture->setObjectName(QLatin1String(h.name));
+        picture->setGeometry(h.x, h.y, 169, 17);
+        picture->setPixmap(QPixmap::fromImage(pictures::HeadingBar(QString::fromUtf8(h.french))));
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
+    }
+
+    // Tree connectors left of the first-level topics, joined by a vertical line under each heading.
+    const QPixmap connector = QPixmap::fromImage(pictures::ConnectorPicture());
+    std::map<const Heading*, std::pair<int, int>> trunks; // heading -> connector x, lowest connector centre
+    int connectors = 0;
+    for (const app::Topic& t : app::Topics()) {
+        if (t.x != 176 && t.x != 496)
+            continue; // second-level topics hang off their first-level one
+        auto* image = new QLabel(page_);
+        image->setObjectName(QStringLiteral("Connector%1").arg(++connectors));
+        image->setPixmap(connector);
+        const int centre = t.y + 7;
+        image->setGeometry(t.x - connector.width() - 2, centre - connector.height() / 2, connector.width(),
+                           connector.height());
+        Inert(image);
+        trunks[HeadingOf(t)] = {image->x(), std::max(trunks[HeadingOf(t)].second, centre)};
+    }
+    int shapes = 0;
+    for (const auto& [heading, trunk] : trunks) {
+        auto* line = new QFrame(page_);
+        line->setObjectName(QStringLiteral("Shape%1").arg(++shapes));
+        line->setGeometry(trunk.first, heading->y + 17, 1, trunk.second - heading->y - 17);
+        ui::SetBackground(line, ui::kNavy);
+        Inert(line);
+    }
+
+    for (const app::Topic& t : app::Topics()) {
+        auto* label = new TopicLabel(QString::fromUtf8(t.french), page_);
+        label->setObjectName(QLatin1String(t.label));
+        label->setCursor(Qt::PointingHandCursor);
+        label->setMouseTracking(true);
+        QFont bold = label->font();
+        bold.setBold(true);
+        // Room for the bold style and for the longer of the two captions.
+        const QFontMetrics fm(bold);
+        const int width = std::max(fm.horizontalAdvance(label->text()),
+                                   t.english ? fm.horizontalAdvance(QString::fromUtf8(t.english)) : 0) + 4;
+        label->setGeometry(t.x, t.y, width, fm.height());
+        topics_[QLatin1String(t.label)] = label;
+        const QString name = QLatin1String(t.label);
+        ui::On(label, &TopicLabel::hovered, this, [this, name] { LabelMouseMove(name); });
+        ui::On(label, &TopicLabel::clicked, this, [this, name] { LabelClick(name); });
+    }
+    for (const char* red : kRed)
+        ui::SetTextColour(topics_.at(QLatin1String(red)), Qt::red);
+
+    mark_ = new QLabel(QStringLiteral("*"), page_);
+    mark_->setObjectName(QStringLiteral("Label44"));
+    mark_->setParent(this); // a direct child, so the language lookup is cheap
+    mark_->hide();
+
+    auto* frame = new QFrame(page_);
+    frame->setObjectName(QStringLiteral("Shape9"));
+    frame->setGeometry(414, 144, 281, 174);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Inert(frame);
+    auto* panel = new QFrame(page_);
+    panel->setObjectName(QStringLiteral("Panel2"));
+    panel->setGeometry(424, 155, 261, 153);
+    ui::SetBackground(panel, Qt::white);
+    Inert(panel);
+    preview_ = new QLabel(panel);
+    preview_->setObjectName(QStringLiteral("Image26"));
+    preview_->setGeometry(0, 0, 261, 153);
+    preview_->setAlignment(Qt::AlignCenter);
+    Inert(preview_);
+}
+
+void TInterface1::SetMark(const QString& mark) { mark_->setText(mark); }
+
+void TInterface1::FormCreate()
+{
+    setWindowState(Qt::WindowMinimized);
+    setWindowState(Qt::WindowMaximized);
+}
+
+void TInterface1::FormActivate()
+{
+    if (!ui::IsEnglish())
+        return;
+    about_->setText(QStringLiteral("About"));
+    link_->setTitle(QStringLiteral("Link"));
+    for (const Heading& h : kHeadings)
+        ui::LoadPictureInto(findChild<QLabel*>(QLatin1String(h.name)), QLatin1String(h.englishFile));
+    std::map<QString, const app::Topic*> byLabel;
+    for (const app::Topic& t : app::Topics())
+        byLabel[QLatin1String(t.label)] = &t;
+    for (const char* name : app::EnglishOrder())
+        topics_.at(QLatin1String(name))->setText(QString::fromUtf8(byLabel.at(QLatin1String(name))->english));
+}
+
+void TInterface1::FormMouseMove()
+{
+    preview_->clear();
+    for (const char* name : app::ResetOrder())
+        SetBold(topics_.at(QLatin1String(name)), false);
+}
+
+void TInterface1::LabelMouseMove(const QString& name)
+{
+    for (const app::Topic& t : app::Topics()) {
+        if (name != QLatin1String(t.label))
+            continue;
+        const char* file = ui::IsEnglish() && t.previewEnglish ? t.previewEnglish : t.preview;
+        ui::LoadPictureInto(preview_, QLatin1String(file));
+        SetBold(topics_.at(name), true);
+        for (const char* other : t.plain)
+            SetBold(topics_.at(QLatin1String(other)), false);
+        return;
+    }
+}
+
+void TInterface1::LabelClick(const QString& name)
+{
+    for (const app::Topic& t : app::Topics()) {
+        if (name != QLatin1String(t.label))
+            continue;
+        ui::Window* window = app::FindWindow(t.window);
+        if (!window)
+            return; // that topic's window is not part of the program yet
+        if (t.tab) {
+            if (auto* pages = window->findChild<QTabWidget*>()) {
+                for (int i = 0; i < pages->count(); ++i)
+                    if (pages->widget(i)->property("formCaption").toString() == QString::fromUtf8(t.tab))
+                        pages->setCurrentIndex(i);
+            }
+        }
+        if (t.modal)
+            window->ShowModalTopic();
+        else
+            window->ShowTopic();
+        return;
+    }
+}
+
+void TInterface1::APropos1Click()
+{
+    if (ui::Window* about = app::FindWindow("TFormAPropos"))
+        about->ShowModalTopic();
+}
+
+void TInterface1::Kelmorainternational1Click() { ui::OpenUrl(this, ui::MakerUrl()); }
+
+bool TInterface1::eventFilter(QObject* watched, QEvent* event)
+{
+    // The page and the six headings reset the hover.
+    if (event->type() == QEvent::MouseMove)
+        ui::Guard(this, [this] { FormMouseMove(); });
+    return ui::Window::eventFilter(watched, event);
+}
+
+void TInterface1::closeEvent(QCloseEvent* e)
+{
+    // Closing the main window ends the program; nothing is asked or saved.
+    e->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,86 @@
+#include "app/Startup.h"
+
+#include "app/APropos.h"
+#include "app/Inter.h"
+#include "core/Regional.h"
+#include "ui/Language.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTranslator>
+#include <cstring>
+#include <functional>
+
+namespace app {
+namespace {
+
+std::vector<ui::Window*> g_windows;
+
+using Factory = std::function<ui::Window*(QWidget* owner)>;
+template <class W>
+Factory Make()
+{
+    return [](QWidget* owner) { return new W(owner); };
+}
+
+// Start-up order; windows not part of the program yet are simply absent.
+std::vector<Factory> Factories()
+{
+    return {
+        Make<TFormAPropos>(),
+    };
+}
+
+} // namespace
+
+void ConfigureApplication(const QString& languageMark)
+{
+    // The forms' fonts, mapped to metric-compatible families present on every machine.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Georgia"), QStringLiteral("DejaVu Serif"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+
+    static QPointer<QTranslator> qtFrench;
+    if (!ui::MarkIsEnglish(languageMark) && !qtFrench) {
+        qtFrench = new QTranslator(qApp);
+        if (qtFrench->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtFrench);
+    }
+    core::RefreshSeparators();
+}
+
+TInterface1* createWindows(const QString& languageMark)
+{
+    g_windows.clear();
+    auto* main = new TInterface1();
+    main->SetMark(languageMark);
+    ui::SetMainWindow(main);
+    g_windows.push_back(main);
+    main->Initialise();
+    for (const Factory& make : Factories()) {
+        ui::Window* w = make(main);
+        g_windows.push_back(w);
+        w->Initialise();
+    }
+    QObject::connect(main, &QObject::destroyed, [] { g_windows.clear(); });
+    return main;
+}
+
+const std::vector<ui::Window*>& Windows() { return g_windows; }
+
+ui::Window* FindWindow(const char* className)
+{
+    for (ui::Window* w : g_windows)
+        if (std::strcmp(w->metaObject()->className(), className) == 0)
+            return w;
+    return nullptr;
+}
+
+} // namespace app

@@ -1,0 +1,28 @@
+#pragma once
+// Start-up: every window created once, in a fixed order, living until the main window goes.
+#include <QString>
+#include <vector>
+
+namespace ui {
+class Window;
+}
+
+class TInterface1;
+
+namespace app {
+
+
+
+// Fonts, translations, separators: what the application needs before any window exists.
+void ConfigureApplication(const QString& languageMark);
+
+// Creates every window in start-up order, all hidden, and returns the main window, which owns
+// the others. The mark becomes the caption of the main window's Label44.
+TInterface1* createWindows(const QString& languageMark);
+
+// The windows in creation order (the main window first).
+const std::vector<ui::Window*>& Windows();
+// The single instance of a window class, or null when that window is not part of the program.
+ui::Window* FindWindow(const char* className);
+
+} // namespace app

@@ -1,0 +1,31 @@
+#pragma once
+// Picture files: Windows bitmaps under one root, read whenever a handler asks (nothing cached).
+#include <QImage>
+#include <QString>
+
+class QLabel;
+
+namespace ui {
+
+// <program dir>/../share/ohmbrix/, ending in "/".
+QString PictureRoot();
+
+class ScopedPictureRoot {
+public:
+    explicit ScopedPictureRoot(const QString& root);
+    ~ScopedPictureRoot();
+    ScopedPictureRoot(const ScopedPictureRoot&) = delete;
+    ScopedPictureRoot& operator=(const ScopedPictureRoot&) = delete;
+
+private:
+    QString previous_;
+};
+
+// Reads the whole bitmap, or throws core::PictureError with the platform's text. An empty file
+// gives an empty picture.
+QImage LoadPicture(const QString& relativeName);
+
+// Loads into the label only once the file is read whole; on failure the label keeps its picture.
+void LoadPictureInto(QLabel* label, const QString& relativeName);
+
+} // namespace ui

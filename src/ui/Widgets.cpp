@@ -1,0 +1,279 @@
+#include "ui/Widgets.h"
+#include "core/KeyFilter.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+QFont FormFont(const char* family, int pixelHeight, bool bold)
+{
+    QFont f{QLatin1String(family)};
+    f.setPixelSize(pixelHeight);
+    f.setBold(bold);
+    return f;
+}
+
+void Place(QWidget* w, int x, int y, int width, int height)
+{
+    const QSize hint = w->sizeHint();
+    w->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
+}
+
+void SetBackground(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Button, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* w, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    w->setPalette(p);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    Place(label, x, y, w, h);
+    if (w == 0) // an auto-sized label grows with its text, as the form's labels do
+        label->setMinimumWidth(label->sizeHint().width());
+    return label;
+}
+
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QLabel* label = MakeLabel(parent, name, QString(), x, y, w, h);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,
+                     const QColor& background)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(x, y, w, h);
+    SetBackground(group, background);
+    return group;
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const QColor& background,
+                  bool raised)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(x, y, w, h);
+    panel->setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Sunken));
+    panel->setLineWidth(1);
+    SetBackground(panel, background);
+    return panel;
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(x, y, w, h);
+    return box;
+}
+
+ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent), filter_(core::FilterNumericKey) {}
+
+// The typed character of a key event, as the form's key hook sees it; 0 for keys that type nothing.
+static QChar TypedCharacter(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+        return QChar(); // focus and window keys, not typed characters
+    default:
+        break;
+    }
+    if (!e->text().isEmpty())
+        return e->text().front();
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return QChar(char16_t(e->key() - Qt::Key_A + 1)); // Ctrl+letter types a control code
+    return QChar();
+}
+
+void ValueBox::keyPressEvent(QKeyEvent* e)
+{
+    const QChar typed = TypedCharacter(e);
+    if (!typed.isNull() && filter_(typed) == QChar(core::BlockedKey)) {
+        e->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    auto* box = new ValueBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(x, y, w, h);
+    return box;
+}
+
+UnitList::UnitList(QWidget* parent, std::vector<Unit> units) : QComboBox(parent), units_(std::move(units))
+{
+    for (const Unit& u : units_)
+        addItem(u.item);
+    setCurrentIndex(-1);
+}
+
+long double UnitList::Scale(long double value) const
+{
+    const int i = currentIndex();
+    if (i < 0 || i >= static_cast<int>(units_.size()))
+        return value;
+    const Unit& u = units_[i];
+    return u.op == Op::Multiply ? value * u.factor : value / u.factor;
+}
+
+void UnitList::SetItems(const QStringList& items)
+{
+    const int index = currentIndex();
+    const QSignalBlocker block(this);
+    for (int i = 0; i < items.size() && i < count(); ++i)
+        setItemText(i, items[i]);
+    setCurrentIndex(index);
+}
+
+void UnitList::keyPressEvent(QKeyEvent* e)
+{
+    if (!TypedCharacter(e).isNull()) {
+        e->accept(); // typing neither edits the text nor picks an item
+        return;
+    }
+    QComboBox::keyPressEvent(e);
+}
+
+UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w, std::vector<UnitList::Unit> units)
+{
+    auto* list = new UnitList(parent, std::move(units));
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(x, y, w, 21);
+    return list;
+}
+
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QLabel* label = MakeLabel(parent, name, QString(), x, y, w, h);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, kBlue);
+    p.setColor(QPalette::WindowText, kWhite);
+    label->setPalette(p);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* e)
+{
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+static void SetPicture(QLabel* label, const char* name, const QImage& image, int x, int y, int w, int h)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(x, y, w, h);
+    label->setAlignment(Qt::AlignCenter);
+    if (!image.isNull())
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h)
+{
+    auto* label = new QLabel(parent);
+    SetPicture(label, name, image, x, y, w, h);
+    return label;
+}
+
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w,
+                                   int h)
+{
+    auto* label = new PictureLabel(parent);
+    SetPicture(label, name, image, x, y, w, h);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(x, y, w, h);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QPushButton* button = MakeButton(parent, name, QStringLiteral("="), x, y, w, h);
+    QFont f = button->font();
+    f.setPixelSize(40 * h / 40 > 22 ? 22 : 40 * h / 40); // the form's 40-pixel "=" glyph, fitted to the button
+    f.setBold(true);
+    button->setFont(f);
+    return button;
+}
+
+static QIcon Glyph(void (*draw)(QPainter&))
+{
+    QImage image(20, 18, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.end();
+    return QIcon(QPixmap::fromImage(image));
+}
+
+QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
+    button->setIcon(Glyph([](QPainter& p) {
+        QRadialGradient g(QPointF(8, 7), 9);
+        g.setColorAt(0, QColor(255, 120, 120));
+        g.setColorAt(1, QColor(200, 0, 0));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(120, 0, 0), 1));
+        p.drawEllipse(QRectF(2, 1, 16, 16));
+    }));
+    button->setIconSize(QSize(20, 18));
+    return button;
+}
+
+QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h)
+{
+    QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
+    button->setIcon(Glyph([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 1.5, 9, 6));   // paper in
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRoundedRect(QRectF(1.5, 6.5, 17, 7), 1.5, 1.5); // body
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 11.5, 9, 5));  // paper out
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 170, 0));
+        p.drawEllipse(QRectF(14.5, 8, 2, 2));
+    }));
+    button->setIconSize(QSize(20, 18));
+    return button;
+}
+
+} // namespace ui

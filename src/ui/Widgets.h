@@ -1,0 +1,103 @@
+#pragma once
+// The pieces calculator windows are made of. Every factory names the widget after its component
+// and places it at the form's position (left, top, width, height; 0 means "fit the content").
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <vector>
+
+class QFrame;
+class QGroupBox;
+class QCheckBox;
+
+namespace ui {
+
+inline const QColor kSilver{0xC0, 0xC0, 0xC0};
+inline const QColor kYellow{0xFF, 0xFF, 0x00};
+inline const QColor kBlue{0x00, 0x00, 0xFF};
+inline const QColor kNavy{0x00, 0x00, 0x80};
+inline const QColor kWhite{0xFF, 0xFF, 0xFF};
+inline const QColor kBtnFace{0xF0, 0xF0, 0xF0};
+
+// A form font: the family as the form names it (mapped at start-up) and its height in pixels.
+QFont FormFont(const char* family, int pixelHeight, bool bold = false);
+
+void Place(QWidget* w, int x, int y, int width = 0, int height = 0);
+void SetBackground(QWidget* w, const QColor& colour);
+void SetTextColour(QWidget* w, const QColor& colour);
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w = 0, int h = 0);
+// A label centred in its box (echo labels).
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,
+                     const QColor& background);
+QFrame* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const QColor& background,
+                  bool raised = true);
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h);
+
+// An edit box whose typed characters pass the numeric key filter.
+class ValueBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using KeyFilter = std::function<QChar(QChar)>;
+    explicit ValueBox(QWidget* parent = nullptr);
+    // A window that deviates from the numeric filter installs its own.
+    void SetKeyFilter(KeyFilter filter) { filter_ = std::move(filter); }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    KeyFilter filter_;
+};
+ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, int h = 21);
+
+// A fixed drop-down list whose item index selects a scale factor; it takes no typing.
+class UnitList : public QComboBox {
+    Q_OBJECT
+public:
+    enum class Op { Multiply, Divide };
+    struct Unit {
+        QString item;
+        Op op;
+        long double factor;
+    };
+    UnitList(QWidget* parent, std::vector<Unit> units);
+    // The value scaled by the factor of the chosen item; no item leaves it unchanged.
+    long double Scale(long double value) const;
+    void SetItems(const QStringList& items); // keeps the factors and the chosen index
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    std::vector<Unit> units_;
+};
+UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w, std::vector<UnitList::Unit> units);
+
+// A result label: white text on blue, centred.
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
+
+// A picture that reacts to clicks (hand cursor where the form says so).
+class PictureLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h);
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w,
+                                   int h);
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h);
+QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h);
+QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h);
+QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h);
+
+} // namespace ui

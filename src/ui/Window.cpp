@@ -1,0 +1,81 @@
+#include "ui/Window.h"
+#include "ui/Guard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace ui {
+
+Window::Window(QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+}
+
+void Window::Initialise()
+{
+    if (initialised_)
+        return;
+    initialised_ = true;
+    Guard(this, [this] { FormCreate(); });
+}
+
+void Window::SetForm(const QString& caption, int width, int height, const QColor& background)
+{
+    setWindowTitle(caption);
+    setFixedSize(width, height);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Window::ShowTopic()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Window::ShowModalTopic() { exec(); }
+
+bool Window::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::WindowDeactivate: {
+        // A modal box or dialog this window opened takes the focus; its closing is not a new activation.
+        for (QWidget* w = QApplication::activeModalWidget(); w; w = w->parentWidget()) {
+            if (w == this && QApplication::activeModalWidget() != this) {
+                returningFromChild_ = true;
+                break;
+            }
+        }
+        break;
+    }
+    case QEvent::WindowActivate:
+        if (returningFromChild_)
+            returningFromChild_ = false;
+        else
+            Guard(this, [this] { FormActivate(); });
+        break;
+    default:
+        break;
+    }
+    return QDialog::event(e);
+}
+
+void Window::keyPressEvent(QKeyEvent* e)
+{
+    // The forms have no default or cancel button: Return and Escape do not close a window.
+    switch (e->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        e->ignore();
+        return;
+    default:
+        QDialog::keyPressEvent(e);
+    }
+}
+
+} // namespace ui

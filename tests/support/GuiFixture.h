@@ -1,0 +1,111 @@
+#pragma once
+// Builds the whole program's windows headless with a chosen mark and separators, records the
+// boxes a user would see, and drives the real widgets by their component names.
+#include "core/Numbers.h"
+#include "core/Regional.h"
+#include "ui/Messages.h"
+#include "ui/Pictures.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "../core/PrintQString.h"
+
+#include "ui/Window.h"
+
+#include "app/Inter.h"
+
+struct RecordedBox {
+    ui::BoxKind kind;
+    QWidget* owner;
+    QString caption;
+    QString text;
+};
+
+class RecordingPlatform : public ui::Platform {
+public:
+    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override
+    {
+        boxes.push_back({kind, owner, caption, text});
+    }
+    void openUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
+
+    std::vector<RecordedBox> boxes;
+    std::vector<std::pair<QWidget*, QUrl>> opened;
+};
+
+class GuiTest : public ::testing::Test {
+protected:
+    GuiTest();
+    ~GuiTest() override;
+
+    // Creates every window with this mark ("*" English) and these separators.
+    void Build(const QString& mark = QStringLiteral("*"), core::Separators separators = core::EnglishSeparators());
+
+    TInterface1* Main() const { return main_.data(); }
+    ui::Window* Window(const char* className) const;
+    template <class W>
+    W* Get(const char* className, const char* component) const
+    {
+        W* w = FindIn<W>(className, component);
+        if (!w)
+            ADD_FAILURE() << className << " has no " << component;
+        return w;
+    }
+    QString Text(const char* className, const char* component) const; // a label's or box's text
+
+    // What a user does.
+    void Activate(QWidget* window);               // the window becomes the active window
+    void Type(QWidget* box, const QString& keys); // typed key by key, through the key hook
+    void Clear(QWidget* box);
+    void Click(QWidget* widget);                  // left click in the middle
+    void Pick(QComboBox* list, int index);        // picks an item from the drop-down
+    void Hover(QWidget* widget);                  // one mouse move over it
+
+    // Boxes shown so far, and the last one.
+    const std::vector<RecordedBox>& Boxes() const { return platform_.boxes; }
+    std::optional<RecordedBox> LastBox() const;
+    const RecordingPlatform& Platform() const { return platform_; }
+    void ForgetBoxes() { platform_.boxes.clear(); }
+
+    // A picture tree of our own: a copy of the built one that a test may break.
+    QString UsePrivatePictures();
+    void WriteFile(const QString& relativeName, const QByteArray& bytes);
+    void RemoveFile(const QString& relativeName);
+
+    // Runs `open` (which shows a modal window) and, once the modal window is up, `whileOpen`
+    // on it; then closes it. Fails if no modal window appears.
+    void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen);
+
+    // Writes a PNG of the widget when OHMBRIX_SNAPSHOTS names a folder.
+    void Snapshot(QWidget* widget, const QString& name);
+
+private:
+    template <class W>
+    W* FindIn(const char* className, const char* component) const;
+
+    RecordingPlatform platform_;
+    ui::ScopedPlatform scopedPlatform_{platform_};
+    std::unique_ptr<core::PinnedSeparators> separators_;
+    std::unique_ptr<ui::ScopedPictureRoot> pictureRoot_;
+    std::unique_ptr<QTemporaryDir> privatePictures_;
+    QPointer<TInterface1> main_;
+};
+
+QWidget* FindComponent(QWidget* window, const char* component);
+
+template <class W>
+W* GuiTest::FindIn(const char* className, const char* component) const
+{
+    QWidget* window = Window(className);
+    return window ? qobject_cast<W*>(FindComponent(window, component)) : nullptr;
+}
