@@ -5,6 +5,10 @@
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
+#include "printing/ImpReacCap.h"
+#include "printing/ImpTabPara.h"
+#include "printing/ImpTabSerie.h"
+#include "printing/impReacInd.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -32,7 +36,11 @@ std::vector<Factory> Factories()
 {
     return {
         Make<TFormReacCap>(),
+        Make<TFormImpTabPara>(),
+        Make<TFormImpTabserie>(),
+        Make<TFormImpSerieRLC>(),
         Make<TFormAPropos>(),
+        Make<TFormImpReacInd>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
     };
