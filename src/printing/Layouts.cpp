@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace printing {
 namespace {
@@ -36,7 +38,8 @@ CalculatorReport::CalculatorReport(const QString& title, const Lines& lines)
     picture_ = AddImage(TitleBand(), kLeft, 96);
     valuesHeading_ = AddLabel(TitleBand(), QStringLiteral("Valeurs saisie:"), kLeft, 0, HeadingFont());
     if (lines.memo)
-        memo_ = AddMemo(TitleBand(), kLeft, 0, 400, lines.memoLines * kLineStep);
+        memo_ = AddMemo(TitleBand(), kLeft, 0, 400,
+                        lines.memoLines * std::ceil(QFontMetricsF(ReportFont()).lineSpacing()));
     for (const QString& name : lines.inputs)
         inputs_.emplace_back(AddLabel(TitleBand(), name, kLeft, 0), AddLabel(TitleBand(), QString(), 0, 0));
     resultHeading_ = AddLabel(TitleBand(), QStringLiteral("Résultat:"), kLeft, 0, HeadingFont());

@@ -62,7 +62,8 @@ bool PreviewReport(const QString& reportClass, QWidget* owner)
     if (!report)
         return false;
     OpenMark mark(reportClass);
-    const Document doc = report->Produce();
+    Document doc = report->Produce();
+    doc.reportClass = reportClass;
     report.reset();
     CurrentPreviewPlatform().showPreview(owner, doc);
     return true;

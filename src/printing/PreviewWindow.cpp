@@ -11,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -44,10 +45,10 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
 
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("PreviewTools"));
-    AddCommand(bar, "ZoomToFit", "fit-page", ui::Tr(QStringLiteral("Page entière"), QStringLiteral("Zoom to fit")),
+    AddCommand(bar, "ZoomToFit", "zoom-fit-page", ui::Tr(QStringLiteral("Page entière"), QStringLiteral("Zoom to fit")),
                &PreviewWindow::ZoomToFit);
     AddCommand(bar, "Zoom100", "", QStringLiteral("100 %"), &PreviewWindow::Zoom100);
-    AddCommand(bar, "ZoomToWidth", "fit-width", ui::Tr(QStringLiteral("Pleine largeur"), QStringLiteral("Zoom to width")),
+    AddCommand(bar, "ZoomToWidth", "zoom-fit-width", ui::Tr(QStringLiteral("Pleine largeur"), QStringLiteral("Zoom to width")),
                &PreviewWindow::ZoomToWidth);
     bar->addSeparator();
     AddCommand(bar, "FirstPage", "go-first", ui::Tr(QStringLiteral("Première page"), QStringLiteral("First page")),
@@ -64,15 +65,17 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
     AddCommand(bar, "LastPage", "go-last", ui::Tr(QStringLiteral("Dernière page"), QStringLiteral("Last page")),
                &PreviewWindow::LastPage);
     bar->addSeparator();
-    AddCommand(bar, "Print", "print", ui::Tr(QStringLiteral("Imprimer"), QStringLiteral("Print")),
+    AddCommand(bar, "Print", "printer", ui::Tr(QStringLiteral("Imprimer"), QStringLiteral("Print")),
                &PreviewWindow::PrintReport);
     AddCommand(bar, "PrinterSetup", "page-setup",
                ui::Tr(QStringLiteral("Configuration de l'imprimante"), QStringLiteral("Printer setup")),
                &PreviewWindow::PrinterSetup);
     AddCommand(bar, "Save", "", ui::Tr(QStringLiteral("Enregistrer"), QStringLiteral("Save")),
-               &PreviewWindow::SaveReportAs);
+               &PreviewWindow::SaveReportAs)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     AddCommand(bar, "Load", "", ui::Tr(QStringLiteral("Ouvrir"), QStringLiteral("Load")),
-               &PreviewWindow::LoadReportFrom);
+               &PreviewWindow::LoadReportFrom)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     bar->addSeparator();
     QAction* close = AddCommand(bar, "Close", "", ui::Tr(QStringLiteral("Fermer"), QStringLiteral("Close")), nullptr);
     connect(close, &QAction::triggered, this, &QWidget::close);
