@@ -2,6 +2,7 @@
 
 #include "app/APropos.h"
 #include "app/Inter.h"
+#include "resistance/unit1.h"
 #include "core/Regional.h"
 #include "ui/Language.h"
 
@@ -29,6 +30,7 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormCodeRes>(),
         Make<TFormAPropos>(),
     };
 }
