@@ -2,6 +2,8 @@
 
 #include "app/APropos.h"
 #include "app/Inter.h"
+#include "capacitance/ReactanceCap.h"
+#include "capacitance/TabReacCap.h"
 #include "resistance/unit1.h"
 #include "core/Regional.h"
 #include "ui/Language.h"
@@ -31,7 +33,10 @@ std::vector<Factory> Factories()
 {
     return {
         Make<TFormCodeRes>(),
+        Make<TFormReacCap>(),
         Make<TFormAPropos>(),
+        // The table windows opened by topics and TABLEUR pictures come after the listed ones.
+        Make<TFormTabReacCap>(),
     };
 }
 
