@@ -301,6 +301,13 @@ TEST_F(CodeResSearchTest, TypingAndConversion)
     EXPECT_EQ(LastBox()->text, "'2.5' n'est pas une valeur en virgule flottante correcte.");
     EXPECT_EQ(Label("Label13"), "X .1"); // the last result stays
     EXPECT_EQ(Label("Edit1"), "2.5");
+    // A pasted value beyond the range of a stored value fails instead of searching.
+    ForgetBoxes();
+    static_cast<QLineEdit*>(Edit())->setText("1E400");
+    Click(Component("BitBtn2"));
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(LastBox()->text, "Débordement en virgule flottante.");
+    EXPECT_EQ(Label("Label13"), "X .1");
 }
 
 TEST_F(CodeResSearchTest, TextsOfTheSearchAndStandardTabs)
