@@ -4,6 +4,7 @@
 #include "app/Inter.h"
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
+#include "resistance/unit1.h"
 #include "core/Regional.h"
 #include "ui/Language.h"
 
@@ -31,6 +32,7 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormCodeRes>(),
         Make<TFormReacCap>(),
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
