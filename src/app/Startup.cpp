@@ -5,6 +5,7 @@
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
+#include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormResConduc>(),
         Make<TFormReacCap>(),
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
