@@ -5,6 +5,7 @@
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
+#include "impedance/CircuitSerieLRC.h"
 #include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
@@ -34,6 +35,7 @@ std::vector<Factory> Factories()
     return {
         Make<TFormResConduc>(),
         Make<TFormReacCap>(),
+        Make<TFormSerieRLC>(),
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
