@@ -6,6 +6,7 @@
 #include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
 #include "impedance/CircuitSerieLRC.h"
+#include "inductance/BobineAAir.h"
 #include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
@@ -34,6 +35,7 @@ std::vector<Factory> Factories()
 {
     return {
         Make<TFormResConduc>(),
+        Make<TBobineDair>(),
         Make<TFormReacCap>(),
         Make<TFormSerieRLC>(),
         Make<TFormAPropos>(),
