@@ -56,7 +56,7 @@ TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int c = 0; c < kColumns; ++c)
-        grid_->setColumnWidth(c, 75);
+        grid_->setColumnWidth(c, 74);
     for (int r = 0; r < kRows; ++r)
         grid_->setRowHeight(r, 18);
     for (int r = 0; r < kRows; ++r) {

@@ -71,8 +71,14 @@ TEST_P(ReactanceCapTest, FormAsCreated)
     // Tab order as the form gives it.
     const char* order[] = {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1",
                            "CheckBox1"};
+    auto nextStop = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        EXPECT_EQ(Get<QWidget>("TFormReacCap", order[i])->nextInFocusChain(), Get<QWidget>("TFormReacCap", order[i + 1]))
+        EXPECT_EQ(nextStop(Get<QWidget>("TFormReacCap", order[i])), Get<QWidget>("TFormReacCap", order[i + 1]))
             << order[i];
 }
 
@@ -91,7 +97,7 @@ TEST_P(ReactanceCapTest, Results)
         {"50", 0, "1", 0, 0, "3,184.7134"},
         {"1", 1, "1", 0, 1, "0.1592"},         // kOhms
         {"1", 0, "1", 1, 2, "159.2357"},       // "mOhms" is mega: 159.2356688 megohms
-        {"2.5", 1, "0.47", 0, 0, "135.5198"},
+        {"2.5", 1, "0.47", 0, 0, "135.5197"},
         {"1", 0, "1", 0, 0, "159,235.6688"},
     };
     for (const auto& c : cases) {
@@ -320,7 +326,7 @@ TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
         int row, column;
         double hertz, microfarad;
     } cells[] = {
-        {0, 1, 1, 25, 0.25}, {0, 35, 6, 20000, 4.0}, {0, 15, 3, 1000, 1.0},
+        {0, 1, 1, 25, 0.25}, {0, 35, 6, 20000, 4.0}, {0, 16, 3, 1000, 1.0},
         {1, 1, 1, 10e3, 0.0001}, {1, 35, 6, 5000e3, 0.0005}, {1, 10, 2, 100e3, 0.00015},
     };
     for (const auto& c : cells) {
