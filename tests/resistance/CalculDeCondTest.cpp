@@ -229,6 +229,12 @@ TEST_P(CalculDeCondTest, ConversionFailure)
     EXPECT_EQ(LastBox()->text, "'" + typed + "' n'est pas une valeur en virgule flottante correcte.");
     EXPECT_EQ(Result(), "");
     EXPECT_DOUBLE_EQ(Form()->Length, 100.0);
+    // A length beyond the double range overflows when it is stored.
+    Clear(Length());
+    Type(Length(), "1" + QString(400, '0'));
+    Equals();
+    EXPECT_EQ(LastBox()->text, "Débordement en virgule flottante.");
+    EXPECT_EQ(Result(), "");
     // A following good computation shows again.
     Clear(Length());
     Type(Length(), "2");
