@@ -6,6 +6,9 @@
 #include "capacitance/TabReacCap.h"
 #include "resistance/unit1.h"
 #include "core/Regional.h"
+#include "impedance/CircuitSerieLRC.h"
+#include "inductance/BobineAAir.h"
+#include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -32,8 +35,11 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormResConduc>(),
         Make<TFormCodeRes>(),
+        Make<TBobineDair>(),
         Make<TFormReacCap>(),
+        Make<TFormSerieRLC>(),
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
