@@ -3,6 +3,7 @@
 #include "app/APropos.h"
 #include "app/Inter.h"
 #include "core/Regional.h"
+#include "ohmslaw/About.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TAboutBox>(),
         Make<TFormAPropos>(),
     };
 }
