@@ -2,6 +2,8 @@
 
 #include "app/APropos.h"
 #include "app/Inter.h"
+#include "capacitance/ReactanceCap.h"
+#include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
 #include "ohmslaw/About.h"
 #include "ui/Language.h"
@@ -30,8 +32,11 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormReacCap>(),
         Make<TAboutBox>(),
         Make<TFormAPropos>(),
+        // The table windows opened by topics and TABLEUR pictures come after the listed ones.
+        Make<TFormTabReacCap>(),
     };
 }
 

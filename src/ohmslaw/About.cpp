@@ -12,6 +12,7 @@
 #include "ui/Widgets.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
@@ -35,6 +36,22 @@ QPixmap SeeThrough(const QImage& picture)
             line[x] = qRgba(0, 0, 0, 255 - qGray(line[x]));
     }
     return QPixmap::fromImage(out);
+}
+
+// The form's 15-pixel type, made smaller only as far as the longest definitions need to show whole.
+void FitDefinition(QLabel* label)
+{
+    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                      -label->margin());
+    QFont font = label->font();
+    for (int px = 15; px >= 11; --px) {
+        font.setPixelSize(px);
+        const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1000),
+                                                           Qt::TextWordWrap, label->text());
+        if (need.height() <= room.height())
+            break;
+    }
+    label->setFont(font);
 }
 
 QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink)
@@ -216,6 +233,7 @@ void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second)
     unit_->setText(UnitOf(result));
     equals_->setText(QLatin1String(letters[int(result)]));
     definition_->setText(DefinitionOf(result));
+    FitDefinition(definition_);
 }
 
 // --- Set-up ----------------------------------------------------------------------------------

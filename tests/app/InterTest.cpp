@@ -272,3 +272,23 @@ TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InterTest, Snapshots)
+{
+    for (const char* mark : {"*", "F"}) {
+        Build(QString::fromLatin1(mark));
+        Main()->resize(800, 560);
+        Activate(Main());
+        Hover(Topic("Label13"));
+        const QString language = mark[0] == '*' ? "en" : "fr";
+        Snapshot(Main(), "Interface-" + language);
+        auto* about = Window("TFormAPropos");
+        Activate(about);
+        Snapshot(about, "APropos-" + language);
+        delete Main();
+    }
+}
+
+} // namespace

@@ -1,178 +1,40 @@
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 
+#include "pictures/Formula.h"
+
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QtMath>
 
 namespace pictures::ohmslaw {
 namespace {
 
-// A variable, possibly squared.
-struct Term {
-    char letter;
-    bool squared;
-};
-
-// The twelve right-hand sides are all a fraction or a product of two terms, some under a root.
 struct Shape {
-    bool fraction;
-    Term a;
-    Term b;
-    bool root;
+    const char* markup; // right-hand side, in the formula layout's markup
     const char* file;
+    const char* compact = nullptr; // for the small buttons, where a root over a fraction is unreadable
 };
 
 const Shape kShapes[kFormulaCount] = {
-    {true, {'E', false}, {'R', false}, false, "formule/EdivRC.bmp"},   // I = E / R
-    {true, {'P', false}, {'E', false}, false, "formule/PdivE.bmp"},    // I = P / E
-    {true, {'P', false}, {'R', false}, true, "formule/RcPdivR.bmp"},   // I = sqrt(P / R)
-    {true, {'E', false}, {'I', false}, false, "formule/EdivI.bmp"},    // R = E / I
-    {true, {'E', true}, {'P', false}, false, "formule/EcardivP.bmp"},  // R = E² / P
-    {true, {'P', false}, {'I', true}, false, "formule/PdivIcar.bmp"},  // R = P / I²
-    {false, {'I', false}, {'R', false}, false, "formule/IfoisRa.bmp"}, // E = I × R
-    {true, {'P', false}, {'I', false}, false, "formule/PdivI.bmp"},    // E = P / I
-    {false, {'P', false}, {'R', false}, true, "formule/rcPfoisR.bmp"}, // E = sqrt(P × R)
-    {false, {'I', false}, {'E', false}, false, "formule/IfoisE.bmp"},  // P = I × E
-    {false, {'I', true}, {'R', false}, false, "formule/IfoisR.bmp"},   // P = I² × R
-    {true, {'E', true}, {'R', false}, false, "formule/EdivR.bmp"},     // P = E² / R
+    {"\\frac{E}{R}", "formule/EdivRC.bmp"},           // I = E / R
+    {"\\frac{P}{E}", "formule/PdivE.bmp"},            // I = P / E
+    {"\\sqrt{\\frac{P}{R}}", "formule/RcPdivR.bmp", "\\sqrt{P/R}"},   // I = sqrt(P / R)
+    {"\\frac{E}{I}", "formule/EdivI.bmp"},            // R = E / I
+    {"\\frac{E^{2}}{P}", "formule/EcardivP.bmp"},     // R = E² / P
+    {"\\frac{P}{I^{2}}", "formule/PdivIcar.bmp"},     // R = P / I²
+    {"I \\times R", "formule/IfoisRa.bmp"},           // E = I × R
+    {"\\frac{P}{I}", "formule/PdivI.bmp"},            // E = P / I
+    {"\\sqrt{P \\times R}", "formule/rcPfoisR.bmp", "\\sqrt{P R}"},  // E = sqrt(P × R)
+    {"I \\times E", "formule/IfoisE.bmp"},            // P = I × E
+    {"I^{2} \\times R", "formule/IfoisR.bmp"},        // P = I² × R
+    {"\\frac{E^{2}}{R}", "formule/EdivR.bmp"},        // P = E² / R
 };
 
 const Shape& ShapeOf(int formula) { return kShapes[qBound(1, formula, kFormulaCount) - 1]; }
 
-QFont LetterFont(qreal px)
+QImage FormulaOn(const char* markup, QSize size, qreal typeSize)
 {
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(qMax(6, qRound(px)));
-    f.setBold(true);
-    f.setItalic(true);
-    return f;
-}
-
-QFont SignFont(qreal px)
-{
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(qMax(5, qRound(px)));
-    f.setBold(true);
-    return f;
-}
-
-// Lays out and draws the formula at one type size; measures only when painter is null.
-class Layout {
-public:
-    Layout(const Shape& s, qreal px) : s_(s), px_(px), letter_(LetterFont(px)), small_(SignFont(px * 0.6)),
-                                       sign_(SignFont(px * 0.8)) {}
-
-    QSizeF Size() const
-    {
-        const QFontMetricsF lm(letter_);
-        qreal w, h;
-        if (s_.fraction) {
-            w = qMax(TermWidth(s_.a), TermWidth(s_.b)) + px_ * 0.3;
-            h = 2 * lm.height() * 0.85 + 3;
-        } else {
-            w = TermWidth(s_.a) + QFontMetricsF(sign_).horizontalAdvance(QChar(0x00D7)) + px_ * 0.3 + TermWidth(s_.b);
-            h = lm.height() * 0.95;
-        }
-        if (s_.root) {
-            w += RootWidth(h);
-            h += 3;
-        }
-        return {w, h};
-    }
-
-    void Draw(QPainter& p, const QRectF& box) const
-    {
-        const QSizeF size = Size();
-        QRectF r(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2, size.width(),
-                 size.height());
-        if (s_.root) {
-            const qreal rw = RootWidth(size.height() - 3);
-            QPainterPath radical;
-            radical.moveTo(r.left(), r.top() + r.height() * 0.6);
-            radical.lineTo(r.left() + rw * 0.3, r.top() + r.height() * 0.5);
-            radical.lineTo(r.left() + rw * 0.6, r.bottom());
-            radical.lineTo(r.left() + rw, r.top() + 1);
-            radical.lineTo(r.right(), r.top() + 1);
-            p.save();
-            p.setPen(QPen(p.pen().color(), qMax<qreal>(1, px_ / 12)));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(radical);
-            p.restore();
-            r.adjust(rw, 3, 0, 0);
-        }
-        const QFontMetricsF lm(letter_);
-        if (s_.fraction) {
-            const qreal mid = r.center().y();
-            const qreal barWidth = r.width();
-            p.save();
-            p.setPen(QPen(p.pen().color(), qMax<qreal>(1, px_ / 14)));
-            p.drawLine(QPointF(r.left() + 1, mid), QPointF(r.left() + barWidth - 1, mid));
-            p.restore();
-            DrawTerm(p, s_.a, r.center().x() - TermWidth(s_.a) / 2, mid - 2 - lm.descent() * 0.6);
-            DrawTerm(p, s_.b, r.center().x() - TermWidth(s_.b) / 2, mid + 2 + lm.ascent() * 0.85);
-        } else {
-            const qreal base = r.center().y() + lm.ascent() * 0.42;
-            qreal x = r.left();
-            DrawTerm(p, s_.a, x, base);
-            x += TermWidth(s_.a) + px_ * 0.15;
-            p.setFont(sign_);
-            p.drawText(QPointF(x, base - px_ * 0.05), QString(QChar(0x00D7)));
-            x += QFontMetricsF(sign_).horizontalAdvance(QChar(0x00D7)) + px_ * 0.15;
-            DrawTerm(p, s_.b, x, base);
-        }
-    }
-
-private:
-    qreal RootWidth(qreal height) const { return height * 0.45 + 2; }
-
-    qreal TermWidth(const Term& t) const
-    {
-        qreal w = QFontMetricsF(letter_).horizontalAdvance(QChar(t.letter)) + px_ * 0.08;
-        if (t.squared)
-            w += QFontMetricsF(small_).horizontalAdvance(QChar('2')) + 1;
-        return w;
-    }
-
-    void DrawTerm(QPainter& p, const Term& t, qreal x, qreal baseline) const
-    {
-        p.setFont(letter_);
-        p.drawText(QPointF(x, baseline), QString(QChar(t.letter)));
-        if (t.squared) {
-            p.setFont(small_);
-            const qreal lx = x + QFontMetricsF(letter_).horizontalAdvance(QChar(t.letter)) + px_ * 0.08;
-            p.drawText(QPointF(lx, baseline - QFontMetricsF(letter_).ascent() * 0.45), QStringLiteral("2"));
-        }
-    }
-
-    const Shape& s_;
-    qreal px_;
-    QFont letter_, small_, sign_;
-};
-
-// The largest type that fits the box, starting from `px`.
-void DrawFitted(QPainter& p, const QRectF& box, const Shape& s, qreal px)
-{
-    while (px > 6) {
-        const QSizeF size = Layout(s, px).Size();
-        if (size.width() <= box.width() && size.height() <= box.height())
-            break;
-        px -= 0.5;
-    }
-    Layout(s, px).Draw(p, box);
-}
-
-QImage FormulaOn(int formula, QSize size, qreal px)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setPen(Qt::black);
-    DrawFitted(p, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1), ShapeOf(formula), px);
-    return image;
+    return pictures::Formula(QLatin1String(markup), size, Qt::white, Qt::black, typeSize);
 }
 
 } // namespace
@@ -239,9 +101,13 @@ QImage OhmSignPicture()
     return image;
 }
 
-QImage FormulaButtonPicture(int formula) { return FormulaOn(formula, QSize(29, 21), 11); }
+QImage FormulaButtonPicture(int formula)
+{
+    const Shape& s = ShapeOf(formula);
+    return FormulaOn(s.compact ? s.compact : s.markup, QSize(29, 21), 13);
+}
 
-QImage FormulaFilePicture(int formula) { return FormulaOn(formula, QSize(81, 40), 20); }
+QImage FormulaFilePicture(int formula) { return FormulaOn(ShapeOf(formula).markup, QSize(81, 40), 22); }
 
 QString FormulaFileName(int formula) { return QLatin1String(ShapeOf(formula).file); }
 

@@ -1,0 +1,173 @@
+#include "capacitance/ReactanceCap.h"
+
+#include "app/Startup.h"
+#include "core/FloatGuard.h"
+#include "core/Numbers.h"
+#include "core/Regional.h"
+#include "pictures/Glyphs.h"
+#include "pictures/capacitance/ReactanceCapPictures.h"
+#include "ui/Guard.h"
+#include "ui/Language.h"
+#include "ui/Pictures.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+
+using Unit = ui::UnitList::Unit;
+using Op = ui::UnitList::Op;
+
+TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
+{
+    setObjectName(QStringLiteral("FormReacCap"));
+    SetForm(QStringLiteral("Calcul de la Réactance Capacitive"), 432, 268, ui::kSilver);
+
+    QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 185, 105, ui::kYellow);
+    ui::MakePicture(circuit, "Image5", pictures::ReactanceCapCircuit(), 40, 8, 105, 89);
+    frequencyEcho_ = ui::MakeCentredLabel(circuit, "Label8", 8, 32, 41, 17);
+    frequencyUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 8, 48, 33, 17);
+    capacitanceEcho_ = ui::MakeCentredLabel(circuit, "Label9", 134, 32, 49, 13);
+    capacitanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label11", 144, 48, 33, 17);
+
+    QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 185, 145, ui::kSilver);
+    ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula(), 40, 8, 105, 41);
+    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 16, 56, 33, 17);
+    ui::MakeLabel(legend, "Label2", QStringLiteral("Fréquence en Hertz"), 48, 56, 113, 13);
+    ui::MakePicture(legend, "Image2", pictures::LegendSymbol(QStringLiteral("C ="), {41, 17}), 16, 80, 41, 17);
+    ui::MakeLabel(legend, "Label1", QStringLiteral("Condensateur en Farad"), 48, 80);
+    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 112, 33, 17);
+    ui::MakeLabel(legend, "Label3", QStringLiteral("Réactance en ohms"), 48, 112);
+
+    QGroupBox* calc = ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 200, 8, 225, 169, ui::kSilver);
+    ui::MakeLabel(calc, "Label4", QStringLiteral("Fréquence"), 14, 28);
+    edit1_ = ui::MakeValueBox(calc, "Edit1", 80, 24, 73);
+    frequencyUnit_ = ui::MakeUnitList(calc, "ComboBox1", 160, 24, 60,
+                                      {{QStringLiteral("Hertz"), Op::Multiply, 1.0L},
+                                       {QStringLiteral("kHertz"), Op::Multiply, 1000.0L},
+                                       {QStringLiteral("mHertz"), Op::Multiply, 1000000.0L}});
+    ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 13, 52);
+    edit2_ = ui::MakeValueBox(calc, "Edit2", 80, 48, 73);
+    capacitanceUnit_ = ui::MakeUnitList(calc, "ComboBox2", 160, 48, 60,
+                                        {{QStringLiteral("uF"), Op::Divide, 1000000.0L},
+                                         {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
+    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 80, 33, 17);
+    result_ = ui::MakeResultLabel(calc, "Label6", 48, 80, 113, 17);
+    reactanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 160, 80, 60,
+                                      {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
+                                       {QStringLiteral("kOhms"), Op::Divide, 1000.0L},
+                                       {QStringLiteral("mOhms"), Op::Divide, 1000000.0L}});
+    QCheckBox* twoDigits = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2 Digit"), 160, 104, 57, 17);
+    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn2", 32, 134, 33, 25);
+    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 82, 134, 65, 25);
+    QPushButton* print = ui::MakePrintButton(calc, "BitBtn1", 164, 134, 33, 25);
+
+    tableur_ = ui::MakeClickablePicture(this, "Image6", pictures::TableurOval(QStringLiteral("TABLEUR")), 256, 205,
+                                        113, 41);
+
+    setTabOrder(edit1_, frequencyUnit_);
+    setTabOrder(frequencyUnit_, edit2_);
+    setTabOrder(edit2_, capacitanceUnit_);
+    setTabOrder(capacitanceUnit_, reactanceUnit_);
+    setTabOrder(reactanceUnit_, reset);
+    setTabOrder(reset, equals);
+    setTabOrder(equals, print);
+    setTabOrder(print, twoDigits);
+
+    ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
+    ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    ui::On(capacitanceUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    ui::On(reactanceUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image6Click(); });
+}
+
+void TFormReacCap::FormCreate()
+{
+    frequencyUnit_->setCurrentIndex(0);
+    capacitanceUnit_->setCurrentIndex(0);
+    reactanceUnit_->setCurrentIndex(0);
+}
+
+void TFormReacCap::FormActivate()
+{
+    if (!ui::IsEnglish())
+        return;
+    setWindowTitle(QStringLiteral("Capacitive reactance"));
+    const std::pair<const char*, const char*> texts[] = {
+        {"Label2", "Frequency"}, {"Label1", "Capacitance"}, {"Label3", "Reactance"},
+        {"Label4", "Frequency"}, {"Label5", "Capacitance"},
+    };
+    for (const auto& [name, text] : texts)
+        findChild<QLabel*>(QLatin1String(name))->setText(QLatin1String(text));
+    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Calculator"));
+    tableur_->clear();
+    ui::LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
+}
+
+void TFormReacCap::Calculate()
+{
+    frequencyEcho_->setText(edit1_->text());
+    capacitanceEcho_->setText(edit2_->text());
+    frequencyUnitEcho_->setText(frequencyUnit_->currentText());
+    capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
+
+    const core::Separators& seps = core::CurrentSeparators();
+    core::FloatGuard guard;
+    Frequency = static_cast<double>(core::ParseNumber(edit1_->text(), seps));
+    Frequency = static_cast<double>(frequencyUnit_->Scale(Frequency));
+    Capacitance = static_cast<double>(core::ParseNumber(edit2_->text(), seps));
+    Capacitance = static_cast<double>(capacitanceUnit_->Scale(Capacitance));
+    guard.check();
+    // 6.28 as the form has it, not 2 pi.
+    const long double product = static_cast<long double>(Frequency) * Capacitance * 6.28L;
+    Reactance = static_cast<double>(1.0L / product);
+    guard.check();
+    Reactance = static_cast<double>(reactanceUnit_->Scale(Reactance));
+    guard.check();
+    result_->setText(core::FormatNumber(Reactance, core::FloatFormat::Number, 10, 4, seps));
+}
+
+bool TFormReacCap::BothBoxesHoldText() const { return !edit1_->text().isEmpty() && !edit2_->text().isEmpty(); }
+
+void TFormReacCap::ComboBox1Change()
+{
+    if (BothBoxesHoldText())
+        Calculate();
+    else
+        frequencyUnitEcho_->setText(frequencyUnit_->currentText());
+}
+
+void TFormReacCap::ComboBox2Change()
+{
+    if (BothBoxesHoldText())
+        Calculate();
+    else
+        capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
+}
+
+void TFormReacCap::ComboBox3Change()
+{
+    if (BothBoxesHoldText())
+        Calculate();
+    else
+        result_->clear();
+}
+
+void TFormReacCap::BitBtn2Click()
+{
+    Frequency = Capacitance = Reactance = 0;
+    edit1_->clear();
+    edit2_->clear();
+    result_->clear();
+    edit1_->setFocus();
+}
+
+void TFormReacCap::BitBtn1Click() {}
+
+void TFormReacCap::Image6Click()
+{
+    if (ui::Window* table = app::FindWindow("TFormTabReacCap"))
+        table->ShowTopic();
+}

@@ -1,0 +1,117 @@
+#include "capacitance/TabReacCap.h"
+
+#include "core/FloatGuard.h"
+#include "core/Numbers.h"
+#include "core/Regional.h"
+#include "ui/Guard.h"
+#include "ui/Language.h"
+#include "ui/Widgets.h"
+
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+constexpr int kRows = 36;
+constexpr int kColumns = 7;
+} // namespace
+
+const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range)
+{
+    static const Axis audio{{25,   50,   60,   100,  120,  150,  200,  250,  300,   400,   500,   600,
+                             700,  800,  900,  1000, 1200, 1500, 2000, 2500, 3000,  3500,  4000,  4500,
+                             5000, 6000, 7000, 8000, 9000, 10000, 12000, 14000, 15000, 18000, 20000},
+                            1.0L,
+                            {0.25L, 0.5L, 1.0L, 2.0L, 3.0L, 4.0L}};
+    static const Axis radio{{10,   20,   30,   40,   50,   60,   70,   80,   90,   100,  150,  200,
+                             250,  300,  350,  400,  450,  500,  600,  700,  800,  900,  1000, 1200,
+                             1400, 1500, 1600, 1800, 2000, 2500, 3000, 3500, 4000, 4500, 5000},
+                            1000.0L,
+                            {0.0001L, 0.00015L, 0.0002L, 0.0003L, 0.0004L, 0.0005L}};
+    return range == 0 ? audio : radio;
+}
+
+long double TFormTabReacCap::Reactance(long double hertz, long double farad) { return 1.0L / (hertz * farad * 6.28L); }
+
+TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent)
+{
+    setObjectName(QStringLiteral("FormTabReacCap"));
+    SetForm(QStringLiteral("Tableur de la Réactance Capacitive(Ohms)"), 560, 560, ui::kSilver);
+
+    audio_ = new QRadioButton(QStringLiteral("Réactance Capacitive de 25 - 20 000 Hz pour 0.25 - 4.0 uF"), this);
+    audio_->setObjectName(QStringLiteral("RadioButton1"));
+    audio_->setGeometry(8, 8, 440, 20);
+    audio_->setChecked(true);
+    radio_ = new QRadioButton(QStringLiteral("Réactance Capacitive de 10 - 5 000 kHz pour 0.0001 - 0.0005 uF"), this);
+    radio_->setObjectName(QStringLiteral("RadioButton2"));
+    radio_->setGeometry(8, 30, 440, 20);
+    QLabel* unit = ui::MakeLabel(this, "Label1", QStringLiteral("uF"), 300, 56, 30, 16);
+    unit->setFont(ui::FormFont("MS Sans Serif", 11, true));
+
+    grid_ = new QTableWidget(kRows, kColumns, this);
+    grid_->setObjectName(QStringLiteral("StringGrid1"));
+    grid_->setGeometry(8, 74, 544, 440);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int c = 0; c < kColumns; ++c)
+        grid_->setColumnWidth(c, 74);
+    for (int r = 0; r < kRows; ++r)
+        grid_->setRowHeight(r, 18);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (r == 0 || c == 0) { // the headings, as fixed cells
+                item->setBackground(ui::kSilver);
+                QFont f = item->font();
+                f.setBold(true);
+                item->setFont(f);
+            }
+            grid_->setItem(r, c, item);
+        }
+    }
+
+    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 8, 524, 33, 25);
+    ui::On(audio_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
+    ui::On(radio_, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+}
+
+void TFormTabReacCap::FormCreate() { FillGrid(0); }
+
+void TFormTabReacCap::FormActivate()
+{
+    // The headings follow the separators of the moment.
+    FillGrid(range_);
+    if (!ui::IsEnglish())
+        return;
+    setWindowTitle(QStringLiteral("Table of capacitive reactance (Ohms)"));
+    audio_->setText(QStringLiteral("Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF"));
+    radio_->setText(QStringLiteral("Capacitive reactance from 10 - 5 000 kHz for 0.0001 - 0.0005 uF"));
+}
+
+void TFormTabReacCap::RadioButton1Click() { FillGrid(0); }
+void TFormTabReacCap::RadioButton2Click() { FillGrid(1); }
+void TFormTabReacCap::BitBtn1Click() {}
+
+void TFormTabReacCap::FillGrid(int range)
+{
+    range_ = range;
+    const Axis& axis = RangeAxis(range);
+    const core::Separators& seps = core::CurrentSeparators();
+    grid_->item(0, 0)->setText(range == 0 ? QStringLiteral("Hz") : QStringLiteral("kHz"));
+    for (int c = 1; c < kColumns; ++c)
+        grid_->item(0, c)->setText(core::FormatGeneral(axis.capacitances[c - 1], seps));
+    core::FloatGuard guard;
+    for (int r = 1; r < kRows; ++r) {
+        const long double f = axis.frequencies[r - 1];
+        grid_->item(r, 0)->setText(core::FormatNumber(f, core::FloatFormat::Number, 15, 0, seps));
+        for (int c = 1; c < kColumns; ++c) {
+            const double xc = static_cast<double>(Reactance(f * axis.frequencyFactor, axis.capacitances[c - 1] / 1000000.0L));
+            grid_->item(r, c)->setText(core::FormatNumber(xc, core::FloatFormat::Number, 8, 2, seps));
+        }
+    }
+    guard.check();
+}
