@@ -3,6 +3,7 @@
 #include "ui/Language.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -100,6 +101,21 @@ TEST_F(AboutWindow, FormAndWheelLayout)
         EXPECT_GT(d.x() * l.sx, 0) << l.name;
         EXPECT_GT(d.y() * l.sy, 0) << l.name;
         EXPECT_LT(d.manhattanLength(), 60) << l.name;
+    }
+}
+
+TEST_F(AboutWindow, TheBuildWritesTheTwelveFormulaFiles)
+{
+    Build("*");
+    const QStringList written = QDir(ui::PictureRoot() + "formule").entryList(QDir::Files);
+    EXPECT_EQ(written.size(), 12);
+    std::vector<QImage> seen;
+    for (const ButtonCase& b : kButtons) {
+        const QImage picture = Rgb(ui::LoadPicture(QLatin1String(b.file)));
+        EXPECT_EQ(picture.size(), QSize(81, 40)) << b.file;
+        for (const QImage& other : seen)
+            EXPECT_NE(picture, other) << b.file;
+        seen.push_back(picture);
     }
 }
 
