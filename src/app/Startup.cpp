@@ -6,9 +6,8 @@
 #include "capacitance/TabReacCap.h"
 #include "resistance/unit1.h"
 #include "core/Regional.h"
-#include "impedance/CircuitSerieLRC.h"
-#include "inductance/BobineAAir.h"
-#include "resistance/CalculDeCond.h"
+        Make<TFormSerieRLC>(),
+        Make<TAboutBox>(),
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -39,7 +38,11 @@ std::vector<Factory> Factories()
         Make<TFormCodeRes>(),
         Make<TBobineDair>(),
         Make<TFormReacCap>(),
+<<<<<<< HEAD
         Make<TFormSerieRLC>(),
+=======
+        Make<TAboutBox>(),
+>>>>>>> memory
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
