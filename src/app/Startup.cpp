@@ -6,8 +6,10 @@
 #include "capacitance/TabReacCap.h"
 #include "resistance/unit1.h"
 #include "core/Regional.h"
-        Make<TFormSerieRLC>(),
-        Make<TAboutBox>(),
+#include "impedance/CircuitSerieLRC.h"
+#include "inductance/BobineAAir.h"
+#include "ohmslaw/About.h"
+#include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -38,11 +40,8 @@ std::vector<Factory> Factories()
         Make<TFormCodeRes>(),
         Make<TBobineDair>(),
         Make<TFormReacCap>(),
-<<<<<<< HEAD
         Make<TFormSerieRLC>(),
-=======
         Make<TAboutBox>(),
->>>>>>> memory
         Make<TFormAPropos>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
