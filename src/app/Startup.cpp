@@ -4,11 +4,16 @@
 #include "app/Inter.h"
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
+#include "resistance/unit1.h"
 #include "core/Regional.h"
+#include "impedance/CircuitSerieLRC.h"
+#include "inductance/BobineAAir.h"
+#include "ohmslaw/About.h"
 #include "printing/ImpReacCap.h"
 #include "printing/ImpTabPara.h"
 #include "printing/ImpTabSerie.h"
 #include "printing/impReacInd.h"
+#include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
 #include <QApplication>
@@ -35,10 +40,15 @@ Factory Make()
 std::vector<Factory> Factories()
 {
     return {
+        Make<TFormResConduc>(),
+        Make<TFormCodeRes>(),
+        Make<TBobineDair>(),
         Make<TFormReacCap>(),
+        Make<TFormSerieRLC>(),
         Make<TFormImpTabPara>(),
         Make<TFormImpTabserie>(),
         Make<TFormImpSerieRLC>(),
+        Make<TAboutBox>(),
         Make<TFormAPropos>(),
         Make<TFormImpReacInd>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.

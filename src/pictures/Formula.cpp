@@ -51,7 +51,7 @@ class Text : public Node {
     size = s;
     const QFontMetricsF fm(MathFont(s, italic));
     const QRectF tight = fm.tightBoundingRect(text);
-    gap = spacing == Spacing::Relation ? s * 0.28 : spacing == Spacing::Binary ? s * 0.2 : 0;
+    gap = spacing == Spacing::Relation ? s * 0.2 : spacing == Spacing::Binary ? s * 0.15 : 0;
     box.w = fm.horizontalAdvance(text) + 2 * gap + (italic ? s * 0.06 : 0);
     box.asc = std::max(-tight.top(), fm.xHeight());
     box.desc = std::max(tight.bottom(), 0.0);
@@ -136,7 +136,7 @@ class Root : public Node {
     thick = Stroke(s);
     hook = s * 0.55;
     const qreal inner = std::max(c.asc, s * 0.62);
-    box.asc = inner + s * 0.12 + thick;
+    box.asc = inner + s * 0.2 + thick;
     box.desc = std::max(c.desc, s * 0.08) + s * 0.06;
     box.w = hook + c.w + s * 0.12;
     return box;
@@ -168,15 +168,15 @@ class Fence : public Node {
   Box Layout(qreal s) override {
     size = s;
     const Box c = content->Layout(s);
-    box.asc = std::max(c.asc, s * 0.7) + s * 0.06;
-    box.desc = std::max(c.desc, s * 0.2) + s * 0.06;
+    box.asc = std::max(c.asc, s * 0.68) + s * 0.04;
+    box.desc = std::max(c.desc, s * 0.16) + s * 0.05;
     parenW = s * 0.3 + (box.asc + box.desc) * 0.04;
     box.w = 2 * parenW + c.w;
     return box;
   }
   void Draw(QPainter& p, qreal x, qreal baseline) const override {
     const qreal top = baseline - box.asc, bottom = baseline + box.desc, mid = (top + bottom) / 2;
-    const qreal t = Stroke(size) * 1.3;
+    const qreal t = Stroke(size) * 1.8;
     auto paren = [&](qreal tipX, qreal bellyX, qreal dir) {
       QPainterPath path;
       path.moveTo(tipX, top);
@@ -289,7 +289,7 @@ class Parser {
       } else if (c == '\\') {
         Command(*row);
       } else if (c == ' ') {
-        Add(*row, std::make_unique<Space>(0.17));
+        Add(*row, std::make_unique<Space>(0.1));
       } else if (c.isLetter()) {
         Add(*row, std::make_unique<Text>(Take(c, [](QChar ch) { return ch.isLetter(); }), true));
       } else if (c.isDigit()) {

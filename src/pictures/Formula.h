@@ -37,7 +37,7 @@ void DrawFormula(QPainter& painter, const QRectF& rect, const QString& markup, q
 QImage Formula(const QString& markup, QSize size, QColor background, QColor ink, qreal typeSize);
 
 // The markup in black on a rounded box of colour fill (white around the corners).
-QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize = 16);
+QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize = 20);
 
 // Family used for formula type.
 QString FormulaFamily();

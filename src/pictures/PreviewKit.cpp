@@ -1,4 +1,5 @@
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <numeric>
@@ -61,16 +62,30 @@ QImage DrawTopic(const Topic& topic) {
   if (topic.sketch && topic.stacked) {
     const qreal sketchH = topic.formulas.isEmpty() ? body.height() : 66;
     topic.sketch(p, QRectF(body.left(), body.top(), body.width(), sketchH));
-    const int n = topic.formulas.size();
-    const qreal w = (body.width() - 6 * (n - 1)) / std::max(1, n);
-    for (int k = 0; k < n; ++k) {
-      const QRectF box(body.left() + k * (w + 6), body.top() + sketchH + 4, w,
-                       body.height() - sketchH - 4);
-      FormulaPanel(p, box, topic.formulas[k], 15);
+    // Boxes share the row in proportion to their formulas' natural widths.
+    QVector<qreal> widths;
+    qreal total = 0;
+    for (const QString& markup : topic.formulas) {
+      widths << MeasureFormula(markup, 15).width + 16;
+      total += widths.back();
+    }
+    const qreal room = body.width() - 6 * (widths.size() - 1);
+    qreal x = body.left();
+    for (int k = 0; k < widths.size(); ++k) {
+      const qreal w = room * widths[k] / total;
+      FormulaPanel(p, QRectF(x, body.top() + sketchH + 4, w, body.height() - sketchH - 4),
+                   topic.formulas[k], 15);
+      x += w + 6;
     }
   } else if (topic.sketch && !topic.formulas.isEmpty()) {
-    topic.sketch(p, QRectF(body.left(), body.top(), 128, body.height()));
-    Formulas(p, QRectF(body.left() + 134, body.top(), body.width() - 134, body.height()),
+    // The formula column is as wide as its widest formula wants, within reason.
+    qreal want = 0;
+    for (const QString& markup : topic.formulas)
+      want = std::max(want, MeasureFormula(markup, 15).width + 14);
+    const qreal column = std::clamp(want, 100.0, 150.0);
+    const qreal sketchW = body.width() - column - 6;
+    topic.sketch(p, QRectF(body.left(), body.top(), sketchW, body.height()));
+    Formulas(p, QRectF(body.right() - column, body.top(), column, body.height()),
              topic.formulas);
   } else if (topic.sketch) {
     topic.sketch(p, body);
@@ -112,6 +127,11 @@ void MiniGrid(QPainter& p, const QRectF& rect, const QStringList& header,
       p.drawRect(cell);
       const QString text = r == 0 ? header[c] : c < rows[r - 1].size() ? rows[r - 1][c] : QString();
       font.setBold(r == 0 || c == 0 || style.boldCells);
+      // Long texts shrink to their cell rather than spill over the border.
+      for (int px = style.pixelSize; px > 6; --px) {
+        font.setPixelSize(px);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= cell.width() - 3) break;
+      }
       p.setFont(font);
       p.setPen(Qt::black);
       p.drawText(cell.adjusted(1, 0, -1, 0), Qt::AlignCenter, text);
@@ -124,7 +144,7 @@ Sketch GridWithFormula(QStringList header, QVector<QStringList> rows, GridStyle 
                        QString formula) {
   return [=](QPainter& p, const QRectF& r) {
     const qreal gridH = formula.isEmpty() ? r.height() : r.height() - 40;
-    const qreal rowH = std::min(16.0, gridH / (rows.size() + 1));
+    const qreal rowH = std::min(formula.isEmpty() ? 22.0 : 16.0, gridH / (rows.size() + 1));
     const QRectF grid(r.left(), r.top(), r.width(), rowH * (rows.size() + 1));
     MiniGrid(p, grid, header, rows, style);
     if (!formula.isEmpty()) {
@@ -168,8 +188,10 @@ Sketch SeriesChain(Part part, QStringList names, QString total) {
 }
 
 Sketch ParallelBank(Part part, QStringList names, QString total) {
-  return [=](QPainter& p, const QRectF& r) {
-    const qreal top = r.top() + 14, bottom = r.bottom() - 14;
+  return [=](QPainter& p, const QRectF& whole) {
+    QRectF r = whole;
+    if (r.width() > 180) r = QRectF(r.center().x() - 90, r.top(), 180, r.height());
+    const qreal top = r.top() + 10, bottom = r.bottom() - 8;
     const qreal left = r.left() + 34, right = r.right() - 10;
     const int n = names.size();
     const qreal firstX = left + 22, step = (right - firstX) / std::max(1, n - 1);

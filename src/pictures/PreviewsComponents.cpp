@@ -56,7 +56,7 @@ void Toroid(QPainter& p, const QRectF& r) {
   for (int k = 0; k < 18; ++k) {
     const qreal angle = k * 2 * M_PI / 18;
     const QPointF dir(std::cos(angle), std::sin(angle));
-    p.drawLine(c + dir * (inner - 3), c + dir * (outer + 3));
+    p.drawLine(c + dir * inner, c + dir * (outer + 3));
   }
   SetWirePen(p);
   DoubleArrow(p, {c.x() - outer, c.y() + outer + 10}, {c.x() + outer, c.y() + outer + 10}, 4);
@@ -100,7 +100,7 @@ std::vector<PictureFile> CapacitancePreviews() {
        SeriesChain(Part::C, {"C1", "C2", "C3"}, "Ct"),
        {"\\frac{1}{C_{t}} = \\frac{1}{C_{1}} + \\frac{1}{C_{2}} + \\dots + \\frac{1}{C_{n}}"}, true},
       {"interface/CondPara.bmp", QString::fromUtf8("Condensateur en PARALLÈLE"),
-       ParallelBank(Part::C, {"C1", "C2", "C3"}, "Ct"), {"C_{t} = C_{1} + C_{2} + \\dots + C_{n}"}},
+       ParallelBank(Part::C, {"C1", "C2", "C3"}, "Ct"), {"C_{t} = C_{1} + C_{2} + \\dots + C_{n}"}, true},
       {"interface/CondType.bmp", QStringLiteral("Tableau de type"),
        GridWithFormula({"TYPE", "CAPACITANCE", "VOLTAGE"},
                        {{"Ceramic", "1 pF - 2.2 uF", "3.3 V - 6 kV"},
@@ -144,7 +144,7 @@ std::vector<PictureFile> InductancePreviews() {
        {"L_{t} = L_{1} + L_{2} + L_{3} + \\dots + L_{n}"}, true},
       {"interface/IndPara.bmp", QString::fromUtf8("Inductance Parallèle"),
        ParallelBank(Part::L, {"L1", "L2", "L3"}, "Lt"),
-       {"\\frac{1}{L_{t}} = \\frac{1}{L_{1}} + \\frac{1}{L_{2}} + \\dots"}},
+       {"\\frac{1}{L_{t}} = \\frac{1}{L_{1}} + \\frac{1}{L_{2}} + \\dots + \\frac{1}{L_{n}}"}, true},
       {"interface/ReacInd.bmp", QStringLiteral("Réactance inductive"), SourceWithF({Part::L}, {"L"}),
        {"X_{L} = 2 \\pi f \\times L"}},
       {"interface/TabReactance.bmp", QString::fromUtf8("Tableur de la réactance inductive"),

@@ -178,7 +178,7 @@ std::vector<PictureFile> ResistancePreviews() {
       Series(),
       {"interface/ResPara.bmp", QString::fromUtf8("Résistance en PARALLÈLE"),
        ParallelBank(Part::R, {"R1", "R2", "R3"}, "Rt"),
-       {"\\frac{1}{R_{t}} = \\frac{1}{R_{1}} + \\frac{1}{R_{2}} + \\dots", "G = \\frac{1}{R}"}},
+       {"\\frac{1}{R_{t}} = \\frac{1}{R_{1}} + \\frac{1}{R_{2}} + \\dots", "G = \\frac{1}{R}"}, true},
       {"interface/Autformule.bmp", QStringLiteral("Autres formules"), OtherFormulas},
       {"interface/TableurSP.bmp", QString::fromUtf8("Tableur PARALLÈLE (Ohms)"),
        GridWithFormula({"", "10", "22", "47", "100", "220"},

@@ -16,7 +16,8 @@ namespace {
 const QColor kPaleYellow(255, 255, 204), kOrange(255, 190, 90), kHeadYellow(255, 255, 0);
 
 // One period of a sine wave, filled green, with T1 over the period, e1 and Em marked.
-void SineDiagram(QPainter& p, const QRectF& r, bool marks) {
+// Without marks, span (if any) names the double arrow under the period.
+void SineDiagram(QPainter& p, const QRectF& r, bool marks, const QString& span = {}) {
   const qreal left = r.left() + 16, right = r.right() - 10;
   const qreal axis = r.center().y() + (marks ? 8 : 0), amp = r.height() * (marks ? 0.34 : 0.4);
   QPainterPath wave(QPointF(left, axis));
@@ -32,7 +33,18 @@ void SineDiagram(QPainter& p, const QRectF& r, bool marks) {
   p.drawPath(wave);
   SetWirePen(p);
   Wire(p, {left - 8, axis}, {right + 6, axis});
-  if (!marks) return;
+  if (!marks) {
+    if (span.isEmpty()) return;
+    const qreal y = r.bottom() - 2;
+    DoubleArrow(p, {left, y}, {right, y}, 4);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF((left + right) / 2 - 8, y - 8, 16, 16));
+    p.restore();
+    Label(p, {(left + right) / 2, y}, span, 13, true);
+    return;
+  }
   const qreal top = axis - amp - 10;
   DoubleArrow(p, {left, top}, {right, top});
   Label(p, {(left + right) / 2, top - 8}, "T1", 12, true);
@@ -42,13 +54,14 @@ void SineDiagram(QPainter& p, const QRectF& r, bool marks) {
   const qreal xm = left + (right - left) * 0.75;
   Arrow(p, {xm, axis}, {xm, axis + amp}, 5);
   SetWirePen(p);
-  Label(p, {xe + 4, axis - amp * 0.45}, "e1", 12, true, Qt::AlignLeft | Qt::AlignVCenter);
+  Label(p, {xe - 4, axis - amp * 0.4}, "e1", 12, true, Qt::AlignRight | Qt::AlignVCenter);
   Label(p, {xm + 4, axis + amp * 0.55}, "Em", 12, true, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// A line of the memory aid: the term in bold, then its definition. Returns the term's end.
+// A line of the memory aid: the term in bold, then its definition (at restAt when given, to
+// leave room for a link label). Returns the term's end.
 qreal AidLine(QPainter& p, qreal x, qreal top, const QString& term, const QString& rest,
-              int px, qreal gapAfterTerm = 0) {
+              int px, qreal gapAfterTerm = 0, qreal restAt = -1) {
   QFont font(QStringLiteral("Liberation Serif"));
   font.setPixelSize(px);
   font.setBold(true);
@@ -60,7 +73,7 @@ qreal AidLine(QPainter& p, qreal x, qreal top, const QString& term, const QStrin
   const qreal end = x + bold.horizontalAdvance(term);
   font.setBold(false);
   p.setFont(font);
-  p.drawText(QPointF(end + gapAfterTerm, baseline), rest);
+  p.drawText(QPointF(restAt >= 0 ? restAt : end + gapAfterTerm, baseline), rest);
   return end;
 }
 
@@ -97,10 +110,10 @@ QImage WaveformAid() {
   AidLine(p, x, 96, "Amplitude or peak value:", "the largest value of a waveform, written", px, 4);
   AidLine(p, x, 114, "Periodic waveform:", "a waveform that repeats itself over an interval.",
           px, 4);
-  AidLine(p, x, 133, "Period", ": the interval of time over which a periodic", px, 38);
+  AidLine(p, x, 133, "Wave period", ": the interval of time over which a periodic", px, 0, 123);
   AidLine(p, x, 149, "", "waveform repeats itself, between two identical points.", px);
   AidLine(p, x, 167, "Cycle:", "the part of a periodic waveform contained in one period.", px, 4);
-  AidLine(p, x, 195, "Frequency", ": the number of cycles per second.", px, 38);
+  AidLine(p, x, 195, "Wave frequency", ": the number of cycles per second.", px, 0, 139);
   return image;
 }
 
@@ -143,7 +156,11 @@ Sketch BandPreview(bool english) {
   };
 }
 
-void Period(QPainter& p, const QRectF& r) { SineDiagram(p, r.adjusted(0, 8, 0, -8), false); }
+Sketch Period(QString span) {
+  return [=](QPainter& p, const QRectF& r) {
+    SineDiagram(p, r.adjusted(0, 2, 0, -6), false, span);
+  };
+}
 
 }  // namespace
 
@@ -167,10 +184,11 @@ std::vector<PictureFile> WavePreviews() {
       {"interface/memoryhelp_en.bmp", QStringLiteral("Memory help"), AidSummary(english)},
       {"interface/Onde.bmp", QString::fromUtf8("Schémas"),
        [](QPainter& p, const QRectF& r) { SineDiagram(p, r, true); }},
-      {"interface/frequence.bmp", QString::fromUtf8("Fréquence"), Period,
+      {"interface/frequence.bmp", QString::fromUtf8("Fréquence"), Period("T"),
        {"f = \\frac{1}{T}"}},
-      {"interface/Periode.bmp", QString::fromUtf8("Période"), Period, {"T = \\frac{1}{f}"}},
-      {"interface/LongueurOnde.bmp", QStringLiteral("Longueur d'onde"), Period,
+      {"interface/Periode.bmp", QString::fromUtf8("Période"), Period("T"), {"T = \\frac{1}{f}"}},
+      {"interface/LongueurOnde.bmp", QStringLiteral("Longueur d'onde"),
+       Period(QString(QChar(0x03BB))),
        {"\\lambda = \\frac{V}{f}", "V = 299 820 000 \\text{m/s}"}},
       {"interface/BandeFrequence.bmp", QString::fromUtf8("Bande de fréquence"),
        BandPreview(false)},

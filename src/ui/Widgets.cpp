@@ -1,12 +1,12 @@
 #include "ui/Widgets.h"
 #include "core/KeyFilter.h"
+#include "pictures/Glyphs.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace ui {
 
@@ -225,54 +225,25 @@ QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, i
 {
     QPushButton* button = MakeButton(parent, name, QStringLiteral("="), x, y, w, h);
     QFont f = button->font();
-    f.setPixelSize(40 * h / 40 > 22 ? 22 : 40 * h / 40); // the form's 40-pixel "=" glyph, fitted to the button
+    f.setPixelSize(std::min(40, h - 3)); // the form's 40-pixel "=", as large as the button allows
     f.setBold(true);
     button->setFont(f);
     return button;
 }
 
-static QIcon Glyph(void (*draw)(QPainter&))
-{
-    QImage image(20, 18, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p);
-    p.end();
-    return QIcon(QPixmap::fromImage(image));
-}
-
 QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h)
 {
     QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
-    button->setIcon(Glyph([](QPainter& p) {
-        QRadialGradient g(QPointF(8, 7), 9);
-        g.setColorAt(0, QColor(255, 120, 120));
-        g.setColorAt(1, QColor(200, 0, 0));
-        p.setBrush(g);
-        p.setPen(QPen(QColor(120, 0, 0), 1));
-        p.drawEllipse(QRectF(2, 1, 16, 16));
-    }));
-    button->setIconSize(QSize(20, 18));
+    button->setIcon(QIcon(QPixmap::fromImage(pictures::ResetGlyph())));
+    button->setIconSize(pictures::ResetGlyph().size());
     return button;
 }
 
 QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h)
 {
     QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
-    button->setIcon(Glyph([](QPainter& p) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 1.5, 9, 6));   // paper in
-        p.setBrush(QColor(150, 150, 150));
-        p.drawRoundedRect(QRectF(1.5, 6.5, 17, 7), 1.5, 1.5); // body
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5.5, 11.5, 9, 5));  // paper out
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 170, 0));
-        p.drawEllipse(QRectF(14.5, 8, 2, 2));
-    }));
-    button->setIconSize(QSize(20, 18));
+    button->setIcon(QIcon(QPixmap::fromImage(pictures::PrinterGlyph())));
+    button->setIconSize(pictures::PrinterGlyph().size());
     return button;
 }
 

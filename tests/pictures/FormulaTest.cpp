@@ -81,7 +81,7 @@ TEST(Formula, DrawsCentredAndShrinksToFit) {
     EXPECT_GE(ink.left(), 0);
     EXPECT_LE(std::abs(ink.center().x() - 60), 3) << markup;
     EXPECT_LE(std::abs(ink.center().y() - 20), 4) << markup;
-    EXPECT_GT(ink.width(), 60) << markup;  // shrunk to the box, not to a speck
+    EXPECT_GT(ink.width(), 60) << markup;  // shrunk to the box, not to a dot
   }
 }
 

@@ -23,6 +23,7 @@ GuiTest::~GuiTest()
 
 void GuiTest::Build(const QString& mark, core::Separators separators)
 {
+    separators_.reset(); // the old pin restores what it found before the new one is installed
     separators_ = std::make_unique<core::PinnedSeparators>(separators);
     if (!pictureRoot_)
         pictureRoot_ = std::make_unique<ui::ScopedPictureRoot>(QStringLiteral(OHMBRIX_PICTURE_DIR));
