@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QTableWidget>
 #include <algorithm>
@@ -32,10 +33,11 @@ QWidget* Component(QWidget* window, const char* component)
 } // namespace
 
 CalculatorReport::CalculatorReport(const QString& title, const Lines& lines)
+    : pictureBeside_(lines.pictureBesideHeading), valueLeft_(lines.valueLeft)
 {
     SetTitle(title, ReportFont("Arial", 27), 8);
-    AddLabel(TitleBand(), QStringLiteral("Schémas et formule :"), kLeft, 64, HeadingFont());
-    picture_ = AddImage(TitleBand(), kLeft, 96);
+    AddLabel(TitleBand(), lines.pictureHeading, kLeft, 64, HeadingFont());
+    picture_ = pictureBeside_ ? AddImage(TitleBand(), 152, 64) : AddImage(TitleBand(), kLeft, 96);
     valuesHeading_ = AddLabel(TitleBand(), QStringLiteral("Valeurs saisie:"), kLeft, 0, HeadingFont());
     if (lines.memo)
         memo_ = AddMemo(TitleBand(), kLeft, 0, 400,
@@ -57,10 +59,10 @@ void CalculatorReport::Arrange()
         memo_->Move(kLeft, top);
         top += memo_->Height();
     }
-    auto place = [&top](std::vector<std::pair<QRLabel*, QRLabel*>>& lines) {
+    auto place = [&top, this](std::vector<std::pair<QRLabel*, QRLabel*>>& lines) {
         for (auto& [name, value] : lines) {
             name->Move(kLeft, top);
-            value->Move(name->Right() + 4, top);
+            value->Move(valueLeft_ > 0 ? std::max(valueLeft_, name->Right() + 4) : name->Right() + 4, top);
             top += kLineStep;
         }
     };
@@ -84,6 +86,17 @@ void CalculatorReport::SetMemo(const QStringList& lines)
 {
     if (memo_)
         memo_->SetLines(lines);
+}
+
+HeadingsReport::HeadingsReport(const QString& title, const std::vector<QString>& headings)
+{
+    SetTitle(title, ReportFont("Arial", 27), 48);
+    qreal top = 112;
+    for (const QString& heading : headings) {
+        AddLabel(TitleBand(), heading, kLeft, top, HeadingFont());
+        values_.push_back(AddLabel(TitleBand(), QString(), kLeft, top + kHeadingToLines));
+        top += kHeadingToLines + kLineStep + 2 * kGapAfterLines;
+    }
 }
 
 TableReport::TableReport(const QString& title, bool footerValue)
@@ -114,6 +127,8 @@ QString TextOf(QWidget* window, const char* component)
         return list->currentText();
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->text();
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return list->currentItem() ? list->currentItem()->text() : QString();
     return QString();
 }
 
@@ -145,6 +160,32 @@ QImage GrabOf(QWidget* window, const char* component)
         image = image.scaled(w->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(1.0);
     return image;
+}
+
+QImage Stacked(std::initializer_list<QImage> pictures, int gap)
+{
+    int width = 0;
+    int height = 0;
+    int count = 0;
+    for (const QImage& p : pictures) {
+        if (p.isNull())
+            continue;
+        height += (count++ ? gap : 0) + p.height();
+        width = std::max(width, p.width());
+    }
+    if (!count)
+        return QImage();
+    QImage out(width, height, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    int y = 0;
+    for (const QImage& p : pictures) {
+        if (p.isNull())
+            continue;
+        painter.drawImage(QPoint(0, y), p);
+        y += p.height() + gap;
+    }
+    return out;
 }
 
 QImage SideBySide(std::initializer_list<QImage> pictures, int gap)

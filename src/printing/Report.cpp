@@ -207,9 +207,11 @@ QString Report::NextName(const char* kind)
     return QString::fromLatin1(kind) + QString::number(++counter + (std::strcmp(kind, "QRLabel") == 0 ? 1 : 0));
 }
 
-QRLabel* Report::SetTitle(const QString& text, const QFont& font, qreal top)
+QRLabel* Report::SetTitle(const QString& text, const QFont& font, qreal top, qreal left)
 {
-    titleLabel_ = new QRLabel(title_, QStringLiteral("QRLabel1"), text, 0, top, font, ContentWidth(), Qt::AlignHCenter);
+    titleLabel_ = left < 0 ? new QRLabel(title_, QStringLiteral("QRLabel1"), text, 0, top, font, ContentWidth(),
+                                         Qt::AlignHCenter)
+                           : new QRLabel(title_, QStringLiteral("QRLabel1"), text, left, top, font);
     return titleLabel_;
 }
 

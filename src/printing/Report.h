@@ -188,8 +188,8 @@ public:
     static QString Notice();
 
 protected:
-    // The title of a report: QRLabel1.
-    QRLabel* SetTitle(const QString& text, const QFont& font, qreal top);
+    // The title of a report: QRLabel1, centred across the page, or from `left` when given.
+    QRLabel* SetTitle(const QString& text, const QFont& font, qreal top, qreal left = -1);
     QRLabel* AddLabel(Band* band, const QString& text, qreal left, qreal top, const QFont& font = ReportFont());
     QRImage* AddImage(Band* band, qreal left, qreal top, QSizeF size = {});
     QRMemo* AddMemo(Band* band, qreal left, qreal top, qreal width, qreal height);

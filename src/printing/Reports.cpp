@@ -1,8 +1,15 @@
 // The reports of the program by class name: a window's print handler and a print-choice
 // dialog ask for their report by this name.
 #include "printing/Preview.h"
+#include "printing/QRCodeRes.h"
+#include "printing/QREia.h"
+#include "printing/QRImpSerieRLC.h"
+#include "printing/QRIndNoyauAir.h"
+#include "printing/QRMemory.h"
 #include "printing/QRReacCap.h"
+#include "printing/QRResCond.h"
 #include "printing/QRTabReacCap.h"
+#include "printing/QRValeurRec.h"
 
 #include <map>
 
@@ -18,8 +25,15 @@ ReportFactory Make()
 std::map<QString, ReportFactory>& Table()
 {
     static std::map<QString, ReportFactory> table{
+        {QStringLiteral("TQRCodeRes"), Make<TQRCodeRes>()},
+        {QStringLiteral("TQRValeurRec"), Make<TQRValeurRec>()},
+        {QStringLiteral("TQREia"), Make<TQREia>()},
+        {QStringLiteral("TQRResCond"), Make<TQRResCond>()},
         {QStringLiteral("TQRReacCap"), Make<TQRReacCap>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
+        {QStringLiteral("TQRIndNoyauAir"), Make<TQRIndNoyauAir>()},
+        {QStringLiteral("TQRImpSerieRLC"), Make<TQRImpSerieRLC>()},
+        {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
     };
     return table;
 }
