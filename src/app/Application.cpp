@@ -10,7 +10,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange && receiver == this)
+    if (event->type() == QEvent::LocaleChange)
         core::RefreshSeparators();
     try {
         return QApplication::notify(receiver, event);

@@ -21,6 +21,7 @@
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
+#include <QEvent>
 #include <cstring>
 #include <functional>
 
@@ -79,20 +80,74 @@ void ConfigureApplication(const QString& languageMark)
     core::RefreshSeparators();
 }
 
-TInterface1* createWindows(const QString& languageMark)
+namespace {
+
+TInterface1* CreateMainWindow(const QString& languageMark)
 {
     g_windows.clear();
     auto* main = new TInterface1();
     main->SetMark(languageMark);
     ui::SetMainWindow(main);
     g_windows.push_back(main);
+    QObject::connect(main, &QObject::destroyed, [] { g_windows.clear(); });
     main->Initialise();
+    return main;
+}
+
+void CreateOtherWindows(TInterface1* main)
+{
     for (const Factory& make : Factories()) {
         ui::Window* w = make(main);
         g_windows.push_back(w);
         w->Initialise();
     }
-    QObject::connect(main, &QObject::destroyed, [] { g_windows.clear(); });
+}
+
+// Creates the other windows once the main window has been painted.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(TInterface1* main, std::function<void()> created)
+        : QObject(main), main_(main), created_(std::move(created))
+    {
+        main->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && !queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(this, [this] { Run(); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void Run()
+    {
+        main_->removeEventFilter(this);
+        CreateOtherWindows(main_);
+        if (created_)
+            created_();
+        deleteLater();
+    }
+    TInterface1* main_;
+    std::function<void()> created_;
+    bool queued_ = false;
+};
+
+} // namespace
+
+TInterface1* createWindows(const QString& languageMark)
+{
+    TInterface1* main = CreateMainWindow(languageMark);
+    CreateOtherWindows(main);
+    return main;
+}
+
+TInterface1* StartUp(const QString& languageMark, std::function<void()> created)
+{
+    TInterface1* main = CreateMainWindow(languageMark);
+    new AfterFirstPaint(main, std::move(created));
+    main->showMaximized();
     return main;
 }
 

@@ -11,8 +11,7 @@ int main(int argc, char** argv)
     if (!mark)
         return 0;
     app::ConfigureApplication(*mark);
-    TInterface1* window = app::createWindows(*mark);
-    window->showMaximized();
+    TInterface1* window = app::StartUp(*mark);
     const int code = application.exec();
     delete window;
     return code;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 namespace {
 
@@ -289,6 +290,35 @@ TEST_F(InterTest, Snapshots)
         Snapshot(about, "APropos-" + language);
         delete Main();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder)
+{
+    Build("F"); // the reference list of windows, created at once
+    std::vector<std::string> expected;
+    for (ui::Window* w : app::Windows())
+        expected.push_back(w->metaObject()->className());
+    delete Main();
+
+    bool created = false;
+    QPointer<TInterface1> main = app::StartUp(QStringLiteral("F"), [&] { created = true; });
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(app::Windows().size(), 1u); // only the main window before its first paint
+    for (int i = 0; i < 200 && !created; ++i)
+        QTest::qWait(5);
+    ASSERT_TRUE(created);
+    std::vector<std::string> order;
+    for (ui::Window* w : app::Windows()) {
+        order.push_back(w->metaObject()->className());
+        if (w != main)
+            EXPECT_FALSE(w->isVisible()) << order.back();
+    }
+    EXPECT_EQ(order, expected);
+    delete main.data();
 }
 
 } // namespace

@@ -13,27 +13,13 @@
 
 namespace {
 
-struct Settings {
-    const char* name;
-    core::Separators separators;
-};
-
-class ReactanceCapTest : public GuiTest, public ::testing::WithParamInterface<Settings> {
+class ReactanceCapTest : public SeparatorTest {
 protected:
     void SetUp() override { Build(QStringLiteral("*"), GetParam().separators); }
     TFormReacCap* Form() { return static_cast<TFormReacCap*>(Window("TFormReacCap")); }
     QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormReacCap", name); }
     QComboBox* List(const char* name) { return Get<QComboBox>("TFormReacCap", name); }
     QString Result() { return Text("TFormReacCap", "Label6"); }
-    // An English-layout text in the separators under test.
-    QString Local(const char* english)
-    {
-        QString out;
-        for (const char* c = english; *c; ++c)
-            out += *c == '.' ? GetParam().separators.decimal
-                             : *c == ',' ? GetParam().separators.thousands : QChar(*c);
-        return out;
-    }
     void Enter(const char* frequency, int frequencyUnit, const char* capacitance, int capacitanceUnit)
     {
         Clear(Edit("Edit1"));
@@ -226,9 +212,7 @@ TEST_P(ReactanceCapTest, TwoDigitIsReadByNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, ReactanceCapTest,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 class ReactanceCapLanguage : public GuiTest {};
 
@@ -310,7 +294,7 @@ TEST_F(ReactanceCapLanguage, TypedValuesSurviveHidingAndReactivation)
     EXPECT_EQ(Get<QComboBox>("TFormReacCap", "ComboBox1")->currentIndex(), 1);
 }
 
-class TabReacCapTest : public GuiTest, public ::testing::WithParamInterface<Settings> {};
+class TabReacCapTest : public SeparatorTest {};
 
 TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
 {
@@ -351,9 +335,7 @@ TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, TabReacCapTest,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 TEST_F(ReactanceCapLanguage, TableSpeaksEnglish)
 {

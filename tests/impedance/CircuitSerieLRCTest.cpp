@@ -8,12 +8,7 @@
 
 namespace {
 
-struct Settings {
-    const char* name;
-    core::Separators separators;
-};
-
-class CircuitSerieLRCTest : public GuiTest, public ::testing::WithParamInterface<Settings> {
+class CircuitSerieLRCTest : public SeparatorTest {
 protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TFormSerieRLC* Form() { return static_cast<TFormSerieRLC*>(Window("TFormSerieRLC")); }
@@ -22,14 +17,6 @@ protected:
     QString Z() { return Text("TFormSerieRLC", "Label10"); }
     QString Theta() { return Text("TFormSerieRLC", "Label12"); }
     void Equals() { Click(Get<QWidget>("TFormSerieRLC", "Button1")); }
-    QString Local(const char* english)
-    {
-        QString out;
-        for (const char* c = english; *c; ++c)
-            out += *c == '.' ? GetParam().separators.decimal
-                             : *c == ',' ? GetParam().separators.thousands : QChar(*c);
-        return out;
-    }
     void Enter(const char* r, const char* xl, const char* xc)
     {
         const std::pair<const char*, const char*> boxes[] = {{"Edit1", r}, {"Edit2", xl}, {"Edit3", xc}};
@@ -194,9 +181,7 @@ TEST_P(CircuitSerieLRCTest, KeyFilter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, CircuitSerieLRCTest,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 class CircuitSerieLRCLanguage : public GuiTest {};
 

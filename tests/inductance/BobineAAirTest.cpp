@@ -8,12 +8,7 @@
 
 namespace {
 
-struct Settings {
-    const char* name;
-    core::Separators separators;
-};
-
-class BobineAAirTest : public GuiTest, public ::testing::WithParamInterface<Settings> {
+class BobineAAirTest : public SeparatorTest {
 protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TBobineDair* Form() { return static_cast<TBobineDair*>(Window("TBobineDair")); }
@@ -21,13 +16,6 @@ protected:
     QComboBox* List(const char* name) { return Get<QComboBox>("TBobineDair", name); }
     QString Result() { return Text("TBobineDair", "Label8"); }
     void Equals() { Click(Get<QWidget>("TBobineDair", "Button1")); }
-    QString Local(const char* english)
-    {
-        QString out;
-        for (const char* c = english; *c; ++c)
-            out += *c == '.' ? GetParam().separators.decimal : QChar(*c);
-        return out;
-    }
     void Enter(const char* n, const char* a, int aUnit, const char* b, int bUnit)
     {
         const std::pair<const char*, const char*> boxes[] = {{"EditN", n}, {"EditA", a}, {"Editb", b}};
@@ -207,9 +195,7 @@ TEST_P(BobineAAirTest, KeyFilter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, BobineAAirTest,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 class BobineAAirLanguage : public GuiTest {};
 

@@ -9,12 +9,7 @@
 
 namespace {
 
-struct Settings {
-    const char* name;
-    core::Separators separators;
-};
-
-class AboutCalculator : public AboutDriver, public ::testing::WithParamInterface<Settings> {
+class AboutCalculator : public AboutDriver, public ::testing::WithParamInterface<SeparatorCase> {
 protected:
     void SetUp() override
     {
@@ -254,8 +249,6 @@ TEST_P(AboutCalculator, KeyFilters)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, AboutCalculator,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 } // namespace

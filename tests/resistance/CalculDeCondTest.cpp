@@ -36,12 +36,7 @@ const GaugeRow kGauges[] = {
     {"39", "0.0062"},    {"40", "0.0049"},
 };
 
-struct Settings {
-    const char* name;
-    core::Separators separators;
-};
-
-class CalculDeCondTest : public GuiTest, public ::testing::WithParamInterface<Settings> {
+class CalculDeCondTest : public SeparatorTest {
 protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TFormResConduc* Form() { return static_cast<TFormResConduc*>(Window("TFormResConduc")); }
@@ -50,14 +45,6 @@ protected:
     QComboBox* Gauges() { return Get<QComboBox>("TFormResConduc", "ComboBox2"); }
     QString Result() { return Text("TFormResConduc", "Label6"); }
     void Equals() { Click(Get<QWidget>("TFormResConduc", "BitBtnCalcul")); }
-    QString Local(const char* english)
-    {
-        QString out;
-        for (const char* c = english; *c; ++c)
-            out += *c == '.' ? GetParam().separators.decimal
-                             : *c == ',' ? GetParam().separators.thousands : QChar(*c);
-        return out;
-    }
     void EnterLength(const char* metres)
     {
         Clear(Length());
@@ -243,9 +230,7 @@ TEST_P(CalculDeCondTest, ConversionFailure)
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, CalculDeCondTest,
-                         ::testing::Values(Settings{"French", core::FrenchSeparators()},
-                                           Settings{"English", core::EnglishSeparators()}),
-                         [](const auto& info) { return info.param.name; });
+                         BothSeparators(), SeparatorName);
 
 class CalculDeCondLanguage : public GuiTest {};
 

@@ -159,6 +159,14 @@ void GuiTest::Snapshot(QWidget* widget, const QString& name)
     picture.save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
+QString InSeparators(const char* english, const core::Separators& separators)
+{
+    QString out;
+    for (const char* c = english; *c; ++c)
+        out += *c == '.' ? separators.decimal : *c == ',' ? separators.thousands : QChar(*c);
+    return out;
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -109,3 +109,27 @@ W* GuiTest::FindIn(const char* className, const char* component) const
     QWidget* window = Window(className);
     return window ? qobject_cast<W*>(FindComponent(window, component)) : nullptr;
 }
+
+// Window tests run under both separator settings.
+struct SeparatorCase {
+    const char* name;
+    core::Separators separators;
+};
+
+inline auto BothSeparators()
+{
+    return ::testing::Values(SeparatorCase{"French", core::FrenchSeparators()},
+                             SeparatorCase{"English", core::EnglishSeparators()});
+}
+
+inline std::string SeparatorName(const ::testing::TestParamInfo<SeparatorCase>& info) { return info.param.name; }
+
+// An English-layout text ("3,184.7134") written with the given separators.
+QString InSeparators(const char* english, const core::Separators& separators);
+
+class SeparatorTest : public GuiTest, public ::testing::WithParamInterface<SeparatorCase> {
+protected:
+    const core::Separators& Separators() const { return GetParam().separators; }
+    QString Local(const char* english) const { return InSeparators(english, Separators()); }
+};
+

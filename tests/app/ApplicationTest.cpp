@@ -1,0 +1,66 @@
+#include "support/GuiFixture.h"
+
+#include "core/Failure.h"
+#include "ui/Guard.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+namespace {
+
+// A widget whose own event handler fails, with no guard of its own.
+class Failing : public QWidget {
+public:
+    std::function<void()> fail;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { fail(); }
+};
+
+class ApplicationTest : public GuiTest {};
+
+TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox)
+{
+    Build("*");
+    const struct {
+        std::function<void()> fail;
+        const char* text;
+    } cases[] = {
+        {[] { throw core::ZeroDivide(); }, "Division par zéro en virgule flottante."},
+        {[] { throw core::ConversionError("x"); }, "'x' n'est pas une valeur en virgule flottante correcte."},
+        {[] { throw std::runtime_error("disk full"); }, "disk full."},
+    };
+    Failing widget;
+    widget.resize(20, 20);
+    widget.show();
+    for (const auto& c : cases) {
+        ForgetBoxes();
+        widget.fail = c.fail;
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        ASSERT_TRUE(LastBox());
+        EXPECT_EQ(LastBox()->kind, ui::BoxKind::Error);
+        EXPECT_EQ(LastBox()->text, c.text);
+        EXPECT_EQ(LastBox()->owner, &widget);
+    }
+}
+
+TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure)
+{
+    Build("*");
+    QPushButton button;
+    QString reached;
+    ui::On(&button, &QPushButton::clicked, &button, [&] {
+        reached += "a";
+        throw core::InvalidOperation();
+        reached += "b";
+    });
+    button.click();
+    EXPECT_EQ(reached, "a");
+    ASSERT_TRUE(LastBox());
+    EXPECT_EQ(LastBox()->text, "Opération en virgule flottante incorrecte.");
+    EXPECT_EQ(LastBox()->caption, "gui_tests"); // the program file's name
+}
+
+} // namespace
