@@ -174,6 +174,10 @@ TEST_F(CapacitanceReportsTest, EveryReportOfTheProgramFillsALetterPage)
 {
     REQUIRE_POPPLER();
     Build(QStringLiteral("F"), core::FrenchSeparators());
+    // The memory device sets up its first formula (and so its title) when activated.
+    Activate(Window("TAboutBox"));
+    // These two print their values only, as their layouts have no picture.
+    const QStringList textOnly{"TQRCodeRes", "TQRValeurRec"};
     const QStringList reports = printing::ReportClasses();
     EXPECT_TRUE(reports.contains("TQRReacCap"));
     EXPECT_TRUE(reports.contains("TQRTabReacCap"));
@@ -192,7 +196,7 @@ TEST_F(CapacitanceReportsTest, EveryReportOfTheProgramFillsALetterPage)
         bool drawn = false; // a picture or a table page
         for (const printing::Element& e : doc.pages[0].elements)
             drawn = drawn || e.kind != printing::Element::Kind::Text;
-        EXPECT_TRUE(drawn) << name.toStdString();
+        EXPECT_EQ(drawn, !textOnly.contains(name)) << name.toStdString();
     }
 }
 

@@ -218,6 +218,8 @@ TEST_F(PreviewRequestTest, FailureWhileFillingClosesNothingAndShowsTheError)
 // windows behind it stay usable meanwhile.
 TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing)
 {
+    const std::unique_ptr<printing::PreviewPlatform> desktop = printing::MakeDesktopPreview();
+    printing::ScopedPreview real(*desktop);
     Build(QStringLiteral("*"), core::EnglishSeparators());
     ui::Window* form = Window("TFormReacCap");
     Activate(form);

@@ -21,6 +21,7 @@
 #include "../core/PrintQString.h"
 
 #include "ui/Window.h"
+#include "printing/Preview.h"
 
 #include "app/Inter.h"
 
@@ -41,6 +42,14 @@ public:
 
     std::vector<RecordedBox> boxes;
     std::vector<std::pair<QWidget*, QUrl>> opened;
+};
+
+// Keeps the report previews asked for instead of opening the preview window, which would wait
+// for a user to close it.
+class KeptPreviews : public printing::PreviewPlatform {
+public:
+    void showPreview(QWidget* owner, const printing::Document& doc) override { shown.push_back({owner, doc}); }
+    std::vector<std::pair<QWidget*, printing::Document>> shown;
 };
 
 class GuiTest : public ::testing::Test {
@@ -75,6 +84,8 @@ protected:
     const std::vector<RecordedBox>& Boxes() const { return platform_.boxes; }
     std::optional<RecordedBox> LastBox() const;
     const RecordingPlatform& Platform() const { return platform_; }
+    // Report previews asked for so far (owner and filled pages).
+    const KeptPreviews& Previews() const { return previews_; }
     void ForgetBoxes() { platform_.boxes.clear(); }
 
     // A picture tree of our own: a copy of the built one that a test may break.
@@ -95,6 +106,8 @@ private:
 
     RecordingPlatform platform_;
     ui::ScopedPlatform scopedPlatform_{platform_};
+    KeptPreviews previews_;
+    printing::ScopedPreview scopedPreview_{previews_};
     std::unique_ptr<core::PinnedSeparators> separators_;
     std::unique_ptr<ui::ScopedPictureRoot> pictureRoot_;
     std::unique_ptr<QTemporaryDir> privatePictures_;
