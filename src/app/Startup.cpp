@@ -9,6 +9,10 @@
 #include "impedance/CircuitSerieLRC.h"
 #include "inductance/BobineAAir.h"
 #include "ohmslaw/About.h"
+#include "printing/ImpReacCap.h"
+#include "printing/ImpTabPara.h"
+#include "printing/ImpTabSerie.h"
+#include "printing/impReacInd.h"
 #include "resistance/CalculDeCond.h"
 #include "ui/Language.h"
 
@@ -42,8 +46,12 @@ std::vector<Factory> Factories()
         Make<TBobineDair>(),
         Make<TFormReacCap>(),
         Make<TFormSerieRLC>(),
+        Make<TFormImpTabPara>(),
+        Make<TFormImpTabserie>(),
+        Make<TFormImpSerieRLC>(),
         Make<TAboutBox>(),
         Make<TFormAPropos>(),
+        Make<TFormImpReacInd>(),
         // The table windows opened by topics and TABLEUR pictures come after the listed ones.
         Make<TFormTabReacCap>(),
     };

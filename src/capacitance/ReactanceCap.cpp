@@ -6,6 +6,7 @@
 #include "core/Regional.h"
 #include "pictures/Glyphs.h"
 #include "pictures/capacitance/ReactanceCapPictures.h"
+#include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
@@ -164,7 +165,7 @@ void TFormReacCap::BitBtn2Click()
     edit1_->setFocus();
 }
 
-void TFormReacCap::BitBtn1Click() {}
+void TFormReacCap::BitBtn1Click() { printing::PreviewReport(QStringLiteral("TQRReacCap"), this); }
 
 void TFormReacCap::Image6Click()
 {

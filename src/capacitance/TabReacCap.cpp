@@ -3,6 +3,7 @@
 #include "core/FloatGuard.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
@@ -94,7 +95,7 @@ void TFormTabReacCap::FormActivate()
 
 void TFormTabReacCap::RadioButton1Click() { FillGrid(0); }
 void TFormTabReacCap::RadioButton2Click() { FillGrid(1); }
-void TFormTabReacCap::BitBtn1Click() {}
+void TFormTabReacCap::BitBtn1Click() { printing::PreviewReport(QStringLiteral("TQRTabReacCap"), this); }
 
 void TFormTabReacCap::FillGrid(int range)
 {

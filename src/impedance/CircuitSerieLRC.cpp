@@ -8,6 +8,7 @@
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -149,5 +150,5 @@ void TFormSerieRLC::BitBtn1Click()
 
 void TFormSerieRLC::BitBtn2Click()
 {
-    // The report preview comes with the printing subsystem.
+    printing::PreviewReport(QStringLiteral("TQRImpSerieRLC"), this);
 }

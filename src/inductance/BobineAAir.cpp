@@ -8,6 +8,7 @@
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -197,5 +198,5 @@ void TBobineDair::BitBtn1Click()
 
 void TBobineDair::BitBtn2Click()
 {
-    // The report preview comes with the printing subsystem.
+    printing::PreviewReport(QStringLiteral("TQRIndNoyauAir"), this);
 }

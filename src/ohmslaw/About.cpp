@@ -10,6 +10,7 @@
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -432,5 +433,5 @@ void TAboutBox::BitBtn2Click()
         first_->setFocus();
         return;
     }
-    // The memory device's report preview opens here once printing exists.
+    printing::PreviewReport(QStringLiteral("TQRMemory"), this);
 }

@@ -8,6 +8,7 @@
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -243,7 +244,7 @@ void TFormResConduc::BitBtn1Click()
         edit1_->setFocus();
         return;
     }
-    // The report preview comes with the printing subsystem.
+    printing::PreviewReport(QStringLiteral("TQRResCond"), this);
 }
 
 void TFormResConduc::Calculate()

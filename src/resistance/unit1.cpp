@@ -8,6 +8,7 @@
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -333,7 +334,8 @@ void TFormCodeRes::ComboBox1Change() { Decode(); }
 
 void TFormCodeRes::BitBtn3Click()
 {
-    // The decoder always has a result; the report preview is opened here once printing exists.
+    // The decoder always has a result.
+    printing::PreviewReport(QStringLiteral("TQRCodeRes"), this);
 }
 
 void TFormCodeRes::Decode()

@@ -13,6 +13,7 @@
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
+#include "printing/Preview.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -223,12 +224,13 @@ void TFormCodeRes::BitBtn4Click()
 {
     if (SearchValueMissing(QStringLiteral("Aucun résultat a imprimer"), QStringLiteral("No value to print")))
         return;
-    // The report preview is opened here once printing exists.
+    printing::PreviewReport(QStringLiteral("TQRValeurRec"), this);
 }
 
 void TFormCodeRes::BitBtn5Click()
 {
-    // The standard values always print; the report preview is opened here once printing exists.
+    // The standard values always print.
+    printing::PreviewReport(QStringLiteral("TQREia"), this);
 }
 
 void TFormCodeRes::SearchFourRings() { SearchRings(2); }

@@ -1,0 +1,191 @@
+#include "printing/PreviewWindow.h"
+#include "printing/Render.h"
+#include "ui/Guard.h"
+#include "ui/Language.h"
+#include "ui/Messages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace printing {
+namespace {
+
+// Qt's own preview icons, compiled into Qt Print Support.
+QIcon PreviewIcon(const char* name)
+{
+    const QString path = QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/%1-24.png")
+                             .arg(QLatin1String(name));
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+const QString kReportFilter = QStringLiteral("*.qrp");
+
+} // namespace
+
+PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
+    : QWidget(owner, Qt::Window), doc_(doc), printer_(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("PreviewWindow"));
+    printer_.setPageLayout(ReportPageLayout());
+    printer_.setFullPage(false);
+    printer_.setCopyCount(1);
+
+    view_ = new QPrintPreviewWidget(&printer_, this);
+    view_->setObjectName(QStringLiteral("PreviewView"));
+    connect(view_, &QPrintPreviewWidget::paintRequested, this, &PreviewWindow::Paint);
+    connect(view_, &QPrintPreviewWidget::previewChanged, this, &PreviewWindow::UpdatePageText);
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("PreviewTools"));
+    AddCommand(bar, "ZoomToFit", "zoom-fit-page", ui::Tr(QStringLiteral("Page entière"), QStringLiteral("Zoom to fit")),
+               &PreviewWindow::ZoomToFit);
+    AddCommand(bar, "Zoom100", "", QStringLiteral("100 %"), &PreviewWindow::Zoom100);
+    AddCommand(bar, "ZoomToWidth", "zoom-fit-width", ui::Tr(QStringLiteral("Pleine largeur"), QStringLiteral("Zoom to width")),
+               &PreviewWindow::ZoomToWidth);
+    bar->addSeparator();
+    AddCommand(bar, "FirstPage", "go-first", ui::Tr(QStringLiteral("Première page"), QStringLiteral("First page")),
+               &PreviewWindow::FirstPage);
+    AddCommand(bar, "PreviousPage", "go-previous",
+               ui::Tr(QStringLiteral("Page précédente"), QStringLiteral("Previous page")), &PreviewWindow::PreviousPage);
+    pageText_ = new QLabel(bar);
+    pageText_->setObjectName(QStringLiteral("PageText"));
+    pageText_->setMinimumWidth(70);
+    pageText_->setAlignment(Qt::AlignCenter);
+    bar->addWidget(pageText_);
+    AddCommand(bar, "NextPage", "go-next", ui::Tr(QStringLiteral("Page suivante"), QStringLiteral("Next page")),
+               &PreviewWindow::NextPage);
+    AddCommand(bar, "LastPage", "go-last", ui::Tr(QStringLiteral("Dernière page"), QStringLiteral("Last page")),
+               &PreviewWindow::LastPage);
+    bar->addSeparator();
+    AddCommand(bar, "Print", "printer", ui::Tr(QStringLiteral("Imprimer"), QStringLiteral("Print")),
+               &PreviewWindow::PrintReport);
+    AddCommand(bar, "PrinterSetup", "page-setup",
+               ui::Tr(QStringLiteral("Configuration de l'imprimante"), QStringLiteral("Printer setup")),
+               &PreviewWindow::PrinterSetup);
+    AddCommand(bar, "Save", "", ui::Tr(QStringLiteral("Enregistrer"), QStringLiteral("Save")),
+               &PreviewWindow::SaveReportAs)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    AddCommand(bar, "Load", "", ui::Tr(QStringLiteral("Ouvrir"), QStringLiteral("Load")),
+               &PreviewWindow::LoadReportFrom)
+        ->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    bar->addSeparator();
+    QAction* close = AddCommand(bar, "Close", "", ui::Tr(QStringLiteral("Fermer"), QStringLiteral("Close")), nullptr);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(view_, 1);
+    resize(760, 860);
+    Show(doc);
+    view_->setZoomFactor(1.0);
+}
+
+QAction* PreviewWindow::AddCommand(QToolBar* bar, const char* name, const char* icon, const QString& text,
+                                   void (PreviewWindow::*command)())
+{
+    QAction* action = bar->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(text);
+    const QIcon picture = *icon ? PreviewIcon(icon) : QIcon();
+    if (!picture.isNull())
+        action->setIcon(picture);
+    if (command)
+        ui::On(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    return action;
+}
+
+void PreviewWindow::Show(const Document& doc)
+{
+    doc_ = doc;
+    printer_.setDocName(doc_.title);
+    setWindowTitle(ui::Tr(QStringLiteral("Aperçu avant impression"), QStringLiteral("Print preview")) +
+                   (doc_.title.isEmpty() ? QString() : QStringLiteral(" - ") + doc_.title));
+    view_->updatePreview();
+    view_->setCurrentPage(1);
+    UpdatePageText();
+}
+
+void PreviewWindow::Paint(QPrinter* printer) { Render(doc_, *printer); }
+
+void PreviewWindow::UpdatePageText()
+{
+    pageText_->setText(QStringLiteral("%1 / %2").arg(view_->currentPage()).arg(view_->pageCount()));
+}
+
+void PreviewWindow::ZoomToFit() { view_->fitInView(); }
+void PreviewWindow::Zoom100() { view_->setZoomFactor(1.0); }
+void PreviewWindow::ZoomToWidth() { view_->fitToWidth(); }
+void PreviewWindow::FirstPage() { view_->setCurrentPage(1); UpdatePageText(); }
+void PreviewWindow::PreviousPage() { view_->setCurrentPage(view_->currentPage() - 1); UpdatePageText(); }
+void PreviewWindow::NextPage() { view_->setCurrentPage(view_->currentPage() + 1); UpdatePageText(); }
+void PreviewWindow::LastPage() { view_->setCurrentPage(view_->pageCount()); UpdatePageText(); }
+
+void PreviewWindow::PrintReport()
+{
+    QPrintDialog dialog(&printer_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        Render(doc_, printer_);
+}
+
+void PreviewWindow::PrinterSetup()
+{
+    QPageSetupDialog dialog(&printer_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        view_->updatePreview();
+}
+
+void PreviewWindow::SaveReportAs()
+{
+    const QString reports = ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)")).arg(kReportFilter);
+    const QString pdf = QStringLiteral("PDF (*.pdf)");
+    QString chosen = reports;
+    QString name = QFileDialog::getSaveFileName(this, ui::Tr(QStringLiteral("Enregistrer le rapport"), QStringLiteral("Save the report")),
+                                                QString(), reports + QStringLiteral(";;") + pdf, &chosen);
+    if (name.isEmpty())
+        return;
+    const bool asPdf = chosen == pdf || name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    if (!name.contains(QLatin1Char('.')))
+        name += asPdf ? QStringLiteral(".pdf") : QStringLiteral(".qrp");
+    if (!SaveTo(name))
+        ui::Message(this, ui::Tr(QStringLiteral("Impossible d'enregistrer le rapport."), QStringLiteral("The report could not be saved.")));
+}
+
+void PreviewWindow::LoadReportFrom()
+{
+    const QString name = QFileDialog::getOpenFileName(
+        this, ui::Tr(QStringLiteral("Ouvrir un rapport"), QStringLiteral("Load a report")), QString(),
+        ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)")).arg(kReportFilter));
+    if (name.isEmpty())
+        return;
+    if (!LoadFrom(name))
+        ui::Message(this, ui::Tr(QStringLiteral("Ce fichier n'est pas un rapport Ohmbrix."),
+                                 QStringLiteral("This file is not an Ohmbrix report.")));
+}
+
+bool PreviewWindow::SaveTo(const QString& fileName)
+{
+    if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return WritePdf(doc_, fileName);
+    return SaveReport(doc_, fileName);
+}
+
+bool PreviewWindow::LoadFrom(const QString& fileName)
+{
+    const std::optional<Document> loaded = LoadReport(fileName);
+    if (!loaded)
+        return false;
+    Show(*loaded);
+    return true;
+}
+
+} // namespace printing
