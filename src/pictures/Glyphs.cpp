@@ -98,7 +98,7 @@ QImage PrinterGlyph() {
 }
 
 QImage TableurOval(const QString& word, QSize size) {
-  QImage image = Blank(size, Qt::white);
+  QImage image = Blank(size, QColor(0xC0, 0xC0, 0xC0));  // the silver of the forms it sits on
   QPainter p(&image);
   Smooth(p);
   const QRectF oval = QRectF(image.rect()).adjusted(1, 1, -1, -1);

@@ -43,12 +43,15 @@ bool Window::event(QEvent* e)
 {
     switch (e->type()) {
     case QEvent::WindowDeactivate: {
-        // A modal box or dialog this window opened takes the focus; its closing is not a new activation.
-        for (QWidget* w = QApplication::activeModalWidget(); w; w = w->parentWidget()) {
-            if (w == this && QApplication::activeModalWidget() != this) {
-                returningFromChild_ = true;
-                break;
-            }
+        // The focus going to a box, a preview or a modal dialog this window opened comes back
+        // when it closes; that return is not a new activation.
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next)
+            next = QApplication::activeWindow(); // already the newly active window here
+        if (next && next != this && (next->isModal() || !qobject_cast<Window*>(next))) {
+            for (QWidget* w = next->parentWidget(); w; w = w->parentWidget())
+                if (w == this)
+                    returningFromChild_ = true;
         }
         break;
     }

@@ -235,6 +235,10 @@ TEST_F(ReactanceCapLanguage, EnglishTextsAndPictureAtEveryActivation)
               ui::LoadPicture("interface/tableur_en.bmp").convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(english.convertToFormat(QImage::Format_RGB32), french.convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(Boxes().empty());
+    Type(Get<QLineEdit>("TFormReacCap", "Edit1"), "1");
+    Pick(Get<QComboBox>("TFormReacCap", "ComboBox1"), 1);
+    Type(Get<QLineEdit>("TFormReacCap", "Edit2"), "1");
+    Click(Get<QWidget>("TFormReacCap", "Button1"));
     Snapshot(form, "ReactanceCap-en");
 }
 

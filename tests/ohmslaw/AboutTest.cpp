@@ -67,8 +67,9 @@ TEST_P(AboutCalculator, TwelveFormulasInNonBaseUnits)
         const double expected = c.formula(c.firstBase, c.secondBase) * c.resultPerBase;
         EXPECT_NEAR(Form()->ResultValue, expected, std::abs(expected) * 1e-12);
         EXPECT_EQ(Result(), Shown(expected, c.number == 1 ? 5 : 6));
-        if (c.literal)
+        if (c.literal) {
             EXPECT_EQ(Result(), L(c.literal));
+        }
     }
 }
 

@@ -1,0 +1,66 @@
+#include "support/GuiFixture.h"
+
+#include "ui/Window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class Counting : public ui::Window {
+public:
+    using ui::Window::Window;
+    void FormCreate() override { ++created; }
+    void FormActivate() override { ++activated; }
+    int created = 0;
+    int activated = 0;
+};
+
+class WindowTest : public GuiTest {};
+
+TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack)
+{
+    Build("*");
+    Counting window(Main());
+    window.Initialise();
+    window.Initialise();
+    EXPECT_EQ(window.created, 1);
+    Activate(&window);
+    EXPECT_EQ(window.activated, 1);
+
+    // A real modal box the window opened: closing it hands the focus straight back.
+    QTimer::singleShot(20, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    QMessageBox box(QMessageBox::NoIcon, "t", "text", QMessageBox::Ok, &window);
+    box.exec();
+    Activate(&window);
+    EXPECT_EQ(window.activated, 1);
+
+    // A non-modal window of its own (a preview): the same.
+    QWidget preview(&window, Qt::Window);
+    Activate(&preview);
+    preview.close();
+    Activate(&window);
+    EXPECT_EQ(window.activated, 1);
+
+    // Another window of the program, then back: a new activation.
+    Activate(Main());
+    Activate(&window);
+    EXPECT_EQ(window.activated, 2);
+}
+
+TEST_F(WindowTest, ReturnAndEscapeDoNotCloseAWindow)
+{
+    Build("*");
+    Counting window(Main());
+    Activate(&window);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+}
+
+} // namespace
