@@ -66,14 +66,7 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
     tableur_ = ui::MakeClickablePicture(this, "Image6", pictures::TableurOval(QStringLiteral("TABLEUR")), 256, 205,
                                         113, 41);
 
-    setTabOrder(edit1_, frequencyUnit_);
-    setTabOrder(frequencyUnit_, edit2_);
-    setTabOrder(edit2_, capacitanceUnit_);
-    setTabOrder(capacitanceUnit_, reactanceUnit_);
-    setTabOrder(reactanceUnit_, reset);
-    setTabOrder(reset, equals);
-    setTabOrder(equals, print);
-    setTabOrder(print, twoDigits);
+    ui::SetTabOrder({edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
     ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });

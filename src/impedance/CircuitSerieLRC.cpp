@@ -74,12 +74,7 @@ TFormSerieRLC::TFormSerieRLC(QWidget* parent) : ui::Window(parent)
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 80, 192, 57, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 160, 192, 28, 25);
 
-    setTabOrder(edit1_, resistanceUnit_);
-    setTabOrder(resistanceUnit_, edit2_);
-    setTabOrder(edit2_, edit3_);
-    setTabOrder(edit3_, reset);
-    setTabOrder(reset, equals);
-    setTabOrder(equals, print);
+    ui::SetTabOrder({edit1_, resistanceUnit_, edit2_, edit3_, reset, equals, print});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(resistanceUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });

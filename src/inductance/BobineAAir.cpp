@@ -76,15 +76,7 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent)
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 86, 208, 75, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 184, 208, 33, 25);
 
-    setTabOrder(editN_, editA_);
-    setTabOrder(editA_, outerUnit_);
-    setTabOrder(outerUnit_, editB_);
-    setTabOrder(editB_, innerUnit_);
-    setTabOrder(innerUnit_, inductanceUnit_);
-    setTabOrder(inductanceUnit_, twoDigits_);
-    setTabOrder(twoDigits_, reset);
-    setTabOrder(reset, equals);
-    setTabOrder(equals, print);
+    ui::SetTabOrder({editN_, editA_, outerUnit_, editB_, innerUnit_, inductanceUnit_, twoDigits_, reset, equals, print});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(outerUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });

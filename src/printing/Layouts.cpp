@@ -162,57 +162,41 @@ QImage GrabOf(QWidget* window, const char* component)
     return image;
 }
 
-QImage Stacked(std::initializer_list<QImage> pictures, int gap)
+namespace {
+
+// The pictures one after the other, down or across, centred across the other way.
+QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation along)
 {
-    int width = 0;
-    int height = 0;
+    const bool down = along == Qt::Vertical;
+    int length = 0;
+    int breadth = 0;
     int count = 0;
     for (const QImage& p : pictures) {
         if (p.isNull())
             continue;
-        height += (count++ ? gap : 0) + p.height();
-        width = std::max(width, p.width());
+        length += (count++ ? gap : 0) + (down ? p.height() : p.width());
+        breadth = std::max(breadth, down ? p.width() : p.height());
     }
     if (!count)
         return QImage();
-    QImage out(width, height, QImage::Format_RGB32);
+    QImage out(down ? breadth : length, down ? length : breadth, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter painter(&out);
-    int y = 0;
+    int at = 0;
     for (const QImage& p : pictures) {
         if (p.isNull())
             continue;
-        painter.drawImage(QPoint(0, y), p);
-        y += p.height() + gap;
+        painter.drawImage(down ? QPoint(0, at) : QPoint(at, (breadth - p.height()) / 2), p);
+        at += (down ? p.height() : p.width()) + gap;
     }
     return out;
 }
 
-QImage SideBySide(std::initializer_list<QImage> pictures, int gap)
-{
-    int width = 0;
-    int height = 0;
-    int count = 0;
-    for (const QImage& p : pictures) {
-        if (p.isNull())
-            continue;
-        width += (count++ ? gap : 0) + p.width();
-        height = std::max(height, p.height());
-    }
-    if (!count)
-        return QImage();
-    QImage out(width, height, QImage::Format_RGB32);
-    out.fill(Qt::white);
-    QPainter painter(&out);
-    int x = 0;
-    for (const QImage& p : pictures) {
-        if (p.isNull())
-            continue;
-        painter.drawImage(QPoint(x, (height - p.height()) / 2), p);
-        x += p.width() + gap;
-    }
-    return out;
-}
+} // namespace
+
+QImage Stacked(std::initializer_list<QImage> pictures, int gap) { return Arranged(pictures, gap, Qt::Vertical); }
+
+QImage SideBySide(std::initializer_list<QImage> pictures, int gap) { return Arranged(pictures, gap, Qt::Horizontal); }
 
 std::vector<QStringList> GridCells(const QTableWidget* grid, int firstRow, int lastRow, int firstColumn,
                                    int lastColumn)

@@ -140,11 +140,7 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent)
     QPushButton* print = ui::MakePrintButton(group, "BitBtn1", 236, 142, 33, 25);
     print->setToolTip(QStringLiteral("Impression"));
 
-    setTabOrder(edit1_, metal_);
-    setTabOrder(metal_, gauge_);
-    setTabOrder(gauge_, equals);
-    setTabOrder(equals, print);
-    setTabOrder(print, twoDigits_);
+    ui::SetTabOrder({edit1_, metal_, gauge_, equals, print, twoDigits_});
 
     ui::On(edit1_, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
     ui::On(metal_, &QComboBox::activated, this, [this] { ComboBox1Change(); });

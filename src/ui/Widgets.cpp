@@ -18,6 +18,16 @@ QFont FormFont(const char* family, int pixelHeight, bool bold)
     return f;
 }
 
+void SetTabOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 void Place(QWidget* w, int x, int y, int width, int height)
 {
     const QSize hint = w->sizeHint();

@@ -24,6 +24,9 @@ inline const QColor kBtnFace{0xF0, 0xF0, 0xF0};
 // A form font: the family as the form names it (mapped at start-up) and its height in pixels.
 QFont FormFont(const char* family, int pixelHeight, bool bold = false);
 
+// Tab order as the form lists it.
+void SetTabOrder(std::initializer_list<QWidget*> order);
+
 void Place(QWidget* w, int x, int y, int width = 0, int height = 0);
 void SetBackground(QWidget* w, const QColor& colour);
 void SetTextColour(QWidget* w, const QColor& colour);
