@@ -1,4 +1,6 @@
 #include "printing/PreviewWindow.h"
+
+#include <QScreen>
 #include "printing/Render.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -85,9 +87,11 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(view_, 1);
-    resize(760, 860);
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 760, 860);
+    resize(std::min(760, room.width()), std::min(860, room.height() - 40));
     Show(doc);
-    view_->setZoomFactor(1.0);
+    // The whole first page at once: at 100 % the view would centre the page and hide its title.
+    view_->fitInView();
 }
 
 QAction* PreviewWindow::AddCommand(QToolBar* bar, const char* name, const char* icon, const QString& text,
