@@ -1,6 +1,5 @@
 #include "printing/PreviewWindow.h"
 
-#include <QScreen>
 #include "printing/Render.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -10,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QScreen>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
