@@ -353,3 +353,28 @@ TEST_F(ReactanceCapLanguage, TableSpeaksEnglish)
 }
 
 } // namespace
+
+namespace {
+
+// The whole road of one request, from the main window's topic to the shown result.
+TEST_F(ReactanceCapLanguage, OneRequestFromTheTopicToTheResult)
+{
+    Build("*", core::FrenchSeparators());
+    Activate(Main());
+    Hover(Get<QWidget>("TInterface1", "Label13"));
+    Click(Get<QWidget>("TInterface1", "Label13"));
+    auto* form = Window("TFormReacCap");
+    ASSERT_TRUE(form->isVisible());
+    Activate(form);
+    EXPECT_EQ(form->windowTitle(), "Capacitive reactance");
+    Type(Get<QLineEdit>("TFormReacCap", "Edit1"), "1");
+    Pick(Get<QComboBox>("TFormReacCap", "ComboBox1"), 1);
+    Type(Get<QLineEdit>("TFormReacCap", "Edit2"), "1");
+    Click(Get<QWidget>("TFormReacCap", "Button1"));
+    EXPECT_EQ(Text("TFormReacCap", "Label6"), "159,2357");
+    EXPECT_EQ(Text("TFormReacCap", "Label8"), "1");
+    EXPECT_EQ(Text("TFormReacCap", "Label10"), "kHertz");
+    EXPECT_TRUE(Boxes().empty());
+}
+
+} // namespace
