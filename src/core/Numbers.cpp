@@ -248,6 +248,19 @@ QString FormatGeneral(long double value, const Separators& separators)
     return FormatNumber(value, FloatFormat::General, 15, 0, separators);
 }
 
+QChar ProbeDecimalSeparator(const Separators& separators)
+{
+    return FormatGeneral(3.14159265358979323846L, separators).at(1);
+}
+
+QString ProbedText(const char* dotted, const Separators& separators)
+{
+    QString text = QString::fromLatin1(dotted);
+    if (ProbeDecimalSeparator(separators) != QChar('.'))
+        text.replace(QChar('.'), QChar(','));
+    return text;
+}
+
 QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value, const Separators& separators)
 {
     if (shown.isEmpty())

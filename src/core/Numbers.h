@@ -14,6 +14,12 @@ long double ParseNumber(const QString& text, const Separators& separators); // t
 // The general display of a single value (General, precision 15).
 QString FormatGeneral(long double value, const Separators& separators);
 
+// The decimal-separator probe of windows that build numeric texts of their own: pi in the
+// general display, second character. Texts written with "." are rewritten with "," unless the
+// probe reads ".".
+QChar ProbeDecimalSeparator(const Separators& separators);
+QString ProbedText(const char* dotted, const Separators& separators);
+
 // "2 Digit" display rule: Fixed 10/2 when checked, General 10/4 otherwise; an empty label stays empty.
 QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value, const Separators& separators);
 

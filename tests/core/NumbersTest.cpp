@@ -320,6 +320,23 @@ TEST(FormatNumber, ExtendedExtremes)
     EXPECT_EQ(FormatNumber(-tiny, FloatFormat::Fixed, 10, 2, kEnglish), "0.00");
 }
 
+TEST(DecimalSeparatorProbe, FollowsTheGeneralDisplay)
+{
+    const struct {
+        Separators separators;
+        QChar probe;
+        const char* text;
+    } cases[] = {
+        {kEnglish, '.', "8.2"},
+        {kFrench, ',', "8,2"},
+        {{QChar(0x066B), QChar(0x066C)}, QChar(0x066B), "8,2"}, // anything but "." writes ","
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::ProbeDecimalSeparator(c.separators), c.probe);
+        EXPECT_EQ(core::ProbedText("8.2", c.separators), c.text);
+    }
+}
+
 TEST(RefreshDisplay, TwoDigitRule)
 {
     EXPECT_EQ(core::RefreshDisplayText("", true, 31.4159L, kEnglish), "");
