@@ -256,8 +256,9 @@ TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain)
     ASSERT_FALSE(windows.empty());
     EXPECT_EQ(windows.front(), Main());
     for (ui::Window* w : windows) {
-        if (w != Main())
+        if (w != Main()) {
             EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+        }
         EXPECT_EQ(app::FindWindow(w->metaObject()->className()), w);
     }
     EXPECT_EQ(app::FindWindow("TNoSuchWindow"), nullptr);
@@ -314,8 +315,9 @@ TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder)
     std::vector<std::string> order;
     for (ui::Window* w : app::Windows()) {
         order.push_back(w->metaObject()->className());
-        if (w != main)
+        if (w != main) {
             EXPECT_FALSE(w->isVisible()) << order.back();
+        }
     }
     EXPECT_EQ(order, expected);
     delete main.data();

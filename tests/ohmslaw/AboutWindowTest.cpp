@@ -195,8 +195,9 @@ TEST_F(AboutWindow, ButtonsLookPressedUnderTheMouseAndReleasedOverTheWheel)
     EXPECT_TRUE(Pressed("Image4"));
     EXPECT_TRUE(Pressed("Image10")); // only the wheel releases
     for (const ButtonCase& b : kButtons)
-        if (std::string(b.button) != "Image10" && std::string(b.button) != "Image4")
+        if (std::string(b.button) != "Image10" && std::string(b.button) != "Image4") {
             EXPECT_FALSE(Pressed(b.button)) << b.button;
+        }
     Hover(Get<QWidget>("TAboutBox", "Image1"));
     for (const ButtonCase& b : kButtons) {
         EXPECT_EQ(PanelOf(b.button)->frameShadow(), QFrame::Raised) << b.button;
