@@ -43,10 +43,7 @@ TEST_P(ReactanceCapTest, FormAsCreated)
                  {"ComboBox2", {"uF", "nF"}},
                  {"ComboBox3", {"Ohms", "kOhms", "mOhms"}}};
     for (const auto& l : lists) {
-        std::vector<QString> items;
-        for (int i = 0; i < List(l.list)->count(); ++i)
-            items.push_back(List(l.list)->itemText(i));
-        EXPECT_EQ(items, l.items);
+        EXPECT_EQ(Items(List(l.list)), l.items);
         EXPECT_EQ(List(l.list)->currentIndex(), 0) << l.list;
     }
     EXPECT_EQ(Form()->Frequency, 0.0);

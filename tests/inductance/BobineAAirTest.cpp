@@ -40,10 +40,7 @@ TEST_P(BobineAAirTest, FormAsCreated)
                  {"ComboBox2", {"mètres", "cm", "mm"}},
                  {"ComboBox3", {"uH", "mH", "H"}}};
     for (const auto& l : lists) {
-        std::vector<QString> items;
-        for (int i = 0; i < List(l.list)->count(); ++i)
-            items.push_back(List(l.list)->itemText(i));
-        EXPECT_EQ(items, l.items);
+        EXPECT_EQ(Items(List(l.list)), l.items);
         EXPECT_EQ(List(l.list)->currentIndex(), 0) << l.list;
     }
     for (double field : {Form()->Inductance, Form()->OuterDiameter, Form()->InnerDiameter, Form()->Turns})

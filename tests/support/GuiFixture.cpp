@@ -39,6 +39,14 @@ QWidget* FindComponent(QWidget* window, const char* component)
     return window->findChild<QWidget*>(QLatin1String(component));
 }
 
+std::vector<QString> Items(const QComboBox* list)
+{
+    std::vector<QString> items;
+    for (int i = 0; i < list->count(); ++i)
+        items.push_back(list->itemText(i));
+    return items;
+}
+
 QString GuiTest::Text(const char* className, const char* component) const
 {
     QWidget* w = FindIn<QWidget>(className, component);

@@ -116,6 +116,9 @@ private:
 
 QWidget* FindComponent(QWidget* window, const char* component);
 
+// The items of a drop-down list, in order.
+std::vector<QString> Items(const QComboBox* list);
+
 template <class W>
 W* GuiTest::FindIn(const char* className, const char* component) const
 {
