@@ -248,8 +248,9 @@ TEST_F(CodeResTest, ModeLayoutsAndSwitching)
         for (const Place& p : places) {
             const int left = step.rings == 5 ? p.five : p.four;
             EXPECT_EQ(Component(p.name)->isHidden(), left == -1) << p.name;
-            if (left >= 0)
+            if (left >= 0) {
                 EXPECT_EQ(Component(p.name)->x(), left) << p.name << " in " << step.rings << " rings";
+            }
         }
         EXPECT_EQ(List("ListBox5")->currentRow(), 0); // kept while hidden
     }
