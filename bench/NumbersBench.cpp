@@ -11,8 +11,7 @@
 
 namespace {
 
-const std::vector<long double>& Values()
-{
+const std::vector<long double>& Values() {
     static const std::vector<long double> values = [] {
         std::mt19937_64 rng(1);
         std::uniform_real_distribution<double> mantissa(1.0, 10.0);
@@ -27,8 +26,7 @@ const std::vector<long double>& Values()
 
 const core::Separators kSeps{'.', ','};
 
-void BM_FormatNumber_General18(benchmark::State& state)
-{
+void BM_FormatNumber_General18(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         QString s = core::FormatNumber(Values()[i++ & 4095], core::FloatFormat::General, 18, 0, kSeps);
@@ -37,8 +35,7 @@ void BM_FormatNumber_General18(benchmark::State& state)
 }
 BENCHMARK(BM_FormatNumber_General18);
 
-void BM_FormatNumber_Number10_4(benchmark::State& state)
-{
+void BM_FormatNumber_Number10_4(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         QString s = core::FormatNumber(Values()[i++ & 4095], core::FloatFormat::Number, 10, 4, kSeps);
@@ -47,8 +44,7 @@ void BM_FormatNumber_Number10_4(benchmark::State& state)
 }
 BENCHMARK(BM_FormatNumber_Number10_4);
 
-void BM_snprintf_Lg18(benchmark::State& state)
-{
+void BM_snprintf_Lg18(benchmark::State& state) {
     std::size_t i = 0;
     char buf[64];
     for (auto _ : state) {
@@ -58,8 +54,7 @@ void BM_snprintf_Lg18(benchmark::State& state)
 }
 BENCHMARK(BM_snprintf_Lg18);
 
-void BM_snprintf_Lg18_toQString(benchmark::State& state)
-{
+void BM_snprintf_Lg18_toQString(benchmark::State& state) {
     std::size_t i = 0;
     char buf[64];
     for (auto _ : state) {
@@ -70,16 +65,14 @@ void BM_snprintf_Lg18_toQString(benchmark::State& state)
 }
 BENCHMARK(BM_snprintf_Lg18_toQString);
 
-std::vector<QString> Texts()
-{
+std::vector<QString> Texts() {
     std::vector<QString> t;
     for (long double v : Values())
         t.push_back(core::FormatNumber(v, core::FloatFormat::General, 18, 0, kSeps));
     return t;
 }
 
-void BM_ParseNumber(benchmark::State& state)
-{
+void BM_ParseNumber(benchmark::State& state) {
     static const std::vector<QString> texts = Texts();
     std::size_t i = 0;
     for (auto _ : state)
@@ -87,8 +80,7 @@ void BM_ParseNumber(benchmark::State& state)
 }
 BENCHMARK(BM_ParseNumber);
 
-void BM_strtold(benchmark::State& state)
-{
+void BM_strtold(benchmark::State& state) {
     static const std::vector<std::string> texts = [] {
         std::vector<std::string> t;
         for (const QString& q : Texts())

@@ -23,44 +23,38 @@ namespace {
 
 char g_self[4096];
 
-QByteArray ResidentMemory()
-{
+QByteArray ResidentMemory() {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed();
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed();
     return "?";
 }
 
-void Report(const char* what)
-{
+void Report(const char* what) {
     std::printf("%s %s\n", what, ResidentMemory().constData());
     std::fflush(stdout);
 }
 
 // Tells the parent once the window has painted; `leave` ends the child there, without teardown.
 class ShownProbe : public QObject {
-public:
+  public:
     explicit ShownProbe(bool leave) : leave_(leave) {}
-    bool eventFilter(QObject*, QEvent* e) override
-    {
+    bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !done_) {
             done_ = true;
             Report("shown");
-            if (leave_)
-                _exit(0);
+            if (leave_) _exit(0);
         }
         return false;
     }
 
-private:
+  private:
     bool leave_;
     bool done_ = false;
 };
 
-int Child(const char* mode, int argc, char** argv)
-{
+int Child(const char* mode, int argc, char** argv) {
     app::Application application(argc, argv);
     ShownProbe probe(std::strcmp(mode, "minimal") == 0);
     if (std::strcmp(mode, "minimal") == 0) {
@@ -84,12 +78,10 @@ struct ChildTimes {
     std::string memory; // resident memory at the last report
 };
 
-ChildTimes SpawnAndWait(const char* mode)
-{
+ChildTimes SpawnAndWait(const char* mode) {
     ChildTimes times;
     int fds[2];
-    if (pipe(fds) != 0)
-        return times;
+    if (pipe(fds) != 0) return times;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
@@ -123,8 +115,7 @@ ChildTimes SpawnAndWait(const char* mode)
     return times;
 }
 
-void StartUp(benchmark::State& state, const char* mode, bool untilCreated)
-{
+void StartUp(benchmark::State& state, const char* mode, bool untilCreated) {
     std::string memory;
     for (auto _ : state) {
         const ChildTimes t = SpawnAndWait(mode);
@@ -134,14 +125,19 @@ void StartUp(benchmark::State& state, const char* mode, bool untilCreated)
     state.SetLabel("resident: " + memory);
 }
 BENCHMARK_CAPTURE(StartUp, minimal_qt_window_shown, "minimal", false)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK_CAPTURE(StartUp, ohmbrix_main_window_shown, "full", false)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 BENCHMARK_CAPTURE(StartUp, ohmbrix_every_window_created, "full", true)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
-void Hover(benchmark::State& state)
-{
+void Hover(benchmark::State& state) {
     int argc = 1;
     char* argv[] = {g_self, nullptr};
     static app::Application* application = new app::Application(argc, argv);
@@ -163,15 +159,12 @@ BENCHMARK(Hover)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::strncpy(g_self, "/proc/self/exe", sizeof g_self - 1);
     const ssize_t n = readlink("/proc/self/exe", g_self, sizeof g_self - 1);
-    if (n > 0)
-        g_self[n] = 0;
-    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0)
-        return Child(argv[2], argc, argv);
+    if (n > 0) g_self[n] = 0;
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return Child(argv[2], argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -6,8 +6,7 @@
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
 
-TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent)
-{
+TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormAPropos"));
     SetForm(QStringLiteral("A Propos"), 216, 183, Qt::black);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -50,10 +49,8 @@ TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent)
     ui::SetTextColour(notice, QColor(0x40, 0x40, 0xC0));
 }
 
-void TFormAPropos::FormActivate()
-{
-    if (!ui::IsEnglish())
-        return;
+void TFormAPropos::FormActivate() {
+    if (!ui::IsEnglish()) return;
     setWindowTitle(QString());
     findChild<QLabel*>(QStringLiteral("Label4"))->setText(QStringLiteral("Ohmbrix"));
     QLabel* by = findChild<QLabel*>(QStringLiteral("Label3"));
@@ -61,4 +58,6 @@ void TFormAPropos::FormActivate()
     by->adjustSize();
 }
 
-void TFormAPropos::Label5Click() { ui::OpenUrl(this, ui::MakerUrl()); }
+void TFormAPropos::Label5Click() {
+    ui::OpenUrl(this, ui::MakerUrl());
+}

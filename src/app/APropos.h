@@ -4,7 +4,7 @@
 
 class TFormAPropos : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormAPropos(QWidget* parent = nullptr);
     void FormActivate() override;
     void Label5Click();

@@ -8,10 +8,8 @@ namespace app {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool Application::notify(QObject* receiver, QEvent* event)
-{
-    if (event->type() == QEvent::LocaleChange)
-        core::RefreshSeparators();
+bool Application::notify(QObject* receiver, QEvent* event) {
+    if (event->type() == QEvent::LocaleChange) core::RefreshSeparators();
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

@@ -7,7 +7,7 @@ namespace app {
 // shown in the error box and the event loop goes on. It also follows regional-setting changes.
 class Application : public QApplication {
     Q_OBJECT
-public:
+  public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -17,16 +17,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-void TopicLabel::mouseMoveEvent(QMouseEvent* e)
-{
+void TopicLabel::mouseMoveEvent(QMouseEvent* e) {
     e->accept(); // the page under the label must not see it
     Q_EMIT hovered();
 }
 
-void TopicLabel::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Q_EMIT clicked();
+void TopicLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 
 namespace {
@@ -47,33 +44,30 @@ const Heading kHeadings[] = {
 };
 
 // The heading a topic stands under: same column, the nearest one above it.
-const Heading* HeadingOf(const app::Topic& t)
-{
+const Heading* HeadingOf(const app::Topic& t) {
     const Heading* best = nullptr;
     for (const Heading& h : kHeadings)
-        if ((h.x < 400) == (t.x < 400) && h.y < t.y && (!best || h.y > best->y))
-            best = &h;
+        if ((h.x < 400) == (t.x < 400) && h.y < t.y && (!best || h.y > best->y)) best = &h;
     return best;
 }
 
 const char* const kRed[] = {"Label1", "Label2", "Label3", "Label8", "Label15"};
 
 // A picture or shape with no mouse handler: moving over it changes nothing.
-void Inert(QWidget* w) { w->setAttribute(Qt::WA_NoMousePropagation); }
+void Inert(QWidget* w) {
+    w->setAttribute(Qt::WA_NoMousePropagation);
+}
 
-void SetBold(QLabel* label, bool bold)
-{
+void SetBold(QLabel* label, bool bold) {
     QFont f = label->font();
-    if (f.bold() == bold)
-        return;
+    if (f.bold() == bold) return;
     f.setBold(bold);
     label->setFont(f);
 }
 
 } // namespace
 
-TInterface1::TInterface1(QWidget* parent) : ui::Window(parent)
-{
+TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("Interface1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -121,8 +115,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent)
     std::map<const Heading*, std::pair<int, int>> trunks; // heading -> connector x, lowest connector centre
     int connectors = 0;
     for (const app::Topic& t : app::Topics()) {
-        if (t.x != 176 && t.x != 496)
-            continue; // second-level topics hang off their first-level one
+        if (t.x != 176 && t.x != 496) continue; // second-level topics hang off their first-level one
         auto* image = new QLabel(page_);
         image->setObjectName(QStringLiteral("Connector%1").arg(++connectors));
         image->setPixmap(connector);
@@ -151,7 +144,8 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent)
         // Room for the bold style and for the longer of the two captions.
         const QFontMetrics fm(bold);
         const int width = std::max(fm.horizontalAdvance(label->text()),
-                                   t.english ? fm.horizontalAdvance(QString::fromUtf8(t.english)) : 0) + 4;
+                                   t.english ? fm.horizontalAdvance(QString::fromUtf8(t.english)) : 0) +
+                          4;
         label->setGeometry(t.x, t.y, width, fm.height());
         topics_[QLatin1String(t.label)] = label;
         const QString name = QLatin1String(t.label);
@@ -183,18 +177,17 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent)
     Inert(preview_);
 }
 
-void TInterface1::SetMark(const QString& mark) { mark_->setText(mark); }
+void TInterface1::SetMark(const QString& mark) {
+    mark_->setText(mark);
+}
 
-void TInterface1::FormCreate()
-{
+void TInterface1::FormCreate() {
     setWindowState(Qt::WindowMinimized);
     setWindowState(Qt::WindowMaximized);
 }
 
-void TInterface1::FormActivate()
-{
-    if (!ui::IsEnglish())
-        return;
+void TInterface1::FormActivate() {
+    if (!ui::IsEnglish()) return;
     about_->setText(QStringLiteral("About"));
     link_->setTitle(QStringLiteral("Link"));
     for (const Heading& h : kHeadings)
@@ -206,18 +199,15 @@ void TInterface1::FormActivate()
         topics_.at(QLatin1String(name))->setText(QString::fromUtf8(byLabel.at(QLatin1String(name))->english));
 }
 
-void TInterface1::FormMouseMove()
-{
+void TInterface1::FormMouseMove() {
     preview_->clear();
     for (const char* name : app::ResetOrder())
         SetBold(topics_.at(QLatin1String(name)), false);
 }
 
-void TInterface1::LabelMouseMove(const QString& name)
-{
+void TInterface1::LabelMouseMove(const QString& name) {
     for (const app::Topic& t : app::Topics()) {
-        if (name != QLatin1String(t.label))
-            continue;
+        if (name != QLatin1String(t.label)) continue;
         const char* file = ui::IsEnglish() && t.previewEnglish ? t.previewEnglish : t.preview;
         ui::LoadPictureInto(preview_, QLatin1String(file));
         SetBold(topics_.at(name), true);
@@ -227,14 +217,11 @@ void TInterface1::LabelMouseMove(const QString& name)
     }
 }
 
-void TInterface1::LabelClick(const QString& name)
-{
+void TInterface1::LabelClick(const QString& name) {
     for (const app::Topic& t : app::Topics()) {
-        if (name != QLatin1String(t.label))
-            continue;
+        if (name != QLatin1String(t.label)) continue;
         ui::Window* window = app::FindWindow(t.window);
-        if (!window)
-            return; // that topic's window is not part of the program yet
+        if (!window) return; // that topic's window is not part of the program yet
         if (t.tab) {
             if (auto* pages = window->findChild<QTabWidget*>()) {
                 for (int i = 0; i < pages->count(); ++i)
@@ -250,24 +237,21 @@ void TInterface1::LabelClick(const QString& name)
     }
 }
 
-void TInterface1::APropos1Click()
-{
-    if (ui::Window* about = app::FindWindow("TFormAPropos"))
-        about->ShowModalTopic();
+void TInterface1::APropos1Click() {
+    if (ui::Window* about = app::FindWindow("TFormAPropos")) about->ShowModalTopic();
 }
 
-void TInterface1::Kelmorainternational1Click() { ui::OpenUrl(this, ui::MakerUrl()); }
+void TInterface1::Kelmorainternational1Click() {
+    ui::OpenUrl(this, ui::MakerUrl());
+}
 
-bool TInterface1::eventFilter(QObject* watched, QEvent* event)
-{
+bool TInterface1::eventFilter(QObject* watched, QEvent* event) {
     // The page and the six headings reset the hover.
-    if (event->type() == QEvent::MouseMove)
-        ui::Guard(this, [this] { FormMouseMove(); });
+    if (event->type() == QEvent::MouseMove) ui::Guard(this, [this] { FormMouseMove(); });
     return ui::Window::eventFilter(watched, event);
 }
 
-void TInterface1::closeEvent(QCloseEvent* e)
-{
+void TInterface1::closeEvent(QCloseEvent* e) {
     // Closing the main window ends the program; nothing is asked or saved.
     e->accept();
     QCoreApplication::quit();

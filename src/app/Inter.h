@@ -11,20 +11,20 @@ class QAction;
 // A topic label: reports every mouse move over it and its clicks.
 class TopicLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-Q_SIGNALS:
+  Q_SIGNALS:
     void hovered();
     void clicked();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
 class TInterface1 : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TInterface1(QWidget* parent = nullptr);
 
     void SetMark(const QString& mark);
@@ -38,11 +38,11 @@ public:
     void LabelMouseMove(const QString& label);
     void LabelClick(const QString& label);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     QWidget* page_ = nullptr;
     QLabel* preview_ = nullptr;
     QLabel* mark_ = nullptr;

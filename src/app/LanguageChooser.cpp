@@ -8,8 +8,7 @@
 
 namespace app {
 
-std::optional<QString> ChooseLanguage()
-{
+std::optional<QString> ChooseLanguage() {
     QDialog chooser;
     chooser.setObjectName(QStringLiteral("FormLangue"));
     chooser.setWindowTitle(QStringLiteral("Ohmbrix"));
@@ -25,8 +24,7 @@ std::optional<QString> ChooseLanguage()
     QPushButton* ok = ui::MakeButton(&chooser, "Button1", QStringLiteral("OK"), 92, 156, 75, 25);
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, &chooser, &QDialog::accept);
-    if (chooser.exec() != QDialog::Accepted)
-        return std::nullopt;
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return english->isChecked() ? QStringLiteral("*") : QStringLiteral("F");
 }
 

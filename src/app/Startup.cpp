@@ -4,7 +4,6 @@
 #include "app/Inter.h"
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
-#include "resistance/unit1.h"
 #include "core/Regional.h"
 #include "impedance/CircuitSerieLRC.h"
 #include "inductance/BobineAAir.h"
@@ -14,14 +13,15 @@
 #include "printing/ImpTabSerie.h"
 #include "printing/impReacInd.h"
 #include "resistance/CalculDeCond.h"
+#include "resistance/unit1.h"
 #include "ui/Language.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
-#include <QEvent>
 #include <cstring>
 #include <functional>
 
@@ -31,15 +31,12 @@ namespace {
 std::vector<ui::Window*> g_windows;
 
 using Factory = std::function<ui::Window*(QWidget* owner)>;
-template <class W>
-Factory Make()
-{
+template <class W> Factory Make() {
     return [](QWidget* owner) { return new W(owner); };
 }
 
 // Start-up order; windows not part of the program yet are simply absent.
-std::vector<Factory> Factories()
-{
+std::vector<Factory> Factories() {
     return {
         Make<TFormResConduc>(),
         Make<TFormCodeRes>(),
@@ -59,8 +56,7 @@ std::vector<Factory> Factories()
 
 } // namespace
 
-void ConfigureApplication(const QString& languageMark)
-{
+void ConfigureApplication(const QString& languageMark) {
     // The forms' fonts, mapped to metric-compatible families present on every machine.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -82,8 +78,7 @@ void ConfigureApplication(const QString& languageMark)
 
 namespace {
 
-TInterface1* CreateMainWindow(const QString& languageMark)
-{
+TInterface1* CreateMainWindow(const QString& languageMark) {
     g_windows.clear();
     auto* main = new TInterface1();
     main->SetMark(languageMark);
@@ -94,8 +89,7 @@ TInterface1* CreateMainWindow(const QString& languageMark)
     return main;
 }
 
-void CreateOtherWindows(TInterface1* main)
-{
+void CreateOtherWindows(TInterface1* main) {
     for (const Factory& make : Factories()) {
         ui::Window* w = make(main);
         g_windows.push_back(w);
@@ -105,28 +99,25 @@ void CreateOtherWindows(TInterface1* main)
 
 // Creates the other windows once the main window has been painted.
 class AfterFirstPaint : public QObject {
-public:
+  public:
     AfterFirstPaint(TInterface1* main, std::function<void()> created)
-        : QObject(main), main_(main), created_(std::move(created))
-    {
+        : QObject(main), main_(main), created_(std::move(created)) {
         main->installEventFilter(this);
     }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
+    bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !queued_) {
             queued_ = true;
-            QMetaObject::invokeMethod(this, [this] { Run(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { Run(); }, Qt::QueuedConnection);
         }
         return false;
     }
 
-private:
-    void Run()
-    {
+  private:
+    void Run() {
         main_->removeEventFilter(this);
         CreateOtherWindows(main_);
-        if (created_)
-            created_();
+        if (created_) created_();
         deleteLater();
     }
     TInterface1* main_;
@@ -136,28 +127,26 @@ private:
 
 } // namespace
 
-TInterface1* createWindows(const QString& languageMark)
-{
+TInterface1* createWindows(const QString& languageMark) {
     TInterface1* main = CreateMainWindow(languageMark);
     CreateOtherWindows(main);
     return main;
 }
 
-TInterface1* StartUp(const QString& languageMark, std::function<void()> created)
-{
+TInterface1* StartUp(const QString& languageMark, std::function<void()> created) {
     TInterface1* main = CreateMainWindow(languageMark);
     new AfterFirstPaint(main, std::move(created));
     main->showMaximized();
     return main;
 }
 
-const std::vector<ui::Window*>& Windows() { return g_windows; }
+const std::vector<ui::Window*>& Windows() {
+    return g_windows;
+}
 
-ui::Window* FindWindow(const char* className)
-{
+ui::Window* FindWindow(const char* className) {
     for (ui::Window* w : g_windows)
-        if (std::strcmp(w->metaObject()->className(), className) == 0)
-            return w;
+        if (std::strcmp(w->metaObject()->className(), className) == 0) return w;
     return nullptr;
 }
 

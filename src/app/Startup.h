@@ -12,8 +12,6 @@ class TInterface1;
 
 namespace app {
 
-
-
 // Fonts, translations, separators: what the application needs before any window exists.
 void ConfigureApplication(const QString& languageMark);
 

@@ -3,13 +3,11 @@
 #include "app/LanguageChooser.h"
 #include "app/Startup.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     app::Application application(argc, argv);
     app::ConfigureApplication(QStringLiteral("*"));
     const std::optional<QString> mark = app::ChooseLanguage();
-    if (!mark)
-        return 0;
+    if (!mark) return 0;
     app::ConfigureApplication(*mark);
     TInterface1* window = app::StartUp(*mark);
     const int code = application.exec();

@@ -19,8 +19,7 @@
 using Unit = ui::UnitList::Unit;
 using Op = ui::UnitList::Op;
 
-TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
-{
+TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormReacCap"));
     SetForm(QStringLiteral("Calcul de la Réactance Capacitive"), 432, 268, ui::kSilver);
 
@@ -33,14 +32,18 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 185, 145, ui::kSilver);
     ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula(), 40, 8, 105, 41);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 16, 56, 33, 17);
+    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 16, 56, 33,
+                    17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Fréquence en Hertz"), 48, 56, 113, 13);
-    ui::MakePicture(legend, "Image2", pictures::LegendSymbol(QStringLiteral("C ="), {41, 17}), 16, 80, 41, 17);
+    ui::MakePicture(legend, "Image2", pictures::LegendSymbol(QStringLiteral("C ="), {41, 17}), 16, 80, 41,
+                    17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Condensateur en Farad"), 48, 80);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 112, 33, 17);
+    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 112,
+                    33, 17);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Réactance en ohms"), 48, 112);
 
-    QGroupBox* calc = ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 200, 8, 225, 169, ui::kSilver);
+    QGroupBox* calc =
+        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 200, 8, 225, 169, ui::kSilver);
     ui::MakeLabel(calc, "Label4", QStringLiteral("Fréquence"), 14, 28);
     edit1_ = ui::MakeValueBox(calc, "Edit1", 80, 24, 73);
     frequencyUnit_ = ui::MakeUnitList(calc, "ComboBox1", 160, 24, 60,
@@ -49,10 +52,11 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
                                        {QStringLiteral("mHertz"), Op::Multiply, 1000000.0L}});
     ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 13, 52);
     edit2_ = ui::MakeValueBox(calc, "Edit2", 80, 48, 73);
-    capacitanceUnit_ = ui::MakeUnitList(calc, "ComboBox2", 160, 48, 60,
-                                        {{QStringLiteral("uF"), Op::Divide, 1000000.0L},
-                                         {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
-    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 80, 33, 17);
+    capacitanceUnit_ = ui::MakeUnitList(
+        calc, "ComboBox2", 160, 48, 60,
+        {{QStringLiteral("uF"), Op::Divide, 1000000.0L}, {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
+    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 80, 33,
+                    17);
     result_ = ui::MakeResultLabel(calc, "Label6", 48, 80, 113, 17);
     reactanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 160, 80, 60,
                                       {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
@@ -63,10 +67,11 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 82, 134, 65, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn1", 164, 134, 33, 25);
 
-    tableur_ = ui::MakeClickablePicture(this, "Image6", pictures::TableurOval(QStringLiteral("TABLEUR")), 256, 205,
-                                        113, 41);
+    tableur_ = ui::MakeClickablePicture(this, "Image6", pictures::TableurOval(QStringLiteral("TABLEUR")), 256,
+                                        205, 113, 41);
 
-    ui::SetTabOrder({edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});
+    ui::SetTabOrder(
+        {edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
     ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
@@ -77,17 +82,14 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent)
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image6Click(); });
 }
 
-void TFormReacCap::FormCreate()
-{
+void TFormReacCap::FormCreate() {
     frequencyUnit_->setCurrentIndex(0);
     capacitanceUnit_->setCurrentIndex(0);
     reactanceUnit_->setCurrentIndex(0);
 }
 
-void TFormReacCap::FormActivate()
-{
-    if (!ui::IsEnglish())
-        return;
+void TFormReacCap::FormActivate() {
+    if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Capacitive reactance"));
     const std::pair<const char*, const char*> texts[] = {
         {"Label2", "Frequency"}, {"Label1", "Capacitance"}, {"Label3", "Reactance"},
@@ -100,8 +102,7 @@ void TFormReacCap::FormActivate()
     ui::LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
 }
 
-void TFormReacCap::Calculate()
-{
+void TFormReacCap::Calculate() {
     frequencyEcho_->setText(edit1_->text());
     capacitanceEcho_->setText(edit2_->text());
     frequencyUnitEcho_->setText(frequencyUnit_->currentText());
@@ -123,34 +124,32 @@ void TFormReacCap::Calculate()
     result_->setText(core::FormatNumber(Reactance, core::FloatFormat::Number, 10, 4, seps));
 }
 
-bool TFormReacCap::BothBoxesHoldText() const { return !edit1_->text().isEmpty() && !edit2_->text().isEmpty(); }
+bool TFormReacCap::BothBoxesHoldText() const {
+    return !edit1_->text().isEmpty() && !edit2_->text().isEmpty();
+}
 
-void TFormReacCap::ComboBox1Change()
-{
+void TFormReacCap::ComboBox1Change() {
     if (BothBoxesHoldText())
         Calculate();
     else
         frequencyUnitEcho_->setText(frequencyUnit_->currentText());
 }
 
-void TFormReacCap::ComboBox2Change()
-{
+void TFormReacCap::ComboBox2Change() {
     if (BothBoxesHoldText())
         Calculate();
     else
         capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
 }
 
-void TFormReacCap::ComboBox3Change()
-{
+void TFormReacCap::ComboBox3Change() {
     if (BothBoxesHoldText())
         Calculate();
     else
         result_->clear();
 }
 
-void TFormReacCap::BitBtn2Click()
-{
+void TFormReacCap::BitBtn2Click() {
     Frequency = Capacitance = Reactance = 0;
     edit1_->clear();
     edit2_->clear();
@@ -158,10 +157,10 @@ void TFormReacCap::BitBtn2Click()
     edit1_->setFocus();
 }
 
-void TFormReacCap::BitBtn1Click() { printing::PreviewReport(QStringLiteral("TQRReacCap"), this); }
+void TFormReacCap::BitBtn1Click() {
+    printing::PreviewReport(QStringLiteral("TQRReacCap"), this);
+}
 
-void TFormReacCap::Image6Click()
-{
-    if (ui::Window* table = app::FindWindow("TFormTabReacCap"))
-        table->ShowTopic();
+void TFormReacCap::Image6Click() {
+    if (ui::Window* table = app::FindWindow("TFormTabReacCap")) table->ShowTopic();
 }

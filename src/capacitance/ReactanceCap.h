@@ -12,7 +12,7 @@ class PictureLabel;
 
 class TFormReacCap : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormReacCap(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -29,7 +29,7 @@ public:
     double Capacitance = 0; // farad
     double Reactance = 0;   // in the unit of the result list
 
-private:
+  private:
     bool BothBoxesHoldText() const;
 
     QLineEdit* edit1_;

@@ -17,10 +17,9 @@ constexpr int kRows = 36;
 constexpr int kColumns = 7;
 } // namespace
 
-const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range)
-{
-    static const Axis audio{{25,   50,   60,   100,  120,  150,  200,  250,  300,   400,   500,   600,
-                             700,  800,  900,  1000, 1200, 1500, 2000, 2500, 3000,  3500,  4000,  4500,
+const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range) {
+    static const Axis audio{{25,   50,   60,   100,  120,  150,   200,   250,   300,   400,   500,  600,
+                             700,  800,  900,  1000, 1200, 1500,  2000,  2500,  3000,  3500,  4000, 4500,
                              5000, 6000, 7000, 8000, 9000, 10000, 12000, 14000, 15000, 18000, 20000},
                             1.0L,
                             {0.25L, 0.5L, 1.0L, 2.0L, 3.0L, 4.0L}};
@@ -32,18 +31,21 @@ const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range)
     return range == 0 ? audio : radio;
 }
 
-long double TFormTabReacCap::Reactance(long double hertz, long double farad) { return 1.0L / (hertz * farad * 6.28L); }
+long double TFormTabReacCap::Reactance(long double hertz, long double farad) {
+    return 1.0L / (hertz * farad * 6.28L);
+}
 
-TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent)
-{
+TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormTabReacCap"));
     SetForm(QStringLiteral("Tableur de la Réactance Capacitive(Ohms)"), 560, 560, ui::kSilver);
 
-    audio_ = new QRadioButton(QStringLiteral("Réactance Capacitive de 25 - 20 000 Hz pour 0.25 - 4.0 uF"), this);
+    audio_ =
+        new QRadioButton(QStringLiteral("Réactance Capacitive de 25 - 20 000 Hz pour 0.25 - 4.0 uF"), this);
     audio_->setObjectName(QStringLiteral("RadioButton1"));
     audio_->setGeometry(8, 8, 440, 20);
     audio_->setChecked(true);
-    radio_ = new QRadioButton(QStringLiteral("Réactance Capacitive de 10 - 5 000 kHz pour 0.0001 - 0.0005 uF"), this);
+    radio_ = new QRadioButton(
+        QStringLiteral("Réactance Capacitive de 10 - 5 000 kHz pour 0.0001 - 0.0005 uF"), this);
     radio_->setObjectName(QStringLiteral("RadioButton2"));
     radio_->setGeometry(8, 30, 440, 20);
     QLabel* unit = ui::MakeLabel(this, "Label1", QStringLiteral("uF"), 300, 56, 30, 16);
@@ -80,25 +82,30 @@ TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent)
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
-void TFormTabReacCap::FormCreate() { FillGrid(0); }
+void TFormTabReacCap::FormCreate() {
+    FillGrid(0);
+}
 
-void TFormTabReacCap::FormActivate()
-{
+void TFormTabReacCap::FormActivate() {
     // The headings follow the separators of the moment.
     FillGrid(range_);
-    if (!ui::IsEnglish())
-        return;
+    if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Table of capacitive reactance (Ohms)"));
     audio_->setText(QStringLiteral("Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF"));
     radio_->setText(QStringLiteral("Capacitive reactance from 10 - 5 000 kHz for 0.0001 - 0.0005 uF"));
 }
 
-void TFormTabReacCap::RadioButton1Click() { FillGrid(0); }
-void TFormTabReacCap::RadioButton2Click() { FillGrid(1); }
-void TFormTabReacCap::BitBtn1Click() { printing::PreviewReport(QStringLiteral("TQRTabReacCap"), this); }
+void TFormTabReacCap::RadioButton1Click() {
+    FillGrid(0);
+}
+void TFormTabReacCap::RadioButton2Click() {
+    FillGrid(1);
+}
+void TFormTabReacCap::BitBtn1Click() {
+    printing::PreviewReport(QStringLiteral("TQRTabReacCap"), this);
+}
 
-void TFormTabReacCap::FillGrid(int range)
-{
+void TFormTabReacCap::FillGrid(int range) {
     range_ = range;
     const Axis& axis = RangeAxis(range);
     const core::Separators& seps = core::CurrentSeparators();
@@ -110,7 +117,8 @@ void TFormTabReacCap::FillGrid(int range)
         const long double f = axis.frequencies[r - 1];
         grid_->item(r, 0)->setText(core::FormatNumber(f, core::FloatFormat::Number, 15, 0, seps));
         for (int c = 1; c < kColumns; ++c) {
-            const double xc = static_cast<double>(Reactance(f * axis.frequencyFactor, axis.capacitances[c - 1] / 1000000.0L));
+            const double xc = static_cast<double>(
+                Reactance(f * axis.frequencyFactor, axis.capacitances[c - 1] / 1000000.0L));
             grid_->item(r, c)->setText(core::FormatNumber(xc, core::FloatFormat::Number, 8, 2, seps));
         }
     }

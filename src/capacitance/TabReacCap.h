@@ -8,7 +8,7 @@ class QTableWidget;
 
 class TFormTabReacCap : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormTabReacCap(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -22,15 +22,15 @@ public:
     int Range() const { return range_; }
 
     struct Axis {
-        std::vector<long double> frequencies; // in the unit of the range
-        long double frequencyFactor;          // to hertz
+        std::vector<long double> frequencies;  // in the unit of the range
+        long double frequencyFactor;           // to hertz
         std::vector<long double> capacitances; // uF
     };
     static const Axis& RangeAxis(int range);
     // The same computation as the calculator: 1 / (f x C x 6.28).
     static long double Reactance(long double hertz, long double farad);
 
-private:
+  private:
     QTableWidget* grid_;
     QRadioButton* audio_;
     QRadioButton* radio_;

@@ -14,10 +14,8 @@ ZeroDivide::ZeroDivide() : Failure(QStringLiteral("Division par zéro en virgule
 InvalidOperation::InvalidOperation() : Failure(QStringLiteral("Opération en virgule flottante incorrecte")) {}
 Overflow::Overflow() : Failure(QStringLiteral("Débordement en virgule flottante")) {}
 
-QString ErrorBoxText(const QString& message)
-{
-    if (!message.isEmpty() && message.back() > QChar('.'))
-        return message + QChar('.');
+QString ErrorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QChar('.')) return message + QChar('.');
     return message;
 }
 

@@ -7,12 +7,12 @@
 namespace core {
 
 class Failure : public std::exception {
-public:
+  public:
     explicit Failure(const QString& message);
     const char* what() const noexcept override { return utf8_.c_str(); }
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
     std::string utf8_;
 };

@@ -7,15 +7,13 @@
 namespace core {
 
 class FloatGuard {
-public:
-    FloatGuard();              // clears the flags
-    void check() const;        // throws ZeroDivide, InvalidOperation or Overflow when raised
+  public:
+    FloatGuard();       // clears the flags
+    void check() const; // throws ZeroDivide, InvalidOperation or Overflow when raised
 };
 
 // Runs f and raises the failure its arithmetic flagged.
-template <class F>
-decltype(auto) Guarded(F&& f)
-{
+template <class F> decltype(auto) Guarded(F&& f) {
     FloatGuard guard;
     if constexpr (std::is_void_v<decltype(f())>) {
         std::forward<F>(f)();

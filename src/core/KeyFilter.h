@@ -7,12 +7,13 @@ namespace core {
 
 constexpr char16_t BlockedKey = 15;
 
-inline bool IsNumericKey(QChar c)
-{
+inline bool IsNumericKey(QChar c) {
     const char16_t u = c.unicode();
     return u == 8 || u == 13 || u == ',' || u == '.' || (u >= '0' && u <= '9');
 }
 
-inline QChar FilterNumericKey(QChar c) { return IsNumericKey(c) ? c : QChar(BlockedKey); }
+inline QChar FilterNumericKey(QChar c) {
+    return IsNumericKey(c) ? c : QChar(BlockedKey);
+}
 
 } // namespace core

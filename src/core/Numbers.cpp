@@ -16,8 +16,7 @@ constexpr std::uint64_t kTen18 = 1000000000000000000ULL;
 
 // 10^k in extended precision. Up to 10^27 the powers are exact; beyond that they come
 // correctly rounded from the C library, once each.
-long double PowerOfTen(int k)
-{
+long double PowerOfTen(int k) {
     static long double exact[28] = {};
     static bool exactReady = false;
     if (!exactReady) {
@@ -28,11 +27,9 @@ long double PowerOfTen(int k)
         }
         exactReady = true;
     }
-    if (k < 28)
-        return exact[k];
+    if (k < 28) return exact[k];
     static long double cache[4940] = {};
-    if (k >= 4940)
-        return HUGE_VALL;
+    if (k >= 4940) return HUGE_VALL;
     if (cache[k] == 0.0L) {
         const std::string text = "1e" + std::to_string(k);
         cache[k] = std::strtold(text.c_str(), nullptr);
@@ -40,8 +37,7 @@ long double PowerOfTen(int k)
     return cache[k];
 }
 
-long double ScaleByTen(long double v, int k)
-{
+long double ScaleByTen(long double v, int k) {
     // Split very large shifts so that subnormal inputs do not overflow the power.
     while (k > 4900) {
         v *= PowerOfTen(4900);
@@ -61,11 +57,9 @@ struct Decimal {
     int exponent = 0; // E: 10^(E-1) <= magnitude < 10^E
 };
 
-Decimal ToDecimal(long double magnitude)
-{
+Decimal ToDecimal(long double magnitude) {
     Decimal d;
-    if (magnitude == 0.0L)
-        return d;
+    if (magnitude == 0.0L) return d;
     int e2 = 0;
     std::frexp(magnitude, &e2);
     int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
@@ -94,8 +88,7 @@ Decimal ToDecimal(long double magnitude)
 }
 
 // Rounds half away from zero to `keep` digits and drops trailing zeros.
-void RoundTo(Decimal& d, int keep)
-{
+void RoundTo(Decimal& d, int keep) {
     if (keep < 0) {
         d.length = 0;
         return;
@@ -122,29 +115,26 @@ void RoundTo(Decimal& d, int keep)
 }
 
 class Out {
-public:
+  public:
     void put(char16_t c) { buf_[n_++] = c; }
     void put(QChar c) { buf_[n_++] = c.unicode(); }
-    void zeros(int count)
-    {
+    void zeros(int count) {
         for (int i = 0; i < count; ++i)
             buf_[n_++] = u'0';
     }
-    void digits(const char* s, int count)
-    {
+    void digits(const char* s, int count) {
         for (int i = 0; i < count; ++i)
             buf_[n_++] = static_cast<char16_t>(s[i]);
     }
     QString text() const { return QString(reinterpret_cast<const QChar*>(buf_), n_); }
 
-private:
+  private:
     // Largest text: Number layout of 18 integer digits with separators and 18 decimals.
     char16_t buf_[96];
     int n_ = 0;
 };
 
-void WriteGeneral(Out& out, const Decimal& d, int precision, const Separators& s)
-{
+void WriteGeneral(Out& out, const Decimal& d, int precision, const Separators& s) {
     const int e = d.exponent;
     if (d.length == 0) {
         out.put(u'0');
@@ -186,20 +176,17 @@ void WriteGeneral(Out& out, const Decimal& d, int precision, const Separators& s
     }
 }
 
-void WriteFixed(Out& out, const Decimal& d, int digits, bool grouped, const Separators& s)
-{
+void WriteFixed(Out& out, const Decimal& d, int digits, bool grouped, const Separators& s) {
     const int e = d.length == 0 ? 0 : d.exponent;
     if (e <= 0) {
         out.put(u'0');
     } else {
         for (int i = 0; i < e; ++i) {
-            if (grouped && i > 0 && (e - i) % 3 == 0)
-                out.put(s.thousands);
+            if (grouped && i > 0 && (e - i) % 3 == 0) out.put(s.thousands);
             out.put(i < d.length ? static_cast<char16_t>(d.digits[i]) : u'0');
         }
     }
-    if (digits <= 0)
-        return;
+    if (digits <= 0) return;
     out.put(s.decimal);
     int written = 0;
     if (e < 0) {
@@ -212,30 +199,30 @@ void WriteFixed(Out& out, const Decimal& d, int digits, bool grouped, const Sepa
     out.zeros(digits - written);
 }
 
-inline bool IsDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+inline bool IsDigit(QChar c) {
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
 } // namespace
 
-QString FormatNumber(long double value, FloatFormat format, int precision, int digits, const Separators& separators)
-{
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+QString FormatNumber(long double value, FloatFormat format, int precision, int digits,
+                     const Separators& separators) {
+    if (std::isnan(value)) return QStringLiteral("NAN");
+    if (std::isinf(value)) return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     precision = std::clamp(precision, 2, 18);
     digits = std::clamp(digits, 0, 18);
 
     Decimal d = ToDecimal(std::fabs(value));
     if (d.length > 0) {
-        const int keep = format == FloatFormat::General ? precision : std::min(d.exponent + digits, precision);
+        const int keep =
+            format == FloatFormat::General ? precision : std::min(d.exponent + digits, precision);
         RoundTo(d, keep);
     }
     if (format != FloatFormat::General && d.length > 0 && d.exponent > precision)
         format = FloatFormat::General;
 
     Out out;
-    if (d.length > 0 && std::signbit(value))
-        out.put(u'-');
+    if (d.length > 0 && std::signbit(value)) out.put(u'-');
     if (format == FloatFormat::General)
         WriteGeneral(out, d, precision, separators);
     else
@@ -243,34 +230,28 @@ QString FormatNumber(long double value, FloatFormat format, int precision, int d
     return out.text();
 }
 
-QString FormatGeneral(long double value, const Separators& separators)
-{
+QString FormatGeneral(long double value, const Separators& separators) {
     return FormatNumber(value, FloatFormat::General, 15, 0, separators);
 }
 
-QChar ProbeDecimalSeparator(const Separators& separators)
-{
+QChar ProbeDecimalSeparator(const Separators& separators) {
     return FormatGeneral(3.14159265358979323846L, separators).at(1);
 }
 
-QString ProbedText(const char* dotted, const Separators& separators)
-{
+QString ProbedText(const char* dotted, const Separators& separators) {
     QString text = QString::fromLatin1(dotted);
-    if (ProbeDecimalSeparator(separators) != QChar('.'))
-        text.replace(QChar('.'), QChar(','));
+    if (ProbeDecimalSeparator(separators) != QChar('.')) text.replace(QChar('.'), QChar(','));
     return text;
 }
 
-QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value, const Separators& separators)
-{
-    if (shown.isEmpty())
-        return shown;
+QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value,
+                           const Separators& separators) {
+    if (shown.isEmpty()) return shown;
     return twoDigits ? FormatNumber(value, FloatFormat::Fixed, 10, 2, separators)
                      : FormatNumber(value, FloatFormat::General, 10, 4, separators);
 }
 
-long double ParseNumber(const QString& text, const Separators& separators)
-{
+long double ParseNumber(const QString& text, const Separators& separators) {
     // Enough digits to round an 80-bit value correctly; the rest only counts as a sticky digit.
     constexpr std::size_t kKept = 40;
     const QChar* p = text.constData();
@@ -291,18 +272,15 @@ long double ParseNumber(const QString& text, const Separators& separators)
     bool any = false;
     auto take = [&](char c, bool fraction) {
         if (mantissa.empty() && c == '0') {
-            if (fraction)
-                --exponent;
+            if (fraction) --exponent;
             return;
         }
         if (mantissa.size() < kKept) {
             mantissa.push_back(c);
-            if (fraction)
-                --exponent;
+            if (fraction) --exponent;
         } else {
             sticky = sticky || c != '0';
-            if (!fraction)
-                ++exponent;
+            if (!fraction) ++exponent;
         }
     };
     for (; p < end && IsDigit(*p); ++p) {
@@ -315,8 +293,7 @@ long double ParseNumber(const QString& text, const Separators& separators)
         for (; p < end && IsDigit(*p); ++p)
             take(static_cast<char>(p->unicode()), true);
     }
-    if (!any)
-        throw ConversionError(text);
+    if (!any) throw ConversionError(text);
 
     if (p < end && (*p == QChar('E') || *p == QChar('e'))) {
         ++p;
@@ -332,18 +309,15 @@ long double ParseNumber(const QString& text, const Separators& separators)
     }
     while (p < end && *p == QChar(' '))
         ++p;
-    if (p != end)
-        throw ConversionError(text);
+    if (p != end) throw ConversionError(text);
 
     long double result = 0.0L;
     if (!mantissa.empty()) {
-        if (sticky)
-            mantissa.push_back('1'), --exponent;
+        if (sticky) mantissa.push_back('1'), --exponent;
         mantissa.push_back('e');
         mantissa += std::to_string(exponent);
         result = std::strtold(mantissa.c_str(), nullptr);
-        if (std::isinf(result))
-            throw ConversionError(text);
+        if (std::isinf(result)) throw ConversionError(text);
     }
     return negative ? -result : result;
 }

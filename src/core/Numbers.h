@@ -6,9 +6,13 @@
 namespace core {
 
 enum class FloatFormat { General, Fixed, Number };
-struct Separators { QChar decimal{'.'}; QChar thousands{','}; };
+struct Separators {
+    QChar decimal{'.'};
+    QChar thousands{','};
+};
 
-QString FormatNumber(long double value, FloatFormat format, int precision, int digits, const Separators& separators);
+QString FormatNumber(long double value, FloatFormat format, int precision, int digits,
+                     const Separators& separators);
 long double ParseNumber(const QString& text, const Separators& separators); // throws core::ConversionError
 
 // The general display of a single value (General, precision 15).
@@ -21,6 +25,7 @@ QChar ProbeDecimalSeparator(const Separators& separators);
 QString ProbedText(const char* dotted, const Separators& separators);
 
 // "2 Digit" display rule: Fixed 10/2 when checked, General 10/4 otherwise; an empty label stays empty.
-QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value, const Separators& separators);
+QString RefreshDisplayText(const QString& shown, bool twoDigits, long double value,
+                           const Separators& separators);
 
 } // namespace core

@@ -7,25 +7,30 @@ Separators g_current = SystemSeparators();
 std::optional<Separators> g_pinned;
 } // namespace
 
-Separators SystemSeparators()
-{
+Separators SystemSeparators() {
     const QLocale locale = QLocale::system();
     Separators s;
     const QString dec = locale.decimalPoint();
     const QString group = locale.groupSeparator();
-    if (!dec.isEmpty())
-        s.decimal = dec.front();
-    if (!group.isEmpty())
-        s.thousands = group.front();
+    if (!dec.isEmpty()) s.decimal = dec.front();
+    if (!group.isEmpty()) s.thousands = group.front();
     return s;
 }
 
-const Separators& CurrentSeparators() { return g_pinned ? *g_pinned : g_current; }
+const Separators& CurrentSeparators() {
+    return g_pinned ? *g_pinned : g_current;
+}
 
-void RefreshSeparators() { g_current = SystemSeparators(); }
+void RefreshSeparators() {
+    g_current = SystemSeparators();
+}
 
-PinnedSeparators::PinnedSeparators(Separators separators) : previous_(g_pinned) { g_pinned = separators; }
+PinnedSeparators::PinnedSeparators(Separators separators) : previous_(g_pinned) {
+    g_pinned = separators;
+}
 
-PinnedSeparators::~PinnedSeparators() { g_pinned = previous_; }
+PinnedSeparators::~PinnedSeparators() {
+    g_pinned = previous_;
+}
 
 } // namespace core

@@ -6,23 +6,27 @@
 
 namespace core {
 
-Separators SystemSeparators();        // what QLocale::system() gives now
+Separators SystemSeparators();         // what QLocale::system() gives now
 const Separators& CurrentSeparators(); // what every window uses
-void RefreshSeparators();             // re-read the system (start, locale change)
+void RefreshSeparators();              // re-read the system (start, locale change)
 
 // Pins the separators for the lifetime of the object (tests, tools).
 class PinnedSeparators {
-public:
+  public:
     explicit PinnedSeparators(Separators separators);
     ~PinnedSeparators();
     PinnedSeparators(const PinnedSeparators&) = delete;
     PinnedSeparators& operator=(const PinnedSeparators&) = delete;
 
-private:
+  private:
     std::optional<Separators> previous_;
 };
 
-inline Separators FrenchSeparators() { return {QChar(','), QChar(0x00A0)}; }
-inline Separators EnglishSeparators() { return {QChar('.'), QChar(',')}; }
+inline Separators FrenchSeparators() {
+    return {QChar(','), QChar(0x00A0)};
+}
+inline Separators EnglishSeparators() {
+    return {QChar('.'), QChar(',')};
+}
 
 } // namespace core

@@ -10,7 +10,7 @@ class UnitList;
 
 class TFormSerieRLC : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormSerieRLC(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -27,7 +27,7 @@ public:
     double CapacitiveReactance = 0; // ohms
     double Impedance = 0;           // ohms
 
-private:
+  private:
     QLineEdit* edit1_;
     QLineEdit* edit2_;
     QLineEdit* edit3_;

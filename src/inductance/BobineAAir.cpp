@@ -5,10 +5,10 @@
 #include "core/Regional.h"
 #include "pictures/Glyphs.h"
 #include "pictures/inductance/BobineAAirPictures.h"
+#include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
-#include "printing/Preview.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,16 +18,14 @@ using Op = ui::UnitList::Op;
 
 namespace {
 
-std::vector<ui::UnitList::Unit> LengthUnits()
-{
+std::vector<ui::UnitList::Unit> LengthUnits() {
     return {{QStringLiteral("mètres"), Op::Divide, 1.0L},
             {QStringLiteral("cm"), Op::Divide, 100.0L},
             {QStringLiteral("mm"), Op::Divide, 1000.0L}};
 }
 
 // A row caption whose text ends where the row's box begins.
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w)
-{
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
     QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
@@ -35,23 +33,27 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int 
 
 } // namespace
 
-TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent)
-{
+TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("BobineDair"));
-    SetForm(QStringLiteral("Calcul de l'inductance d'une bobine toroïdale à noyau d'air"), 471, 297, ui::kSilver);
+    SetForm(QStringLiteral("Calcul de l'inductance d'une bobine toroïdale à noyau d'air"), 471, 297,
+            ui::kSilver);
 
     QFrame* coil = ui::MakePanel(this, "Panel1", 8, 8, 201, 121, ui::kYellow);
     ui::MakePicture(coil, "Image1", pictures::ToroidPicture(), 8, 8, 185, 105);
 
     QFrame* legend = ui::MakePanel(this, "Panel2", 8, 136, 201, 153, ui::kSilver);
     ui::MakePicture(legend, "Image2", pictures::ToroidFormula(), 8, 16, 185, 41);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("N ="), {31, 16}), 16, 72, 31, 16);
+    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("N ="), {31, 16}), 16, 72, 31,
+                    16);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Le nombre de spires"), 48, 72, 0, 13);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("a ="), {33, 17}), 16, 88, 33, 17);
+    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("a ="), {33, 17}), 16, 88, 33,
+                    17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Diamètre extérieur, en mètres"), 48, 88, 0, 13);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("b ="), {33, 18}), 16, 104, 33, 18);
+    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("b ="), {33, 18}), 16, 104, 33,
+                    18);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Diamètre intérieur, en mètres"), 48, 104, 0, 13);
-    ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 16, 128, 33, 17);
+    ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 16, 128, 33,
+                    17);
     ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance en microhenrys"), 48, 128, 0, 13);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 216, 8, 249, 281, ui::kSilver);
@@ -76,7 +78,8 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent)
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 86, 208, 75, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 184, 208, 33, 25);
 
-    ui::SetTabOrder({editN_, editA_, outerUnit_, editB_, innerUnit_, inductanceUnit_, twoDigits_, reset, equals, print});
+    ui::SetTabOrder(
+        {editN_, editA_, outerUnit_, editB_, innerUnit_, inductanceUnit_, twoDigits_, reset, equals, print});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(outerUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
@@ -87,17 +90,14 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent)
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
-void TBobineDair::FormCreate()
-{
+void TBobineDair::FormCreate() {
     outerUnit_->setCurrentIndex(0);
     innerUnit_->setCurrentIndex(0);
     inductanceUnit_->setCurrentIndex(0);
 }
 
-void TBobineDair::FormActivate()
-{
-    if (!ui::IsEnglish())
-        return;
+void TBobineDair::FormActivate() {
+    if (!ui::IsEnglish()) return;
     const std::pair<const char*, const char*> texts[] = {
         {"Label1", "Number of turns"},       {"Label2", "Exterior diameter"},
         {"Label4", "Interior diameter"},     {"Label5", "Inductance"},
@@ -116,8 +116,7 @@ void TBobineDair::FormActivate()
     }
 }
 
-void TBobineDair::Calculate()
-{
+void TBobineDair::Calculate() {
     const core::Separators& seps = core::CurrentSeparators();
     core::FloatGuard guard;
     // Each value is stored as soon as it converts, so a failing box leaves the earlier ones set.
@@ -143,44 +142,42 @@ void TBobineDair::Calculate()
     result_->setText(core::FormatNumber(Inductance, core::FloatFormat::General, 10, 4, seps));
 }
 
-void TBobineDair::RefreshDisplay()
-{
-    result_->setText(
-        core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Inductance, core::CurrentSeparators()));
+void TBobineDair::RefreshDisplay() {
+    result_->setText(core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Inductance,
+                                              core::CurrentSeparators()));
 }
 
-bool TBobineDair::AllBoxesHoldText() const
-{
+bool TBobineDair::AllBoxesHoldText() const {
     return !editN_->text().isEmpty() && !editA_->text().isEmpty() && !editB_->text().isEmpty();
 }
 
-void TBobineDair::Button1Click()
-{
+void TBobineDair::Button1Click() {
     Calculate();
     RefreshDisplay();
 }
 
-void TBobineDair::ComboBox1Change()
-{
+void TBobineDair::ComboBox1Change() {
     if (AllBoxesHoldText()) {
         Calculate();
         RefreshDisplay();
     }
 }
 
-void TBobineDair::ComboBox2Change() { ComboBox1Change(); }
+void TBobineDair::ComboBox2Change() {
+    ComboBox1Change();
+}
 
-void TBobineDair::ComboBox3Change()
-{
+void TBobineDair::ComboBox3Change() {
     // The output unit tests nothing: an empty box shows its conversion failure.
     Calculate();
     RefreshDisplay();
 }
 
-void TBobineDair::CheckBox1Click() { RefreshDisplay(); }
+void TBobineDair::CheckBox1Click() {
+    RefreshDisplay();
+}
 
-void TBobineDair::BitBtn1Click()
-{
+void TBobineDair::BitBtn1Click() {
     Inductance = OuterDiameter = InnerDiameter = Turns = 0;
     editN_->clear();
     editA_->clear();
@@ -188,7 +185,6 @@ void TBobineDair::BitBtn1Click()
     result_->clear();
 }
 
-void TBobineDair::BitBtn2Click()
-{
+void TBobineDair::BitBtn2Click() {
     printing::PreviewReport(QStringLiteral("TQRIndNoyauAir"), this);
 }

@@ -11,7 +11,7 @@ class UnitList;
 
 class TBobineDair : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TBobineDair(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -31,7 +31,7 @@ public:
     double InnerDiameter = 0; // metres
     double Turns = 0;
 
-private:
+  private:
     bool AllBoxesHoldText() const;
 
     QLineEdit* editN_;

@@ -5,12 +5,12 @@
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "pictures/ohmslaw/OhmsLawPictures.h"
+#include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
-#include "printing/Preview.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -28,8 +28,7 @@ const QColor kRed{0xFF, 0x00, 0x00};
 
 // The ink of a black-on-white picture as black with coverage alpha: white becomes see-through
 // and the letters keep their smooth edges on any panel colour.
-QPixmap SeeThrough(const QImage& picture)
-{
+QPixmap SeeThrough(const QImage& picture) {
     QImage out = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
@@ -40,23 +39,20 @@ QPixmap SeeThrough(const QImage& picture)
 }
 
 // The form's 15-pixel type, made smaller only as far as the longest definitions need to show whole.
-void FitDefinition(QLabel* label)
-{
-    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                      -label->margin());
+void FitDefinition(QLabel* label) {
+    const QRect room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     QFont font = label->font();
     for (int px = 15; px >= 11; --px) {
         font.setPixelSize(px);
-        const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1000),
-                                                           Qt::TextWordWrap, label->text());
-        if (need.height() <= room.height())
-            break;
+        const QRect need =
+            QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 1000), Qt::TextWordWrap, label->text());
+        if (need.height() <= room.height()) break;
     }
     label->setFont(font);
 }
 
-QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink)
-{
+QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink) {
     label->setFont(font);
     ui::SetTextColour(label, ink);
     return label;
@@ -64,8 +60,7 @@ QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink)
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent)
-{
+TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     SetForm(QStringLiteral("Memory Device"), 589, 330, kLight3D);
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
@@ -135,7 +130,8 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent)
     ui::On(resultUnits_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
 
     // The wheel, then what stands on it.
-    wheel_ = ui::MakePicture(this, "Image1", art::WheelPicture(), 248, 0, art::kWheelWidth, art::kWheelHeight);
+    wheel_ =
+        ui::MakePicture(this, "Image1", art::WheelPicture(), 248, 0, art::kWheelWidth, art::kWheelHeight);
     wheel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     wheel_->setMouseTracking(true);
     wheel_->installEventFilter(this);
@@ -145,7 +141,9 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent)
         const char* name;
         const char* letter;
         int dx, dy;
-    } letters[] = {{"StaticText1", "P", -1, -1}, {"StaticText2", "I", 1, -1}, {"StaticText3", "E", -1, 1},
+    } letters[] = {{"StaticText1", "P", -1, -1},
+                   {"StaticText2", "I", 1, -1},
+                   {"StaticText3", "E", -1, 1},
                    {"StaticText4", "R", 1, 1}};
     for (const auto& l : letters) {
         QLabel* letter = ui::MakeLabel(this, l.name, QLatin1String(l.letter), hubX + l.dx * 18 - 10,
@@ -156,9 +154,10 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent)
     }
 
     void (TAboutBox::*const clicks[12])() = {
-        &TAboutBox::Image7Click,  &TAboutBox::Image8Click,  &TAboutBox::Image2Click,  &TAboutBox::Image9Click,
-        &TAboutBox::Image10Click, &TAboutBox::Image11Click, &TAboutBox::Image12Click, &TAboutBox::Image13Click,
-        &TAboutBox::Image14Click, &TAboutBox::Image6Click,  &TAboutBox::Image5Click,  &TAboutBox::Image4Click,
+        &TAboutBox::Image7Click,  &TAboutBox::Image8Click,  &TAboutBox::Image2Click,
+        &TAboutBox::Image9Click,  &TAboutBox::Image10Click, &TAboutBox::Image11Click,
+        &TAboutBox::Image12Click, &TAboutBox::Image13Click, &TAboutBox::Image14Click,
+        &TAboutBox::Image6Click,  &TAboutBox::Image5Click,  &TAboutBox::Image4Click,
     };
     for (int i = 0; i < 12; ++i) {
         const ohmslaw::FormulaButton& f = ohmslaw::FormulaButtons()[i];
@@ -178,55 +177,60 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent)
     }
 }
 
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
-{
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == wheel_)
-            ui::Guard(this, [this] { Image1MouseMove(); });
+        if (watched == wheel_) ui::Guard(this, [this] { Image1MouseMove(); });
         for (const Button& b : buttons_)
-            if (watched == b.picture)
-                ui::Guard(this, [this, &b] { Press(int(&b - buttons_) + 1); });
+            if (watched == b.picture) ui::Guard(this, [this, &b] { Press(int(&b - buttons_) + 1); });
     }
     return ui::Window::eventFilter(watched, event);
 }
 
 // --- Texts -----------------------------------------------------------------------------------
 
-QString TAboutBox::NameOf(Quantity q) const
-{
+QString TAboutBox::NameOf(Quantity q) const {
     switch (q) {
-    case Quantity::E: return nameE_;
-    case Quantity::R: return nameR_;
-    case Quantity::P: return nameP_;
-    case Quantity::I: return nameI_;
+    case Quantity::E:
+        return nameE_;
+    case Quantity::R:
+        return nameR_;
+    case Quantity::P:
+        return nameP_;
+    case Quantity::I:
+        return nameI_;
     }
     return {};
 }
 
-QString TAboutBox::DefinitionOf(Quantity q) const
-{
+QString TAboutBox::DefinitionOf(Quantity q) const {
     switch (q) {
-    case Quantity::E: return definitionE_;
-    case Quantity::R: return definitionR_;
-    case Quantity::P: return definitionP_;
-    case Quantity::I: return definitionI_;
+    case Quantity::E:
+        return definitionE_;
+    case Quantity::R:
+        return definitionR_;
+    case Quantity::P:
+        return definitionP_;
+    case Quantity::I:
+        return definitionI_;
     }
     return {};
 }
 
-QString TAboutBox::UnitOf(Quantity q) const
-{
+QString TAboutBox::UnitOf(Quantity q) const {
     switch (q) {
-    case Quantity::E: return unitE_;
-    case Quantity::R: return unitR_;
-    case Quantity::P: return unitP_;
-    case Quantity::I: return unitI_;
+    case Quantity::E:
+        return unitE_;
+    case Quantity::R:
+        return unitR_;
+    case Quantity::P:
+        return unitP_;
+    case Quantity::I:
+        return unitI_;
     }
     return {};
 }
 
-void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second)
-{
+void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second) {
     static const char* const letters[] = {"E =", "R =", "P =", "I ="};
     firstName_->setText(NameOf(first));
     secondName_->setText(NameOf(second));
@@ -239,14 +243,12 @@ void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second)
 
 // --- Set-up ----------------------------------------------------------------------------------
 
-void TAboutBox::FillResultList(Quantity q)
-{
+void TAboutBox::FillResultList(Quantity q) {
     resultUnits_->Fill(q);
     ohmSign_->setVisible(q == Quantity::R);
 }
 
-void TAboutBox::ResetWindow()
-{
+void TAboutBox::ResetWindow() {
     for (QLabel* l : {title_, definition_, unit_, formula_, equals_, firstName_, secondName_, answer_})
         l->clear();
     first_->clear();
@@ -255,8 +257,7 @@ void TAboutBox::ResetWindow()
     FormulaNumber = 0;
 }
 
-void TAboutBox::FormActivate()
-{
+void TAboutBox::FormActivate() {
     firstUnits_->Fill(Quantity::E);
     secondUnits_->Fill(Quantity::R);
     FillResultList(Quantity::I);
@@ -275,10 +276,11 @@ void TAboutBox::FormActivate()
                                             "carriers, such as ions, electrons, or holes.")
                            : QStringLiteral("Le courant est la circulation d'électrons libres dans un "
                                             "conducteur.");
-    definitionR_ = english ? QStringLiteral("it's the simple opposition to current flow.")
-                           : QStringLiteral("Force d'opposition, qui résulte des collisions des électrons avec "
-                                            "les atomes, transformant de l'énergie électrique en énergie "
-                                            "thermique.");
+    definitionR_ = english
+                       ? QStringLiteral("it's the simple opposition to current flow.")
+                       : QStringLiteral("Force d'opposition, qui résulte des collisions des électrons avec "
+                                        "les atomes, transformant de l'énergie électrique en énergie "
+                                        "thermique.");
     definitionE_ = english ? QStringLiteral("Electromotive force, or difference of potential.")
                            : QStringLiteral("Il s'agit d'une pression obtenue d'une énergie potentielle soit "
                                             "par définition *différence de potentielle*.");
@@ -299,8 +301,7 @@ void TAboutBox::FormActivate()
     ui::LoadPictureInto(formula_, art::FormulaFileName(1));
 }
 
-void TAboutBox::SetUpFormula(int formula)
-{
+void TAboutBox::SetUpFormula(int formula) {
     const ohmslaw::FormulaButton& f = ohmslaw::ButtonOf(formula);
     firstUnits_->Fill(f.first);
     secondUnits_->Fill(f.second);
@@ -315,76 +316,125 @@ void TAboutBox::SetUpFormula(int formula)
     ShowTexts(f.result, f.first, f.second);
 }
 
-void TAboutBox::Image7Click() { SetUpFormula(1); }
-void TAboutBox::Image8Click() { SetUpFormula(2); }
-void TAboutBox::Image2Click() { SetUpFormula(3); }
-void TAboutBox::Image9Click() { SetUpFormula(4); }
-void TAboutBox::Image10Click() { SetUpFormula(5); }
-void TAboutBox::Image11Click() { SetUpFormula(6); }
-void TAboutBox::Image12Click() { SetUpFormula(7); }
-void TAboutBox::Image13Click() { SetUpFormula(8); }
-void TAboutBox::Image14Click() { SetUpFormula(9); }
-void TAboutBox::Image6Click() { SetUpFormula(10); }
-void TAboutBox::Image5Click() { SetUpFormula(11); }
-void TAboutBox::Image4Click() { SetUpFormula(12); }
+void TAboutBox::Image7Click() {
+    SetUpFormula(1);
+}
+void TAboutBox::Image8Click() {
+    SetUpFormula(2);
+}
+void TAboutBox::Image2Click() {
+    SetUpFormula(3);
+}
+void TAboutBox::Image9Click() {
+    SetUpFormula(4);
+}
+void TAboutBox::Image10Click() {
+    SetUpFormula(5);
+}
+void TAboutBox::Image11Click() {
+    SetUpFormula(6);
+}
+void TAboutBox::Image12Click() {
+    SetUpFormula(7);
+}
+void TAboutBox::Image13Click() {
+    SetUpFormula(8);
+}
+void TAboutBox::Image14Click() {
+    SetUpFormula(9);
+}
+void TAboutBox::Image6Click() {
+    SetUpFormula(10);
+}
+void TAboutBox::Image5Click() {
+    SetUpFormula(11);
+}
+void TAboutBox::Image4Click() {
+    SetUpFormula(12);
+}
 
 // --- The buttons' look -----------------------------------------------------------------------
 
-void TAboutBox::SetPressed(Button& b, bool pressed)
-{
+void TAboutBox::SetPressed(Button& b, bool pressed) {
     b.panel->setFrameShadow(pressed ? QFrame::Sunken : QFrame::Raised);
     b.picture->setPixmap(pressed ? b.opaque : b.transparent);
 }
 
-void TAboutBox::Press(int formula) { SetPressed(buttons_[formula - 1], true); }
+void TAboutBox::Press(int formula) {
+    SetPressed(buttons_[formula - 1], true);
+}
 
-void TAboutBox::Image7MouseMove() { Press(1); }
-void TAboutBox::Image8MouseMove() { Press(2); }
-void TAboutBox::Image2MouseMove() { Press(3); }
-void TAboutBox::Image9MouseMove() { Press(4); }
-void TAboutBox::Image10MouseMove() { Press(5); }
-void TAboutBox::Image11MouseMove() { Press(6); }
-void TAboutBox::Image12MouseMove() { Press(7); }
-void TAboutBox::Image13MouseMove() { Press(8); }
-void TAboutBox::Image14MouseMove() { Press(9); }
-void TAboutBox::Image6MouseMove() { Press(10); }
-void TAboutBox::Image5MouseMove() { Press(11); }
-void TAboutBox::Image4MouseMove() { Press(12); }
+void TAboutBox::Image7MouseMove() {
+    Press(1);
+}
+void TAboutBox::Image8MouseMove() {
+    Press(2);
+}
+void TAboutBox::Image2MouseMove() {
+    Press(3);
+}
+void TAboutBox::Image9MouseMove() {
+    Press(4);
+}
+void TAboutBox::Image10MouseMove() {
+    Press(5);
+}
+void TAboutBox::Image11MouseMove() {
+    Press(6);
+}
+void TAboutBox::Image12MouseMove() {
+    Press(7);
+}
+void TAboutBox::Image13MouseMove() {
+    Press(8);
+}
+void TAboutBox::Image14MouseMove() {
+    Press(9);
+}
+void TAboutBox::Image6MouseMove() {
+    Press(10);
+}
+void TAboutBox::Image5MouseMove() {
+    Press(11);
+}
+void TAboutBox::Image4MouseMove() {
+    Press(12);
+}
 
-void TAboutBox::Image1MouseMove()
-{
+void TAboutBox::Image1MouseMove() {
     for (Button& b : buttons_)
         SetPressed(b, false);
 }
 
 // --- The calculator --------------------------------------------------------------------------
 
-QChar TAboutBox::Edit1KeyPress(QChar key) { return core::FilterNumericKey(key); }
-QChar TAboutBox::Edit2KeyPress(QChar key) { return core::FilterNumericKey(key); }
-QChar TAboutBox::ComboBox2KeyPress(QChar) { return QChar(); }
-
-void TAboutBox::ButtonCalculClick() { Calculate(); }
-
-void TAboutBox::ComboBox2Change()
-{
-    if (!first_->text().isEmpty())
-        Calculate();
+QChar TAboutBox::Edit1KeyPress(QChar key) {
+    return core::FilterNumericKey(key);
+}
+QChar TAboutBox::Edit2KeyPress(QChar key) {
+    return core::FilterNumericKey(key);
+}
+QChar TAboutBox::ComboBox2KeyPress(QChar) {
+    return QChar();
 }
 
-void TAboutBox::ComboBox1Change()
-{
-    if (!second_->text().isEmpty())
-        Calculate();
+void TAboutBox::ButtonCalculClick() {
+    Calculate();
 }
 
-void TAboutBox::ComboBox3Change()
-{
-    if (!answer_->text().isEmpty())
-        Calculate();
+void TAboutBox::ComboBox2Change() {
+    if (!first_->text().isEmpty()) Calculate();
 }
 
-void TAboutBox::Calculate()
-{
+void TAboutBox::ComboBox1Change() {
+    if (!second_->text().isEmpty()) Calculate();
+}
+
+void TAboutBox::ComboBox3Change() {
+    if (!answer_->text().isEmpty()) Calculate();
+}
+
+void TAboutBox::Calculate() {
     if (first_->text().isEmpty()) {
         ui::Message(this, QStringLiteral("Value: none"));
         first_->setFocus();
@@ -398,8 +448,7 @@ void TAboutBox::Calculate()
     const core::Separators& separators = core::CurrentSeparators();
     const long double second = core::ParseNumber(second_->text(), separators);
     const long double first = core::ParseNumber(first_->text(), separators);
-    if (FormulaNumber < 1 || FormulaNumber > art::kFormulaCount)
-        return;
+    if (FormulaNumber < 1 || FormulaNumber > art::kFormulaCount) return;
 
     core::FloatGuard guard;
     const long double a = firstUnits_->ToBase(first);
@@ -411,14 +460,13 @@ void TAboutBox::Calculate()
     const long double result = resultUnits_->FromBase(ohmslaw::Compute(FormulaNumber, a, b));
     ResultValue = double(result);
     guard.check();
-    answer_->setText(core::FormatNumber(result, core::FloatFormat::Number, 20, FormulaNumber == 1 ? 5 : 6,
-                                        separators));
+    answer_->setText(
+        core::FormatNumber(result, core::FloatFormat::Number, 20, FormulaNumber == 1 ? 5 : 6, separators));
 }
 
 // --- Reset and print -------------------------------------------------------------------------
 
-void TAboutBox::BitBtn1Click()
-{
+void TAboutBox::BitBtn1Click() {
     first_->setFocus();
     FirstValue = SecondValue = ResultValue = 0;
     first_->clear();
@@ -426,8 +474,7 @@ void TAboutBox::BitBtn1Click()
     answer_->clear();
 }
 
-void TAboutBox::BitBtn2Click()
-{
+void TAboutBox::BitBtn2Click() {
     if (answer_->text().isEmpty()) {
         ui::Message(this, QStringLiteral("Aucune données a imprimer"));
         first_->setFocus();

@@ -17,7 +17,7 @@ class ValueBox;
 
 class TAboutBox : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     void FormActivate() override;
@@ -66,10 +66,10 @@ public:
     double SecondValue = 0;
     double ResultValue = 0;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Button {
         QFrame* panel;
         ui::PictureLabel* picture;

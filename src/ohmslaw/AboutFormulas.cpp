@@ -5,8 +5,7 @@
 
 namespace ohmslaw {
 
-const FormulaButton (&FormulaButtons())[12]
-{
+const FormulaButton (&FormulaButtons())[12] {
     using Q = Quantity;
     static const FormulaButton buttons[12] = {
         {"Image7", 440, 16, 1, Q::I, Q::E, Q::R},   {"Image8", 504, 56, 2, Q::I, Q::P, Q::E},
@@ -19,49 +18,67 @@ const FormulaButton (&FormulaButtons())[12]
     return buttons;
 }
 
-const FormulaButton& ButtonOf(int formula) { return FormulaButtons()[qBound(1, formula, 12) - 1]; }
+const FormulaButton& ButtonOf(int formula) {
+    return FormulaButtons()[qBound(1, formula, 12) - 1];
+}
 
-long double Compute(int formula, long double a, long double b)
-{
+long double Compute(int formula, long double a, long double b) {
     switch (formula) {
-    case 1: return a / b;                 // I = E / R
-    case 2: return a / b;                 // I = P / E
-    case 3: return std::sqrt(a / b);      // I = sqrt(P / R)
-    case 4: return a / b;                 // R = E / I
-    case 5: return a * a / b;             // R = E² / P
-    case 6: return a / (b * b);           // R = P / I²
-    case 7: return a * b;                 // E = I × R
-    case 8: return a / b;                 // E = P / I
-    case 9: return std::sqrt(a * b);      // E = sqrt(P × R)
-    case 10: return a * b;                // P = I × E
-    case 11: return a * a * b;            // P = I² × R
-    case 12: return a * a / b;            // P = E² / R
-    default: return 0;
+    case 1:
+        return a / b; // I = E / R
+    case 2:
+        return a / b; // I = P / E
+    case 3:
+        return std::sqrt(a / b); // I = sqrt(P / R)
+    case 4:
+        return a / b; // R = E / I
+    case 5:
+        return a * a / b; // R = E² / P
+    case 6:
+        return a / (b * b); // R = P / I²
+    case 7:
+        return a * b; // E = I × R
+    case 8:
+        return a / b; // E = P / I
+    case 9:
+        return std::sqrt(a * b); // E = sqrt(P × R)
+    case 10:
+        return a * b; // P = I × E
+    case 11:
+        return a * a * b; // P = I² × R
+    case 12:
+        return a * a / b; // P = E² / R
+    default:
+        return 0;
     }
 }
 
 namespace {
 
-QStringList ItemsOf(Quantity q)
-{
+QStringList ItemsOf(Quantity q) {
     switch (q) {
-    case Quantity::E: return {QStringLiteral("V"), QStringLiteral("mV"), QStringLiteral("uV")};
-    case Quantity::I: return {QStringLiteral("A"), QStringLiteral("mA"), QStringLiteral("uA")};
-    case Quantity::R: return {QStringLiteral("Ohms"), QStringLiteral("KOhms"), QStringLiteral("MOhms")};
-    case Quantity::P: return {QStringLiteral("W"), QStringLiteral("KW"), QStringLiteral("MW")};
+    case Quantity::E:
+        return {QStringLiteral("V"), QStringLiteral("mV"), QStringLiteral("uV")};
+    case Quantity::I:
+        return {QStringLiteral("A"), QStringLiteral("mA"), QStringLiteral("uA")};
+    case Quantity::R:
+        return {QStringLiteral("Ohms"), QStringLiteral("KOhms"), QStringLiteral("MOhms")};
+    case Quantity::P:
+        return {QStringLiteral("W"), QStringLiteral("KW"), QStringLiteral("MW")};
     }
     return {};
 }
 
 // Volts and amperes come in sub-units (divide to reach the base), ohms and watts in multiples.
-bool InputDivides(Quantity q) { return q == Quantity::E || q == Quantity::I; }
+bool InputDivides(Quantity q) {
+    return q == Quantity::E || q == Quantity::I;
+}
 
 } // namespace
 
 QuantityList::QuantityList(QWidget* parent) : QComboBox(parent) {}
 
-void QuantityList::Fill(Quantity q)
-{
+void QuantityList::Fill(Quantity q) {
     const QSignalBlocker block(this);
     quantity_ = q;
     clear();
@@ -69,26 +86,23 @@ void QuantityList::Fill(Quantity q)
     setCurrentIndex(0);
 }
 
-long double QuantityList::Factor() const
-{
+long double QuantityList::Factor() const {
     static const long double factors[3] = {1.0L, 1000.0L, 1000000.0L};
     const int i = currentIndex();
     return i >= 0 && i < 3 ? factors[i] : 1.0L;
 }
 
-long double QuantityList::ToBase(long double value) const
-{
+long double QuantityList::ToBase(long double value) const {
     return InputDivides(quantity_) ? value / Factor() : value * Factor();
 }
 
-long double QuantityList::FromBase(long double value) const
-{
+long double QuantityList::FromBase(long double value) const {
     return InputDivides(quantity_) ? value * Factor() : value / Factor();
 }
 
-void QuantityList::keyPressEvent(QKeyEvent* e)
-{
-    const bool focusKey = e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Escape;
+void QuantityList::keyPressEvent(QKeyEvent* e) {
+    const bool focusKey =
+        e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->key() == Qt::Key_Escape;
     if (hook_ && !focusKey && !e->text().isEmpty() && hook_(e->text().front()).isNull()) {
         e->accept();
         return;

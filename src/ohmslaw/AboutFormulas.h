@@ -25,7 +25,7 @@ long double Compute(int formula, long double first, long double second);
 // A unit list whose items and factors follow the quantity it is filled for.
 class QuantityList : public QComboBox {
     Q_OBJECT
-public:
+  public:
     using KeyHook = std::function<QChar(QChar)>; // returns 0 to discard the character
     explicit QuantityList(QWidget* parent = nullptr);
 
@@ -39,10 +39,10 @@ public:
 
     void SetKeyHook(KeyHook hook) { hook_ = std::move(hook); }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     long double Factor() const;
     Quantity quantity_ = Quantity::E;
     KeyHook hook_;

@@ -10,16 +10,16 @@
 namespace pictures {
 
 struct PictureFile {
-  QString name;                  // relative to the picture root, e.g. "interface/Onde.bmp"
-  std::function<QImage()> draw;  // draws the picture at its final size
+    QString name;                 // relative to the picture root, e.g. "interface/Onde.bmp"
+    std::function<QImage()> draw; // draws the picture at its final size
 };
 
-const std::vector<PictureFile>& InterfaceFiles();  // previews, headings, English variants
-std::vector<PictureFile> FormulaFiles();           // the memory device's "formule/" pictures
-std::vector<PictureFile> AllFiles();               // InterfaceFiles() then FormulaFiles()
+const std::vector<PictureFile>& InterfaceFiles(); // previews, headings, English variants
+std::vector<PictureFile> FormulaFiles();          // the memory device's "formule/" pictures
+std::vector<PictureFile> AllFiles();              // InterfaceFiles() then FormulaFiles()
 
 // Writes every file of AllFiles() under root as a Windows bitmap, creating sub-directories.
 // Returns false and sets failedName to the relative name of the first file that failed.
 bool WritePictureFiles(const QString& root, QString* failedName);
 
-}  // namespace pictures
+} // namespace pictures

@@ -21,10 +21,10 @@ namespace pictures {
 
 // Measured size of a laid-out formula: width and the extents above and below the baseline.
 struct FormulaExtent {
-  qreal width = 0;
-  qreal ascent = 0;
-  qreal descent = 0;
-  qreal height() const { return ascent + descent; }
+    qreal width = 0;
+    qreal ascent = 0;
+    qreal descent = 0;
+    qreal height() const { return ascent + descent; }
 };
 
 // Lays the markup out with type of typeSize pixels, without drawing.
@@ -42,4 +42,4 @@ QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize
 // Family used for formula type.
 QString FormulaFamily();
 
-}  // namespace pictures
+} // namespace pictures

@@ -5,8 +5,7 @@
 
 namespace pictures {
 
-QImage MakerLogo()
-{
+QImage MakerLogo() {
     QImage image(201, 81, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -43,8 +42,7 @@ QImage MakerLogo()
     return image;
 }
 
-static void Flag(QPainter& p, const QRectF& r, bool english)
-{
+static void Flag(QPainter& p, const QRectF& r, bool english) {
     if (english) {
         p.fillRect(r, QColor(1, 33, 105));
         p.setPen(QPen(Qt::white, r.height() / 5));
@@ -55,8 +53,10 @@ static void Flag(QPainter& p, const QRectF& r, bool english)
         p.drawLine(r.bottomLeft(), r.topRight());
         p.fillRect(QRectF(r.center().x() - r.height() / 6, r.top(), r.height() / 3, r.height()), Qt::white);
         p.fillRect(QRectF(r.left(), r.center().y() - r.height() / 6, r.width(), r.height() / 3), Qt::white);
-        p.fillRect(QRectF(r.center().x() - r.height() / 10, r.top(), r.height() / 5, r.height()), QColor(200, 16, 46));
-        p.fillRect(QRectF(r.left(), r.center().y() - r.height() / 10, r.width(), r.height() / 5), QColor(200, 16, 46));
+        p.fillRect(QRectF(r.center().x() - r.height() / 10, r.top(), r.height() / 5, r.height()),
+                   QColor(200, 16, 46));
+        p.fillRect(QRectF(r.left(), r.center().y() - r.height() / 10, r.width(), r.height() / 5),
+                   QColor(200, 16, 46));
     } else {
         const qreal w = r.width() / 3;
         p.fillRect(QRectF(r.left(), r.top(), w, r.height()), QColor(0, 35, 149));
@@ -68,8 +68,7 @@ static void Flag(QPainter& p, const QRectF& r, bool english)
     p.drawRect(r);
 }
 
-QImage LanguagePicture(QSize size)
-{
+QImage LanguagePicture(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);

@@ -30,11 +30,11 @@ using Sketch = std::function<void(QPainter&, const QRectF&)>;
 
 // One preview: a title, an optional sketch (circuit, drawing or table) and formulas.
 struct Topic {
-  const char* file;
-  QString title;
-  Sketch sketch;
-  QStringList formulas = {};  // formula markup, one box each
-  bool stacked = false;  // sketch on top and formulas below, for wide sketches
+    const char* file;
+    QString title;
+    Sketch sketch;
+    QStringList formulas = {}; // formula markup, one box each
+    bool stacked = false;      // sketch on top and formulas below, for wide sketches
 };
 
 QImage DrawTopic(const Topic& topic);
@@ -45,19 +45,17 @@ void FormulaPanel(QPainter& p, const QRectF& rect, const QString& markup, qreal 
 
 // A grid with a heading row; cells are literal text, the first column may be a heading column.
 struct GridStyle {
-  QColor head = QColor(0, 255, 255);
-  QColor cell = Qt::white;
-  QColor firstColumn = QColor(0, 255, 255);
-  int pixelSize = 9;
-  bool boldCells = false;
+    QColor head = QColor(0, 255, 255);
+    QColor cell = Qt::white;
+    QColor firstColumn = QColor(0, 255, 255);
+    int pixelSize = 9;
+    bool boldCells = false;
 };
-void MiniGrid(QPainter& p, const QRectF& rect, const QStringList& header,
-              const QVector<QStringList>& rows, const GridStyle& style,
-              const QVector<qreal>& widths = {});
+void MiniGrid(QPainter& p, const QRectF& rect, const QStringList& header, const QVector<QStringList>& rows,
+              const GridStyle& style, const QVector<qreal>& widths = {});
 
 // A miniature table filling the top of rect with an optional formula box under it.
-Sketch GridWithFormula(QStringList header, QVector<QStringList> rows, GridStyle style,
-                       QString formula = {});
+Sketch GridWithFormula(QStringList header, QVector<QStringList> rows, GridStyle style, QString formula = {});
 
 enum class Part { R, L, C };
 void DrawPart(QPainter& p, Part part, QPointF a, QPointF b);
@@ -71,4 +69,4 @@ Sketch SourceLoop(bool ac, QVector<Part> parts, QStringList names);
 // An AC source across parts in parallel.
 Sketch SourceParallel(QVector<Part> parts, QStringList names);
 
-}  // namespace pictures
+} // namespace pictures

@@ -4,6 +4,6 @@
 
 class TFormImpSerieRLC : public printing::PrintChoice {
     Q_OBJECT
-public:
+  public:
     explicit TFormImpSerieRLC(QWidget* parent = nullptr);
 };

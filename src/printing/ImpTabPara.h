@@ -4,6 +4,6 @@
 
 class TFormImpTabPara : public printing::PrintChoice {
     Q_OBJECT
-public:
+  public:
     explicit TFormImpTabPara(QWidget* parent = nullptr);
 };

@@ -4,6 +4,6 @@
 
 class TFormImpTabserie : public printing::PrintChoice {
     Q_OBJECT
-public:
+  public:
     explicit TFormImpTabserie(QWidget* parent = nullptr);
 };

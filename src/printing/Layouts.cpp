@@ -19,22 +19,20 @@ constexpr qreal kLineStep = 24;
 constexpr qreal kHeadingToLines = 32;
 constexpr qreal kGapAfterLines = 16;
 
-QFont HeadingFont() { return ReportFont("Arial", 15, true); }
+QFont HeadingFont() {
+    return ReportFont("Arial", 15, true);
+}
 
-QWidget* Component(QWidget* window, const char* component)
-{
-    if (!window)
-        return nullptr;
-    if (window->objectName() == QLatin1String(component))
-        return window;
+QWidget* Component(QWidget* window, const char* component) {
+    if (!window) return nullptr;
+    if (window->objectName() == QLatin1String(component)) return window;
     return window->findChild<QWidget*>(QLatin1String(component));
 }
 
 } // namespace
 
 CalculatorReport::CalculatorReport(const QString& title, const Lines& lines)
-    : pictureBeside_(lines.pictureBesideHeading), valueLeft_(lines.valueLeft)
-{
+    : pictureBeside_(lines.pictureBesideHeading), valueLeft_(lines.valueLeft) {
     SetTitle(title, ReportFont("Arial", 27), 8);
     AddLabel(TitleBand(), lines.pictureHeading, kLeft, 64, HeadingFont());
     picture_ = pictureBeside_ ? AddImage(TitleBand(), 152, 64) : AddImage(TitleBand(), kLeft, 96);
@@ -50,8 +48,7 @@ CalculatorReport::CalculatorReport(const QString& title, const Lines& lines)
     Arrange();
 }
 
-void CalculatorReport::Arrange()
-{
+void CalculatorReport::Arrange() {
     qreal top = std::max<qreal>(picture_->Bottom(), 96) + kLineStep;
     valuesHeading_->Move(kLeft, top);
     top += kHeadingToLines;
@@ -73,23 +70,23 @@ void CalculatorReport::Arrange()
     place(results_);
 }
 
-void CalculatorReport::SetPicture(const QImage& picture)
-{
+void CalculatorReport::SetPicture(const QImage& picture) {
     picture_->SetPicture(picture);
     Arrange();
 }
 
-void CalculatorReport::SetInput(int index, const QString& value) { inputs_.at(index).second->SetCaption(value); }
-void CalculatorReport::SetResult(int index, const QString& value) { results_.at(index).second->SetCaption(value); }
-
-void CalculatorReport::SetMemo(const QStringList& lines)
-{
-    if (memo_)
-        memo_->SetLines(lines);
+void CalculatorReport::SetInput(int index, const QString& value) {
+    inputs_.at(index).second->SetCaption(value);
+}
+void CalculatorReport::SetResult(int index, const QString& value) {
+    results_.at(index).second->SetCaption(value);
 }
 
-HeadingsReport::HeadingsReport(const QString& title, const std::vector<QString>& headings)
-{
+void CalculatorReport::SetMemo(const QStringList& lines) {
+    if (memo_) memo_->SetLines(lines);
+}
+
+HeadingsReport::HeadingsReport(const QString& title, const std::vector<QString>& headings) {
     SetTitle(title, ReportFont("Arial", 27), 48);
     qreal top = 112;
     for (const QString& heading : headings) {
@@ -99,60 +96,45 @@ HeadingsReport::HeadingsReport(const QString& title, const std::vector<QString>&
     }
 }
 
-TableReport::TableReport(const QString& title, bool footerValue)
-{
+TableReport::TableReport(const QString& title, bool footerValue) {
     SetTitle(title, ReportFont("Arial", 21), 8);
     page_ = AddTable(TitleBand(), 0, 48, QSizeF(689, 880));
     page_->SetCentred(true);
-    if (footerValue)
-        footerValue_ = AddLabel(FooterBand(), QString(), 0, 12);
+    if (footerValue) footerValue_ = AddLabel(FooterBand(), QString(), 0, 12);
 }
 
-void TableReport::SetFooterValue(const QString& text)
-{
-    if (footerValue_)
-        footerValue_->SetCaption(text);
+void TableReport::SetFooterValue(const QString& text) {
+    if (footerValue_) footerValue_->SetCaption(text);
 }
 
 // ---- reading a window ----
 
-QString TextOf(QWidget* window, const char* component)
-{
+QString TextOf(QWidget* window, const char* component) {
     QWidget* w = Component(window, component);
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit->text();
-    if (auto* list = qobject_cast<QComboBox*>(w))
-        return list->currentText();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* list = qobject_cast<QComboBox*>(w)) return list->currentText();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
     if (auto* list = qobject_cast<QListWidget*>(w))
         return list->currentItem() ? list->currentItem()->text() : QString();
     return QString();
 }
 
-QString ValueWithUnit(QWidget* window, const char* value, const char* unitList)
-{
+QString ValueWithUnit(QWidget* window, const char* value, const char* unitList) {
     const QString text = TextOf(window, value);
     const QString unit = TextOf(window, unitList);
-    if (text.isEmpty() || unit.isEmpty())
-        return text;
+    if (text.isEmpty() || unit.isEmpty()) return text;
     return text + QLatin1Char(' ') + unit;
 }
 
-QImage PictureOf(QWidget* window, const char* component)
-{
-    if (auto* label = qobject_cast<QLabel*>(Component(window, component)))
-        return label->pixmap().toImage();
+QImage PictureOf(QWidget* window, const char* component) {
+    if (auto* label = qobject_cast<QLabel*>(Component(window, component))) return label->pixmap().toImage();
     return QImage();
 }
 
-QImage GrabOf(QWidget* window, const char* component)
-{
+QImage GrabOf(QWidget* window, const char* component) {
     QWidget* w = Component(window, component);
-    if (!w)
-        return QImage();
+    if (!w) return QImage();
     w->ensurePolished();
     QImage image = w->grab().toImage();
     // One widget pixel to one report unit, whatever the screen's scale.
@@ -165,27 +147,23 @@ QImage GrabOf(QWidget* window, const char* component)
 namespace {
 
 // The pictures one after the other, down or across, centred across the other way.
-QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation along)
-{
+QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation along) {
     const bool down = along == Qt::Vertical;
     int length = 0;
     int breadth = 0;
     int count = 0;
     for (const QImage& p : pictures) {
-        if (p.isNull())
-            continue;
+        if (p.isNull()) continue;
         length += (count++ ? gap : 0) + (down ? p.height() : p.width());
         breadth = std::max(breadth, down ? p.width() : p.height());
     }
-    if (!count)
-        return QImage();
+    if (!count) return QImage();
     QImage out(down ? breadth : length, down ? length : breadth, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter painter(&out);
     int at = 0;
     for (const QImage& p : pictures) {
-        if (p.isNull())
-            continue;
+        if (p.isNull()) continue;
         painter.drawImage(down ? QPoint(0, at) : QPoint(at, (breadth - p.height()) / 2), p);
         at += (down ? p.height() : p.width()) + gap;
     }
@@ -194,16 +172,18 @@ QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation
 
 } // namespace
 
-QImage Stacked(std::initializer_list<QImage> pictures, int gap) { return Arranged(pictures, gap, Qt::Vertical); }
+QImage Stacked(std::initializer_list<QImage> pictures, int gap) {
+    return Arranged(pictures, gap, Qt::Vertical);
+}
 
-QImage SideBySide(std::initializer_list<QImage> pictures, int gap) { return Arranged(pictures, gap, Qt::Horizontal); }
+QImage SideBySide(std::initializer_list<QImage> pictures, int gap) {
+    return Arranged(pictures, gap, Qt::Horizontal);
+}
 
 std::vector<QStringList> GridCells(const QTableWidget* grid, int firstRow, int lastRow, int firstColumn,
-                                   int lastColumn)
-{
+                                   int lastColumn) {
     std::vector<QStringList> rows;
-    if (!grid)
-        return rows;
+    if (!grid) return rows;
     lastRow = std::min(lastRow, grid->rowCount() - 1);
     lastColumn = std::min(lastColumn, grid->columnCount() - 1);
     auto text = [grid](int r, int c) {

@@ -15,7 +15,7 @@ namespace printing {
 // inputs are the lines of the window's list (QRMemo1).
 class CalculatorReport : public Report {
     Q_OBJECT
-public:
+  public:
     struct Lines {
         std::vector<QString> inputs;  // fixed names: "f =", "C ="
         std::vector<QString> results; // "Xc ="
@@ -28,7 +28,7 @@ public:
     };
     CalculatorReport(const QString& title, const Lines& lines);
 
-protected:
+  protected:
     // Call in QuickRep1StartPage; the layout below the picture follows the picture's height.
     void SetPicture(const QImage& picture);
     void SetInput(int index, const QString& value);
@@ -36,7 +36,7 @@ protected:
     void SetMemo(const QStringList& lines);
     QRImage* Picture() const { return picture_; }
 
-private:
+  private:
     void Arrange();
 
     bool pictureBeside_;
@@ -53,13 +53,13 @@ private:
 // value label under it ("Couleurs choisie:", "Résultat:", "Tolérance:").
 class HeadingsReport : public Report {
     Q_OBJECT
-public:
+  public:
     HeadingsReport(const QString& title, const std::vector<QString>& headings);
 
-protected:
+  protected:
     void SetValue(int index, const QString& value) { values_.at(index)->SetCaption(value); }
 
-private:
+  private:
     std::vector<QRLabel*> values_;
 };
 
@@ -67,17 +67,16 @@ private:
 // centred), with an optional value label at the left of the footer.
 class TableReport : public Report {
     Q_OBJECT
-public:
+  public:
     explicit TableReport(const QString& title, bool footerValue = false);
 
-protected:
-    void SetTablePage(const std::vector<QStringList>& rows, const QString& caption = QString())
-    {
+  protected:
+    void SetTablePage(const std::vector<QStringList>& rows, const QString& caption = QString()) {
         page_->SetCells(rows, caption);
     }
     void SetFooterValue(const QString& text);
 
-private:
+  private:
     QRTable* page_;
     QRLabel* footerValue_ = nullptr;
 };

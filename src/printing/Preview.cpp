@@ -9,9 +9,8 @@ namespace printing {
 namespace {
 
 class DesktopPreview : public PreviewPlatform {
-public:
-    void showPreview(QWidget* owner, const Document& doc) override
-    {
+  public:
+    void showPreview(QWidget* owner, const Document& doc) override {
         // A window of its own above the owner, not application-modal: the other windows stay
         // usable, and a preview asked for from a modal dialog is not blocked by it.
         QPointer<PreviewWindow> window = new PreviewWindow(doc, owner);
@@ -31,36 +30,40 @@ QSet<QString> g_open;
 
 // Marks a report's preview open for as long as the request runs, failures included.
 class OpenMark {
-public:
+  public:
     explicit OpenMark(const QString& name) : name_(name) { g_open.insert(name_); }
     ~OpenMark() { g_open.remove(name_); }
 
-private:
+  private:
     QString name_;
 };
 
 } // namespace
 
-std::unique_ptr<PreviewPlatform> MakeDesktopPreview() { return std::make_unique<DesktopPreview>(); }
+std::unique_ptr<PreviewPlatform> MakeDesktopPreview() {
+    return std::make_unique<DesktopPreview>();
+}
 
-PreviewPlatform& CurrentPreviewPlatform()
-{
+PreviewPlatform& CurrentPreviewPlatform() {
     static DesktopPreview desktop;
     return g_preview ? *g_preview : desktop;
 }
 
-ScopedPreview::ScopedPreview(PreviewPlatform& platform) : previous_(g_preview) { g_preview = &platform; }
-ScopedPreview::~ScopedPreview() { g_preview = previous_; }
+ScopedPreview::ScopedPreview(PreviewPlatform& platform) : previous_(g_preview) {
+    g_preview = &platform;
+}
+ScopedPreview::~ScopedPreview() {
+    g_preview = previous_;
+}
 
-bool IsPreviewOpen(const QString& reportClass) { return g_open.contains(reportClass); }
+bool IsPreviewOpen(const QString& reportClass) {
+    return g_open.contains(reportClass);
+}
 
-bool PreviewReport(const QString& reportClass, QWidget* owner)
-{
-    if (IsPreviewOpen(reportClass))
-        return false;
+bool PreviewReport(const QString& reportClass, QWidget* owner) {
+    if (IsPreviewOpen(reportClass)) return false;
     std::unique_ptr<Report> report = CreateReport(reportClass);
-    if (!report)
-        return false;
+    if (!report) return false;
     OpenMark mark(reportClass);
     Document doc = report->Produce();
     doc.reportClass = reportClass;

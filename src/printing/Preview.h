@@ -11,7 +11,7 @@ class QWidget;
 namespace printing {
 
 class PreviewPlatform {
-public:
+  public:
     virtual ~PreviewPlatform() = default;
     // Shows the filled pages; returns when the preview is closed.
     virtual void showPreview(QWidget* owner, const Document& doc) = 0;
@@ -23,13 +23,13 @@ std::unique_ptr<PreviewPlatform> MakeDesktopPreview();
 PreviewPlatform& CurrentPreviewPlatform();
 // Installs a preview for the lifetime of the object; the previous one comes back afterwards.
 class ScopedPreview {
-public:
+  public:
     explicit ScopedPreview(PreviewPlatform& platform);
     ~ScopedPreview();
     ScopedPreview(const ScopedPreview&) = delete;
     ScopedPreview& operator=(const ScopedPreview&) = delete;
 
-private:
+  private:
     PreviewPlatform* previous_;
 };
 
@@ -46,13 +46,13 @@ QStringList ReportClasses();
 
 // Tests add a report of their own (or replace one) for the lifetime of the object.
 class ScopedReport {
-public:
+  public:
     ScopedReport(const QString& reportClass, ReportFactory factory);
     ~ScopedReport();
     ScopedReport(const ScopedReport&) = delete;
     ScopedReport& operator=(const ScopedReport&) = delete;
 
-private:
+  private:
     QString name_;
 };
 

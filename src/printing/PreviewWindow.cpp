@@ -9,10 +9,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QScreen>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -21,8 +21,7 @@ namespace printing {
 namespace {
 
 // Qt's own preview icons, compiled into Qt Print Support.
-QIcon PreviewIcon(const char* name)
-{
+QIcon PreviewIcon(const char* name) {
     const QString path = QStringLiteral(":/qt-project.org/dialogs/qprintpreviewdialog/images/%1-24.png")
                              .arg(QLatin1String(name));
     return QFile::exists(path) ? QIcon(path) : QIcon();
@@ -33,8 +32,7 @@ const QString kReportFilter = QStringLiteral("*.qrp");
 } // namespace
 
 PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
-    : QWidget(owner, Qt::Window), doc_(doc), printer_(QPrinter::HighResolution)
-{
+    : QWidget(owner, Qt::Window), doc_(doc), printer_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("PreviewWindow"));
     printer_.setPageLayout(ReportPageLayout());
     printer_.setFullPage(false);
@@ -47,24 +45,30 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
 
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("PreviewTools"));
-    AddCommand(bar, "ZoomToFit", "zoom-fit-page", ui::Tr(QStringLiteral("Page entière"), QStringLiteral("Zoom to fit")),
+    AddCommand(bar, "ZoomToFit", "zoom-fit-page",
+               ui::Tr(QStringLiteral("Page entière"), QStringLiteral("Zoom to fit")),
                &PreviewWindow::ZoomToFit);
     AddCommand(bar, "Zoom100", "", QStringLiteral("100 %"), &PreviewWindow::Zoom100);
-    AddCommand(bar, "ZoomToWidth", "zoom-fit-width", ui::Tr(QStringLiteral("Pleine largeur"), QStringLiteral("Zoom to width")),
+    AddCommand(bar, "ZoomToWidth", "zoom-fit-width",
+               ui::Tr(QStringLiteral("Pleine largeur"), QStringLiteral("Zoom to width")),
                &PreviewWindow::ZoomToWidth);
     bar->addSeparator();
-    AddCommand(bar, "FirstPage", "go-first", ui::Tr(QStringLiteral("Première page"), QStringLiteral("First page")),
+    AddCommand(bar, "FirstPage", "go-first",
+               ui::Tr(QStringLiteral("Première page"), QStringLiteral("First page")),
                &PreviewWindow::FirstPage);
     AddCommand(bar, "PreviousPage", "go-previous",
-               ui::Tr(QStringLiteral("Page précédente"), QStringLiteral("Previous page")), &PreviewWindow::PreviousPage);
+               ui::Tr(QStringLiteral("Page précédente"), QStringLiteral("Previous page")),
+               &PreviewWindow::PreviousPage);
     pageText_ = new QLabel(bar);
     pageText_->setObjectName(QStringLiteral("PageText"));
     pageText_->setMinimumWidth(70);
     pageText_->setAlignment(Qt::AlignCenter);
     bar->addWidget(pageText_);
-    AddCommand(bar, "NextPage", "go-next", ui::Tr(QStringLiteral("Page suivante"), QStringLiteral("Next page")),
+    AddCommand(bar, "NextPage", "go-next",
+               ui::Tr(QStringLiteral("Page suivante"), QStringLiteral("Next page")),
                &PreviewWindow::NextPage);
-    AddCommand(bar, "LastPage", "go-last", ui::Tr(QStringLiteral("Dernière page"), QStringLiteral("Last page")),
+    AddCommand(bar, "LastPage", "go-last",
+               ui::Tr(QStringLiteral("Dernière page"), QStringLiteral("Last page")),
                &PreviewWindow::LastPage);
     bar->addSeparator();
     AddCommand(bar, "Print", "printer", ui::Tr(QStringLiteral("Imprimer"), QStringLiteral("Print")),
@@ -79,7 +83,8 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
                &PreviewWindow::LoadReportFrom)
         ->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     bar->addSeparator();
-    QAction* close = AddCommand(bar, "Close", "", ui::Tr(QStringLiteral("Fermer"), QStringLiteral("Close")), nullptr);
+    QAction* close =
+        AddCommand(bar, "Close", "", ui::Tr(QStringLiteral("Fermer"), QStringLiteral("Close")), nullptr);
     connect(close, &QAction::triggered, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
@@ -95,21 +100,17 @@ PreviewWindow::PreviewWindow(const Document& doc, QWidget* owner)
 }
 
 QAction* PreviewWindow::AddCommand(QToolBar* bar, const char* name, const char* icon, const QString& text,
-                                   void (PreviewWindow::*command)())
-{
+                                   void (PreviewWindow::*command)()) {
     QAction* action = bar->addAction(text);
     action->setObjectName(QLatin1String(name));
     action->setToolTip(text);
     const QIcon picture = *icon ? PreviewIcon(icon) : QIcon();
-    if (!picture.isNull())
-        action->setIcon(picture);
-    if (command)
-        ui::On(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    if (!picture.isNull()) action->setIcon(picture);
+    if (command) ui::On(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
     return action;
 }
 
-void PreviewWindow::Show(const Document& doc)
-{
+void PreviewWindow::Show(const Document& doc) {
     doc_ = doc;
     printer_.setDocName(doc_.title);
     setWindowTitle(ui::Tr(QStringLiteral("Aperçu avant impression"), QStringLiteral("Print preview")) +
@@ -119,75 +120,86 @@ void PreviewWindow::Show(const Document& doc)
     UpdatePageText();
 }
 
-void PreviewWindow::Paint(QPrinter* printer) { Render(doc_, *printer); }
+void PreviewWindow::Paint(QPrinter* printer) {
+    Render(doc_, *printer);
+}
 
-void PreviewWindow::UpdatePageText()
-{
+void PreviewWindow::UpdatePageText() {
     pageText_->setText(QStringLiteral("%1 / %2").arg(view_->currentPage()).arg(view_->pageCount()));
 }
 
-void PreviewWindow::ZoomToFit() { view_->fitInView(); }
-void PreviewWindow::Zoom100() { view_->setZoomFactor(1.0); }
-void PreviewWindow::ZoomToWidth() { view_->fitToWidth(); }
-void PreviewWindow::FirstPage() { view_->setCurrentPage(1); UpdatePageText(); }
-void PreviewWindow::PreviousPage() { view_->setCurrentPage(view_->currentPage() - 1); UpdatePageText(); }
-void PreviewWindow::NextPage() { view_->setCurrentPage(view_->currentPage() + 1); UpdatePageText(); }
-void PreviewWindow::LastPage() { view_->setCurrentPage(view_->pageCount()); UpdatePageText(); }
+void PreviewWindow::ZoomToFit() {
+    view_->fitInView();
+}
+void PreviewWindow::Zoom100() {
+    view_->setZoomFactor(1.0);
+}
+void PreviewWindow::ZoomToWidth() {
+    view_->fitToWidth();
+}
+void PreviewWindow::FirstPage() {
+    view_->setCurrentPage(1);
+    UpdatePageText();
+}
+void PreviewWindow::PreviousPage() {
+    view_->setCurrentPage(view_->currentPage() - 1);
+    UpdatePageText();
+}
+void PreviewWindow::NextPage() {
+    view_->setCurrentPage(view_->currentPage() + 1);
+    UpdatePageText();
+}
+void PreviewWindow::LastPage() {
+    view_->setCurrentPage(view_->pageCount());
+    UpdatePageText();
+}
 
-void PreviewWindow::PrintReport()
-{
+void PreviewWindow::PrintReport() {
     QPrintDialog dialog(&printer_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        Render(doc_, printer_);
+    if (dialog.exec() == QDialog::Accepted) Render(doc_, printer_);
 }
 
-void PreviewWindow::PrinterSetup()
-{
+void PreviewWindow::PrinterSetup() {
     QPageSetupDialog dialog(&printer_, this);
-    if (dialog.exec() == QDialog::Accepted)
-        view_->updatePreview();
+    if (dialog.exec() == QDialog::Accepted) view_->updatePreview();
 }
 
-void PreviewWindow::SaveReportAs()
-{
-    const QString reports = ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)")).arg(kReportFilter);
+void PreviewWindow::SaveReportAs() {
+    const QString reports =
+        ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)"))
+            .arg(kReportFilter);
     const QString pdf = QStringLiteral("PDF (*.pdf)");
     QString chosen = reports;
-    QString name = QFileDialog::getSaveFileName(this, ui::Tr(QStringLiteral("Enregistrer le rapport"), QStringLiteral("Save the report")),
-                                                QString(), reports + QStringLiteral(";;") + pdf, &chosen);
-    if (name.isEmpty())
-        return;
+    QString name = QFileDialog::getSaveFileName(
+        this, ui::Tr(QStringLiteral("Enregistrer le rapport"), QStringLiteral("Save the report")), QString(),
+        reports + QStringLiteral(";;") + pdf, &chosen);
+    if (name.isEmpty()) return;
     const bool asPdf = chosen == pdf || name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    if (!name.contains(QLatin1Char('.')))
-        name += asPdf ? QStringLiteral(".pdf") : QStringLiteral(".qrp");
+    if (!name.contains(QLatin1Char('.'))) name += asPdf ? QStringLiteral(".pdf") : QStringLiteral(".qrp");
     if (!SaveTo(name))
-        ui::Message(this, ui::Tr(QStringLiteral("Impossible d'enregistrer le rapport."), QStringLiteral("The report could not be saved.")));
+        ui::Message(this, ui::Tr(QStringLiteral("Impossible d'enregistrer le rapport."),
+                                 QStringLiteral("The report could not be saved.")));
 }
 
-void PreviewWindow::LoadReportFrom()
-{
+void PreviewWindow::LoadReportFrom() {
     const QString name = QFileDialog::getOpenFileName(
         this, ui::Tr(QStringLiteral("Ouvrir un rapport"), QStringLiteral("Load a report")), QString(),
-        ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)")).arg(kReportFilter));
-    if (name.isEmpty())
-        return;
+        ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)"))
+            .arg(kReportFilter));
+    if (name.isEmpty()) return;
     if (!LoadFrom(name))
         ui::Message(this, ui::Tr(QStringLiteral("Ce fichier n'est pas un rapport Ohmbrix."),
                                  QStringLiteral("This file is not an Ohmbrix report.")));
 }
 
-bool PreviewWindow::SaveTo(const QString& fileName)
-{
-    if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        return WritePdf(doc_, fileName);
+bool PreviewWindow::SaveTo(const QString& fileName) {
+    if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) return WritePdf(doc_, fileName);
     return SaveReport(doc_, fileName);
 }
 
-bool PreviewWindow::LoadFrom(const QString& fileName)
-{
+bool PreviewWindow::LoadFrom(const QString& fileName) {
     const std::optional<Document> loaded = LoadReport(fileName);
-    if (!loaded)
-        return false;
+    if (!loaded) return false;
     Show(*loaded);
     return true;
 }

@@ -15,7 +15,7 @@ namespace printing {
 
 class PreviewWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PreviewWindow(const Document& doc, QWidget* owner = nullptr);
 
     const Document& Shown() const { return doc_; }
@@ -30,16 +30,16 @@ public:
     void PreviousPage();
     void NextPage();
     void LastPage();
-    void PrintReport();  // asks for the printer, then prints
-    void PrinterSetup(); // page set-up of the preview's printer
-    void SaveReportAs(); // asks for a file: a saved report (.qrp) or a PDF
+    void PrintReport();    // asks for the printer, then prints
+    void PrinterSetup();   // page set-up of the preview's printer
+    void SaveReportAs();   // asks for a file: a saved report (.qrp) or a PDF
     void LoadReportFrom(); // asks for a saved report and shows it
 
     // Without the file dialogs.
     bool SaveTo(const QString& fileName);
     bool LoadFrom(const QString& fileName);
 
-private:
+  private:
     QAction* AddCommand(QToolBar* bar, const char* name, const char* icon, const QString& text,
                         void (PreviewWindow::*command)());
     void Paint(QPrinter* printer);

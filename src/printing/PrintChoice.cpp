@@ -9,9 +9,9 @@
 
 namespace printing {
 
-PrintChoice::PrintChoice(QWidget* parent, const QString& reportClass, QSize client, const std::vector<QRect>& buttons)
-    : ui::Window(parent), report_(reportClass), buttons_(buttons)
-{
+PrintChoice::PrintChoice(QWidget* parent, const QString& reportClass, QSize client,
+                         const std::vector<QRect>& buttons)
+    : ui::Window(parent), report_(reportClass), buttons_(buttons) {
     // A tool window without caption text.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     SetForm(QString(), client.width(), client.height(), ui::kSilver);
@@ -21,26 +21,22 @@ PrintChoice::PrintChoice(QWidget* parent, const QString& reportClass, QSize clie
     for (std::size_t i = 0; i < buttons.size() && i < std::size(handlers); ++i) {
         const QByteArray name = "Button" + QByteArray::number(int(i + 1));
         const QRect& r = buttons[i];
-        QPushButton* button = ui::MakeButton(panel, name.constData(), QStringLiteral("P%1").arg(i + 1), r.x(), r.y(),
-                                             r.width(), r.height());
+        QPushButton* button = ui::MakeButton(panel, name.constData(), QStringLiteral("P%1").arg(i + 1), r.x(),
+                                             r.y(), r.width(), r.height());
         auto handler = handlers[i];
         ui::On(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     }
 }
 
-void PrintChoice::ChoosePage(int page)
-{
+void PrintChoice::ChoosePage(int page) {
     // A click while the report's preview is open does nothing, not even change the page.
-    if (page < 1 || page > Pages() || IsPreviewOpen(report_))
-        return;
+    if (page < 1 || page > Pages() || IsPreviewOpen(report_)) return;
     PageSelector = page;
     PreviewReport(report_, this);
 }
 
-int ChosenPage(const char* dialogClass)
-{
-    if (auto* dialog = qobject_cast<PrintChoice*>(app::FindWindow(dialogClass)))
-        return dialog->PageSelector;
+int ChosenPage(const char* dialogClass) {
+    if (auto* dialog = qobject_cast<PrintChoice*>(app::FindWindow(dialogClass))) return dialog->PageSelector;
     return 1;
 }
 

@@ -11,7 +11,7 @@ namespace printing {
 
 class PrintChoice : public ui::Window {
     Q_OBJECT
-public:
+  public:
     void Button1Click() { ChoosePage(1); } // "P1"
     void Button2Click() { ChoosePage(2); } // "P2"
     void Button3Click() { ChoosePage(3); } // "P3", where the table has three pages
@@ -21,11 +21,11 @@ public:
 
     int PageSelector = 1; // the page chosen last
 
-protected:
+  protected:
     // Buttons "P1"... at the given places on a panel filling the dialog.
     PrintChoice(QWidget* parent, const QString& reportClass, QSize client, const std::vector<QRect>& buttons);
 
-private:
+  private:
     void ChoosePage(int page);
 
     QString report_;

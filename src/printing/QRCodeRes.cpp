@@ -6,16 +6,13 @@
 using printing::TextOf;
 
 TQRCodeRes::TQRCodeRes()
-    : HeadingsReport(QStringLiteral("Code de la résistance"),
-                     {QStringLiteral("Couleurs choisie:"), QStringLiteral("Résultat:"), QStringLiteral("Tolérance:")})
-{
-}
+    : HeadingsReport(
+          QStringLiteral("Code de la résistance"),
+          {QStringLiteral("Couleurs choisie:"), QStringLiteral("Résultat:"), QStringLiteral("Tolérance:")}) {}
 
-void TQRCodeRes::QuickRep1StartPage()
-{
+void TQRCodeRes::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormCodeRes");
-    if (!form)
-        return;
+    if (!form) return;
     QStringList colours;
     for (const char* list : {"ListBox1", "ListBox2", "ListBox5", "ListBox3", "ListBox4"}) {
         QWidget* w = form->findChild<QWidget*>(QLatin1String(list));
@@ -27,5 +24,7 @@ void TQRCodeRes::QuickRep1StartPage()
     SetValue(1, printing::ValueWithUnit(form, "Label1", "ComboBox1"));
     const QString low = TextOf(form, "Label2");
     const QString high = TextOf(form, "Label3");
-    SetValue(2, low.isEmpty() && high.isEmpty() ? QString() : low + QLatin1Char(' ') + TextOf(form, "Label4") + QLatin1Char(' ') + high);
+    SetValue(2, low.isEmpty() && high.isEmpty()
+                    ? QString()
+                    : low + QLatin1Char(' ') + TextOf(form, "Label4") + QLatin1Char(' ') + high);
 }

@@ -4,7 +4,7 @@
 
 class TQRCodeRes : public printing::HeadingsReport {
     Q_OBJECT
-public:
+  public:
     TQRCodeRes();
     void QuickRep1StartPage() override;
 };

@@ -3,18 +3,16 @@
 #include "app/Startup.h"
 #include "ui/Window.h"
 
-TQREia::TQREia()
-{
+TQREia::TQREia() {
     SetTitle(QStringLiteral("Standard de EIA"), printing::ReportFont("Arial", 27), 8);
     picture_ = AddImage(TitleBand(), 0, 64);
     picture_->SetCentred(true);
 }
 
-void TQREia::QuickRep1StartPage()
-{
+void TQREia::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormCodeRes");
-    if (!form)
-        return;
-    picture_->SetPicture(printing::Stacked({printing::GrabOf(form, "Label15"), printing::GrabOf(form, "GroupBox4"),
-                                            printing::GrabOf(form, "GroupBox5"), printing::GrabOf(form, "GroupBox6")}));
+    if (!form) return;
+    picture_->SetPicture(
+        printing::Stacked({printing::GrabOf(form, "Label15"), printing::GrabOf(form, "GroupBox4"),
+                           printing::GrabOf(form, "GroupBox5"), printing::GrabOf(form, "GroupBox6")}));
 }

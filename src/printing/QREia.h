@@ -4,10 +4,10 @@
 
 class TQREia : public printing::Report {
     Q_OBJECT
-public:
+  public:
     TQREia();
     void QuickRep1StartPage() override;
 
-private:
+  private:
     printing::QRImage* picture_;
 };

@@ -9,18 +9,14 @@ using printing::ValueWithUnit;
 TQRImpSerieRLC::TQRImpSerieRLC()
     : CalculatorReport(QStringLiteral("Impédance en circuit série RLC"),
                        {{QStringLiteral("R ="), QStringLiteral("Xl ="), QStringLiteral("Xc =")},
-                        {QStringLiteral("Z ="), QStringLiteral("Degrés =")}})
-{
-}
+                        {QStringLiteral("Z ="), QStringLiteral("Degrés =")}}) {}
 
-void TQRImpSerieRLC::QuickRep1StartPage()
-{
+void TQRImpSerieRLC::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormSerieRLC");
-    if (!form)
-        return;
-    SetPicture(printing::SideBySide({printing::GrabOf(form, "Panel2"),
-                                     printing::Stacked({printing::PictureOf(form, "Image2"),
-                                                        printing::PictureOf(form, "Image9")})}));
+    if (!form) return;
+    SetPicture(printing::SideBySide(
+        {printing::GrabOf(form, "Panel2"),
+         printing::Stacked({printing::PictureOf(form, "Image2"), printing::PictureOf(form, "Image9")})}));
     // The reactance boxes are in ohms, as their captions say.
     auto ohms = [form](const char* box) {
         const QString text = TextOf(form, box);

@@ -4,7 +4,7 @@
 
 class TQRImpSerieRLC : public printing::CalculatorReport {
     Q_OBJECT
-public:
+  public:
     TQRImpSerieRLC();
     void QuickRep1StartPage() override;
 };

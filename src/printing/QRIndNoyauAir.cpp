@@ -6,16 +6,13 @@
 using printing::ValueWithUnit;
 
 TQRIndNoyauAir::TQRIndNoyauAir()
-    : CalculatorReport(QStringLiteral("Inductance d'une bobine à noyau d'air"),
-                       {{QStringLiteral("N ="), QStringLiteral("a ="), QStringLiteral("b =")}, {QStringLiteral("L =")}})
-{
-}
+    : CalculatorReport(
+          QStringLiteral("Inductance d'une bobine à noyau d'air"),
+          {{QStringLiteral("N ="), QStringLiteral("a ="), QStringLiteral("b =")}, {QStringLiteral("L =")}}) {}
 
-void TQRIndNoyauAir::QuickRep1StartPage()
-{
+void TQRIndNoyauAir::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TBobineDair");
-    if (!form)
-        return;
+    if (!form) return;
     SetPicture(printing::SideBySide({printing::GrabOf(form, "Panel1"), printing::PictureOf(form, "Image2")}));
     SetInput(0, printing::TextOf(form, "EditN"));
     SetInput(1, ValueWithUnit(form, "EditA", "ComboBox1"));

@@ -4,7 +4,7 @@
 
 class TQRIndNoyauAir : public printing::CalculatorReport {
     Q_OBJECT
-public:
+  public:
     TQRIndNoyauAir();
     void QuickRep1StartPage() override;
 };

@@ -6,8 +6,7 @@
 using printing::ReportFont;
 using printing::TextOf;
 
-TQRMemory::TQRMemory()
-{
+TQRMemory::TQRMemory() {
     const QFont heading = ReportFont("Arial", 15, true);
     // The title is the quantity the formula gives, filled at print time.
     SetTitle(QString(), ReportFont("Arial", 27), 8, 77);
@@ -22,11 +21,9 @@ TQRMemory::TQRMemory()
     result_ = AddLabel(TitleBand(), QString(), 80, 318);
 }
 
-void TQRMemory::QuickRep1StartPage()
-{
+void TQRMemory::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TAboutBox");
-    if (!form)
-        return;
+    if (!form) return;
     Title()->SetCaption(TextOf(form, "LabelPuis"));
     unit_->SetCaption(TextOf(form, "LabelUnite"));
     // "P =" and the formula, as the window shows them.

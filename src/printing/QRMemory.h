@@ -4,11 +4,11 @@
 
 class TQRMemory : public printing::Report {
     Q_OBJECT
-public:
+  public:
     TQRMemory();
     void QuickRep1StartPage() override;
 
-private:
+  private:
     printing::QRLabel* unit_;
     printing::QRImage* formula_;
     printing::QRLabel* first_;

@@ -4,16 +4,12 @@
 #include "ui/Window.h"
 
 TQRReacCap::TQRReacCap()
-    : CalculatorReport(QStringLiteral("Réactance capacitive"), {{QStringLiteral("f ="), QStringLiteral("C =")},
-                                                                 {QStringLiteral("Xc =")}})
-{
-}
+    : CalculatorReport(QStringLiteral("Réactance capacitive"),
+                       {{QStringLiteral("f ="), QStringLiteral("C =")}, {QStringLiteral("Xc =")}}) {}
 
-void TQRReacCap::QuickRep1StartPage()
-{
+void TQRReacCap::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormReacCap");
-    if (!form)
-        return;
+    if (!form) return;
     // The circuit panel with its echoes, then the formula.
     SetPicture(printing::SideBySide({printing::GrabOf(form, "Panel2"), printing::PictureOf(form, "Image1")}));
     SetInput(0, printing::ValueWithUnit(form, "Edit1", "ComboBox1"));

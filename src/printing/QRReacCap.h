@@ -4,7 +4,7 @@
 
 class TQRReacCap : public printing::CalculatorReport {
     Q_OBJECT
-public:
+  public:
     TQRReacCap();
     void QuickRep1StartPage() override;
 };

@@ -6,8 +6,7 @@
 using printing::TextOf;
 
 namespace {
-printing::CalculatorReport::Lines ConductorLines()
-{
+printing::CalculatorReport::Lines ConductorLines() {
     printing::CalculatorReport::Lines lines{{QStringLiteral("L = Longueur du conducteur (Mètres) :"),
                                              QStringLiteral("p = Type de conducteur (résistivité) :"),
                                              QStringLiteral("A = Numéro de jauge (AWG) :")},
@@ -21,11 +20,9 @@ printing::CalculatorReport::Lines ConductorLines()
 
 TQRResCond::TQRResCond() : CalculatorReport(QStringLiteral("Résistance du conducteur"), ConductorLines()) {}
 
-void TQRResCond::QuickRep1StartPage()
-{
+void TQRResCond::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormResConduc");
-    if (!form)
-        return;
+    if (!form) return;
     SetPicture(printing::PictureOf(form, "Image1"));
     SetInput(0, TextOf(form, "Edit1"));
     SetInput(1, TextOf(form, "ComboBox1"));

@@ -4,7 +4,7 @@
 
 class TQRResCond : public printing::CalculatorReport {
     Q_OBJECT
-public:
+  public:
     TQRResCond();
     void QuickRep1StartPage() override;
 };

@@ -8,16 +8,14 @@
 
 TQRTabReacCap::TQRTabReacCap() : TableReport(QStringLiteral("Tableur de la réactance capacitive")) {}
 
-void TQRTabReacCap::QuickRep1StartPage()
-{
+void TQRTabReacCap::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormTabReacCap");
-    if (!form)
-        return;
+    if (!form) return;
     QString range;
     for (const QRadioButton* choice : form->findChildren<QRadioButton*>())
-        if (choice->isChecked())
-            range = choice->text() + QStringLiteral(" (Ohms)");
+        if (choice->isChecked()) range = choice->text() + QStringLiteral(" (Ohms)");
     const auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-    SetTablePage(printing::GridCells(grid, 1, grid ? grid->rowCount() - 1 : 0, 1, grid ? grid->columnCount() - 1 : 0),
-                 range);
+    SetTablePage(
+        printing::GridCells(grid, 1, grid ? grid->rowCount() - 1 : 0, 1, grid ? grid->columnCount() - 1 : 0),
+        range);
 }

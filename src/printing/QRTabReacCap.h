@@ -4,7 +4,7 @@
 
 class TQRTabReacCap : public printing::TableReport {
     Q_OBJECT
-public:
+  public:
     TQRTabReacCap();
     void QuickRep1StartPage() override;
 };

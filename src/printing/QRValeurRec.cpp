@@ -6,15 +6,12 @@
 using printing::TextOf;
 
 TQRValeurRec::TQRValeurRec()
-    : HeadingsReport(QStringLiteral("Valeur recherchée"), {QStringLiteral("Valeur saisie:"), QStringLiteral("Résultat:")})
-{
-}
+    : HeadingsReport(QStringLiteral("Valeur recherchée"),
+                     {QStringLiteral("Valeur saisie:"), QStringLiteral("Résultat:")}) {}
 
-void TQRValeurRec::QuickRep1StartPage()
-{
+void TQRValeurRec::QuickRep1StartPage() {
     ui::Window* form = app::FindWindow("TFormCodeRes");
-    if (!form)
-        return;
+    if (!form) return;
     SetValue(0, printing::ValueWithUnit(form, "Edit1", "ComboBox2"));
     // The rings in order: the digits' colours (the third only with five rings), multiplier, tolerance.
     QStringList rings;

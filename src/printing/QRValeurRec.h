@@ -4,7 +4,7 @@
 
 class TQRValeurRec : public printing::HeadingsReport {
     Q_OBJECT
-public:
+  public:
     TQRValeurRec();
     void QuickRep1StartPage() override;
 };

@@ -7,12 +7,17 @@
 
 namespace printing {
 
-qreal MmToUnits(qreal mm) { return mm / 25.4 * kUnitsPerInch; }
-qreal ContentWidth() { return MmToUnits(kPaperWidthMm - 2 * kMarginMm); }
-qreal ContentHeight() { return MmToUnits(kPaperHeightMm - 2 * kMarginMm); }
+qreal MmToUnits(qreal mm) {
+    return mm / 25.4 * kUnitsPerInch;
+}
+qreal ContentWidth() {
+    return MmToUnits(kPaperWidthMm - 2 * kMarginMm);
+}
+qreal ContentHeight() {
+    return MmToUnits(kPaperHeightMm - 2 * kMarginMm);
+}
 
-QFont ReportFont(const char* family, int height, bool bold, bool italic)
-{
+QFont ReportFont(const char* family, int height, bool bold, bool italic) {
     QFont font{QString::fromLatin1(family)};
     font.setPixelSize(height);
     font.setBold(bold);
@@ -23,34 +28,29 @@ QFont ReportFont(const char* family, int height, bool bold, bool italic)
 // ---- items ----
 
 ReportItem::ReportItem(Band* band, const QString& name, qreal left, qreal top)
-    : QObject(band), left_(left), top_(top)
-{
+    : QObject(band), left_(left), top_(top) {
     setObjectName(name);
 }
 
-void ReportItem::Move(qreal left, qreal top)
-{
+void ReportItem::Move(qreal left, qreal top) {
     left_ = left;
     top_ = top;
 }
 
-QRLabel::QRLabel(Band* band, const QString& name, const QString& text, qreal left, qreal top, const QFont& font,
-                 qreal width, Qt::Alignment alignment)
-    : ReportItem(band, name, left, top), caption_(text), font_(font), width_(width), alignment_(alignment)
-{
-}
+QRLabel::QRLabel(Band* band, const QString& name, const QString& text, qreal left, qreal top,
+                 const QFont& font, qreal width, Qt::Alignment alignment)
+    : ReportItem(band, name, left, top), caption_(text), font_(font), width_(width), alignment_(alignment) {}
 
-qreal QRLabel::Width() const
-{
+qreal QRLabel::Width() const {
     return width_ > 0 ? width_ : std::ceil(QFontMetricsF(font_).horizontalAdvance(caption_)) + 2;
 }
 
-qreal QRLabel::Height() const { return std::ceil(QFontMetricsF(font_).height()); }
+qreal QRLabel::Height() const {
+    return std::ceil(QFontMetricsF(font_).height());
+}
 
-void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const
-{
-    if (caption_.isEmpty())
-        return;
+void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const {
+    if (caption_.isEmpty()) return;
     Element e;
     e.kind = Element::Kind::Text;
     e.rect = QRectF(bandOrigin + QPointF(Left(), Top()), QSizeF(Width(), Height()));
@@ -62,43 +62,37 @@ void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const
 }
 
 QRImage::QRImage(Band* band, const QString& name, qreal left, qreal top, QSizeF size)
-    : ReportItem(band, name, left, top), size_(size)
-{
+    : ReportItem(band, name, left, top), size_(size) {}
+
+qreal QRImage::Width() const {
+    return size_.isValid() && !size_.isEmpty() ? size_.width() : picture_.width();
+}
+qreal QRImage::Height() const {
+    return size_.isValid() && !size_.isEmpty() ? size_.height() : picture_.height();
 }
 
-qreal QRImage::Width() const { return size_.isValid() && !size_.isEmpty() ? size_.width() : picture_.width(); }
-qreal QRImage::Height() const { return size_.isValid() && !size_.isEmpty() ? size_.height() : picture_.height(); }
-
-void QRImage::Emit(Page& out, const QPointF& bandOrigin, int) const
-{
-    if (picture_.isNull())
-        return;
+void QRImage::Emit(Page& out, const QPointF& bandOrigin, int) const {
+    if (picture_.isNull()) return;
     Element e;
     e.kind = Element::Kind::Picture;
     qreal left = Left();
-    if (centred_)
-        left = (static_cast<const Band*>(parent())->Area().width() - Width()) / 2;
+    if (centred_) left = (static_cast<const Band*>(parent())->Area().width() - Width()) / 2;
     e.rect = QRectF(bandOrigin + QPointF(left, Top()), QSizeF(Width(), Height()));
     e.picture = picture_;
     out.elements.push_back(e);
 }
 
 QRTable::QRTable(Band* band, const QString& name, qreal left, qreal top, QSizeF size)
-    : ReportItem(band, name, left, top), size_(size)
-{
-}
+    : ReportItem(band, name, left, top), size_(size) {}
 
-void QRTable::SetCells(const std::vector<QStringList>& rows, const QString& caption)
-{
+void QRTable::SetCells(const std::vector<QStringList>& rows, const QString& caption) {
     rows_ = rows;
     caption_ = caption;
 }
 
-void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const
-{
+void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const {
     qreal left = Left();
-    if (centred_)
-        left = (static_cast<const Band*>(parent())->Area().width() - Width()) / 2;
+    if (centred_) left = (static_cast<const Band*>(parent())->Area().width() - Width()) / 2;
     const QPointF origin = bandOrigin + QPointF(left, Top());
     qreal top = 0;
     if (!caption_.isEmpty()) {
@@ -113,8 +107,7 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const
     int columns = 0;
     for (const QStringList& row : rows_)
         columns = std::max(columns, int(row.size()));
-    if (rows_.empty() || columns == 0)
-        return;
+    if (rows_.empty() || columns == 0) return;
     const qreal cellWidth = Width() / columns;
     const qreal cellHeight = std::min<qreal>(24, (Height() - top) / rows_.size());
     for (std::size_t r = 0; r < rows_.size(); ++r) {
@@ -122,11 +115,11 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const
             const bool heading = r == 0 || c == 0;
             Element box;
             box.kind = Element::Kind::Box;
-            box.rect = QRectF(origin + QPointF(c * cellWidth, top + r * cellHeight), QSizeF(cellWidth, cellHeight));
+            box.rect =
+                QRectF(origin + QPointF(c * cellWidth, top + r * cellHeight), QSizeF(cellWidth, cellHeight));
             box.fill = heading ? QColor(0xD8, 0xD8, 0xD8) : QColor(Qt::white);
             out.elements.push_back(box);
-            if (c >= rows_[r].size() || rows_[r][c].isEmpty())
-                continue;
+            if (c >= rows_[r].size() || rows_[r][c].isEmpty()) continue;
             Element text;
             text.rect = box.rect.adjusted(4, 0, -4, 0);
             text.text = rows_[r][c];
@@ -137,24 +130,20 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const
     }
 }
 
-QRMemo::QRMemo(Band* band, const QString& name, qreal left, qreal top, qreal width, qreal height, const QFont& font)
-    : ReportItem(band, name, left, top), width_(width), height_(height), font_(font)
-{
-}
+QRMemo::QRMemo(Band* band, const QString& name, qreal left, qreal top, qreal width, qreal height,
+               const QFont& font)
+    : ReportItem(band, name, left, top), width_(width), height_(height), font_(font) {}
 
-int QRMemo::LinesPerPage() const
-{
+int QRMemo::LinesPerPage() const {
     return std::max(1, int(height_ / std::ceil(QFontMetricsF(font_).lineSpacing())));
 }
 
-int QRMemo::PagesNeeded() const
-{
+int QRMemo::PagesNeeded() const {
     const int per = LinesPerPage();
     return std::max(1, int((lines_.size() + per - 1) / per));
 }
 
-void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const
-{
+void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const {
     const int per = LinesPerPage();
     const qreal step = std::ceil(QFontMetricsF(font_).lineSpacing());
     const int first = (page - 1) * per;
@@ -171,80 +160,76 @@ void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const
 
 // ---- bands and the report ----
 
-Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area)
-{
+Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area) {
     setObjectName(name);
 }
 
-std::vector<ReportItem*> Band::Items() const
-{
+std::vector<ReportItem*> Band::Items() const {
     std::vector<ReportItem*> items;
     for (QObject* child : children())
-        if (auto* item = qobject_cast<ReportItem*>(child))
-            items.push_back(item);
+        if (auto* item = qobject_cast<ReportItem*>(child)) items.push_back(item);
     return items;
 }
 
-Report::Report()
-{
+Report::Report() {
     const qreal footerTop = ContentHeight() - kFooterHeight;
     title_ = new Band(this, QStringLiteral("TitleBand1"), QRectF(0, 0, ContentWidth(), footerTop));
-    footer_ = new Band(this, QStringLiteral("PageFooterBand1"), QRectF(0, footerTop, ContentWidth(), kFooterHeight));
-    new QRLabel(footer_, QStringLiteral("FooterMaker"), MakerName(), 0, 2, ReportFont("Georgia", 16, false, true),
+    footer_ = new Band(this, QStringLiteral("PageFooterBand1"),
+                       QRectF(0, footerTop, ContentWidth(), kFooterHeight));
+    new QRLabel(footer_, QStringLiteral("FooterMaker"), MakerName(), 0, 2,
+                ReportFont("Georgia", 16, false, true), ContentWidth(), Qt::AlignRight);
+    new QRLabel(footer_, QStringLiteral("FooterNotice"), Notice(), 0, 24, ReportFont("Arial", 11),
                 ContentWidth(), Qt::AlignRight);
-    new QRLabel(footer_, QStringLiteral("FooterNotice"), Notice(), 0, 24, ReportFont("Arial", 11), ContentWidth(),
-                Qt::AlignRight);
 }
 
 Report::~Report() = default;
 
-QString Report::MakerName() { return QStringLiteral("Kelmora international"); }
-QString Report::Notice() { return QStringLiteral("Ohmbrix 2.0 - © 2026 Kelmora. Imprimé depuis le guide Ohmbrix."); }
-
-QString Report::NextName(const char* kind)
-{
-    int& counter = std::strcmp(kind, "QRLabel") == 0 ? labels_ : std::strcmp(kind, "QRImage") == 0 ? images_ : memos_;
-    return QString::fromLatin1(kind) + QString::number(++counter + (std::strcmp(kind, "QRLabel") == 0 ? 1 : 0));
+QString Report::MakerName() {
+    return QStringLiteral("Kelmora international");
+}
+QString Report::Notice() {
+    return QStringLiteral("Ohmbrix 2.0 - © 2026 Kelmora. Imprimé depuis le guide Ohmbrix.");
 }
 
-QRLabel* Report::SetTitle(const QString& text, const QFont& font, qreal top, qreal left)
-{
-    titleLabel_ = left < 0 ? new QRLabel(title_, QStringLiteral("QRLabel1"), text, 0, top, font, ContentWidth(),
-                                         Qt::AlignHCenter)
+QString Report::NextName(const char* kind) {
+    int& counter = std::strcmp(kind, "QRLabel") == 0   ? labels_
+                   : std::strcmp(kind, "QRImage") == 0 ? images_
+                                                       : memos_;
+    return QString::fromLatin1(kind) +
+           QString::number(++counter + (std::strcmp(kind, "QRLabel") == 0 ? 1 : 0));
+}
+
+QRLabel* Report::SetTitle(const QString& text, const QFont& font, qreal top, qreal left) {
+    titleLabel_ = left < 0 ? new QRLabel(title_, QStringLiteral("QRLabel1"), text, 0, top, font,
+                                         ContentWidth(), Qt::AlignHCenter)
                            : new QRLabel(title_, QStringLiteral("QRLabel1"), text, left, top, font);
     return titleLabel_;
 }
 
-QRLabel* Report::AddLabel(Band* band, const QString& text, qreal left, qreal top, const QFont& font)
-{
+QRLabel* Report::AddLabel(Band* band, const QString& text, qreal left, qreal top, const QFont& font) {
     return new QRLabel(band, NextName("QRLabel"), text, left, top, font);
 }
 
-QRImage* Report::AddImage(Band* band, qreal left, qreal top, QSizeF size)
-{
+QRImage* Report::AddImage(Band* band, qreal left, qreal top, QSizeF size) {
     return new QRImage(band, NextName("QRImage"), left, top, size);
 }
 
-QRTable* Report::AddTable(Band* band, qreal left, qreal top, QSizeF size)
-{
+QRTable* Report::AddTable(Band* band, qreal left, qreal top, QSizeF size) {
     return new QRTable(band, NextName("QRImage"), left, top, size);
 }
 
-QRMemo* Report::AddMemo(Band* band, qreal left, qreal top, qreal width, qreal height)
-{
+QRMemo* Report::AddMemo(Band* band, qreal left, qreal top, qreal width, qreal height) {
     return new QRMemo(band, NextName("QRMemo"), left, top, width, height);
 }
 
-Document Report::Produce()
-{
+Document Report::Produce() {
     Document doc;
     doc.reportClass = QString::fromLatin1(metaObject()->className());
     int pages = 1;
     for (page_ = 1; page_ <= pages; ++page_) {
         QuickRep1StartPage();
         pages = std::max(pages, PageCount());
-        if (page_ == 1)
-            doc.title = titleLabel_ ? titleLabel_->Caption() : QString();
+        if (page_ == 1) doc.title = titleLabel_ ? titleLabel_->Caption() : QString();
         Page out;
         for (Band* band : {title_, footer_}) {
             for (ReportItem* item : band->Items()) {

@@ -20,7 +20,7 @@ constexpr qreal kPaperWidthMm = 215.9;
 constexpr qreal kPaperHeightMm = 279.4;
 constexpr qreal kMarginMm = 10.0;
 qreal MmToUnits(qreal mm);
-qreal ContentWidth();  // inside the margins
+qreal ContentWidth(); // inside the margins
 qreal ContentHeight();
 constexpr qreal kFooterHeight = 40.0;
 
@@ -55,7 +55,7 @@ class Band;
 // An item of a band; its position is relative to the band's top-left corner.
 class ReportItem : public QObject {
     Q_OBJECT
-public:
+  public:
     ReportItem(Band* band, const QString& name, qreal left, qreal top);
     qreal Left() const { return left_; }
     qreal Top() const { return top_; }
@@ -69,7 +69,7 @@ public:
     // Pages the item needs for what it holds now.
     virtual int PagesNeeded() const { return 1; }
 
-private:
+  private:
     qreal left_;
     qreal top_;
 };
@@ -78,7 +78,7 @@ private:
 // With a width of zero it sizes itself to its text; otherwise it aligns within that width.
 class QRLabel : public ReportItem {
     Q_OBJECT
-public:
+  public:
     QRLabel(Band* band, const QString& name, const QString& text, qreal left, qreal top, const QFont& font,
             qreal width = 0, Qt::Alignment alignment = Qt::AlignLeft);
     QString Caption() const { return caption_; }
@@ -88,7 +88,7 @@ public:
     qreal Height() const override;
     void Emit(Page& out, const QPointF& bandOrigin, int page) const override;
 
-private:
+  private:
     QString caption_;
     QFont font_;
     qreal width_;
@@ -98,7 +98,7 @@ private:
 // A picture drawn at its own size (one picture pixel to one report unit) unless a size is set.
 class QRImage : public ReportItem {
     Q_OBJECT
-public:
+  public:
     QRImage(Band* band, const QString& name, qreal left, qreal top, QSizeF size = {});
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& picture) { picture_ = picture; }
@@ -108,7 +108,7 @@ public:
     qreal Height() const override;
     void Emit(Page& out, const QPointF& bandOrigin, int page) const override;
 
-private:
+  private:
     QImage picture_;
     QSizeF size_;
     bool centred_ = false;
@@ -118,7 +118,7 @@ private:
 // first column are the shaded headings, under an optional caption line.
 class QRTable : public ReportItem {
     Q_OBJECT
-public:
+  public:
     QRTable(Band* band, const QString& name, qreal left, qreal top, QSizeF size);
     void SetCells(const std::vector<QStringList>& rows, const QString& caption = QString());
     const std::vector<QStringList>& Cells() const { return rows_; }
@@ -127,7 +127,7 @@ public:
     qreal Height() const override { return size_.height(); }
     void Emit(Page& out, const QPointF& bandOrigin, int page) const override;
 
-private:
+  private:
     std::vector<QStringList> rows_;
     QString caption_;
     QSizeF size_;
@@ -137,7 +137,7 @@ private:
 // Lines of a list in a box of fixed height; lines that do not fit go on to the following pages.
 class QRMemo : public ReportItem {
     Q_OBJECT
-public:
+  public:
     QRMemo(Band* band, const QString& name, qreal left, qreal top, qreal width, qreal height,
            const QFont& font = ReportFont());
     QStringList Lines() const { return lines_; }
@@ -148,7 +148,7 @@ public:
     void Emit(Page& out, const QPointF& bandOrigin, int page) const override;
     int PagesNeeded() const override;
 
-private:
+  private:
     QStringList lines_;
     qreal width_;
     qreal height_;
@@ -157,18 +157,18 @@ private:
 
 class Band : public QObject {
     Q_OBJECT
-public:
+  public:
     Band(QObject* report, const QString& name, const QRectF& area);
     const QRectF& Area() const { return area_; }
     std::vector<ReportItem*> Items() const;
 
-private:
+  private:
     QRectF area_;
 };
 
 class Report : public QObject {
     Q_OBJECT
-public:
+  public:
     Report();
     ~Report() override;
 
@@ -187,16 +187,17 @@ public:
     static QString MakerName();
     static QString Notice();
 
-protected:
+  protected:
     // The title of a report: QRLabel1, centred across the page, or from `left` when given.
     QRLabel* SetTitle(const QString& text, const QFont& font, qreal top, qreal left = -1);
-    QRLabel* AddLabel(Band* band, const QString& text, qreal left, qreal top, const QFont& font = ReportFont());
+    QRLabel* AddLabel(Band* band, const QString& text, qreal left, qreal top,
+                      const QFont& font = ReportFont());
     QRImage* AddImage(Band* band, qreal left, qreal top, QSizeF size = {});
     QRMemo* AddMemo(Band* band, qreal left, qreal top, qreal width, qreal height);
     QRTable* AddTable(Band* band, qreal left, qreal top, QSizeF size); // named as a picture: QRImage<n>
     QRLabel* Title() const { return titleLabel_; }
 
-private:
+  private:
     QString NextName(const char* kind);
 
     Band* title_;

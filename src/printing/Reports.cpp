@@ -16,14 +16,11 @@
 namespace printing {
 namespace {
 
-template <class R>
-ReportFactory Make()
-{
+template <class R> ReportFactory Make() {
     return [] { return std::make_unique<R>(); };
 }
 
-std::map<QString, ReportFactory>& Table()
-{
+std::map<QString, ReportFactory>& Table() {
     static std::map<QString, ReportFactory> table{
         {QStringLiteral("TQRCodeRes"), Make<TQRCodeRes>()},
         {QStringLiteral("TQRValeurRec"), Make<TQRValeurRec>()},
@@ -38,43 +35,36 @@ std::map<QString, ReportFactory>& Table()
     return table;
 }
 
-std::map<QString, std::vector<ReportFactory>>& Replaced()
-{
+std::map<QString, std::vector<ReportFactory>>& Replaced() {
     static std::map<QString, std::vector<ReportFactory>> replaced;
     return replaced;
 }
 
 } // namespace
 
-std::unique_ptr<Report> CreateReport(const QString& reportClass)
-{
+std::unique_ptr<Report> CreateReport(const QString& reportClass) {
     const auto found = Table().find(reportClass);
     return found == Table().end() || !found->second ? nullptr : found->second();
 }
 
-QStringList ReportClasses()
-{
+QStringList ReportClasses() {
     QStringList names;
     for (const auto& [name, factory] : Table())
-        if (factory)
-            names << name;
+        if (factory) names << name;
     return names;
 }
 
-ScopedReport::ScopedReport(const QString& reportClass, ReportFactory factory) : name_(reportClass)
-{
+ScopedReport::ScopedReport(const QString& reportClass, ReportFactory factory) : name_(reportClass) {
     ReportFactory& slot = Table()[name_];
     Replaced()[name_].push_back(slot);
     slot = std::move(factory);
 }
 
-ScopedReport::~ScopedReport()
-{
+ScopedReport::~ScopedReport() {
     std::vector<ReportFactory>& previous = Replaced()[name_];
     Table()[name_] = previous.back();
     previous.pop_back();
-    if (!Table()[name_])
-        Table().erase(name_);
+    if (!Table()[name_]) Table().erase(name_);
 }
 
 } // namespace printing

@@ -1,7 +1,6 @@
 #include "printing/impReacInd.h"
 
 TFormImpReacInd::TFormImpReacInd(QWidget* parent)
-    : PrintChoice(parent, QStringLiteral("TQRTabReacInd"), {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}})
-{
+    : PrintChoice(parent, QStringLiteral("TQRTabReacInd"), {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}) {
     setObjectName(QStringLiteral("FormImpReacInd"));
 }

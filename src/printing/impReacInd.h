@@ -4,6 +4,6 @@
 
 class TFormImpReacInd : public printing::PrintChoice {
     Q_OBJECT
-public:
+  public:
     explicit TFormImpReacInd(QWidget* parent = nullptr);
 };

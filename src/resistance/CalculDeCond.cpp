@@ -4,11 +4,11 @@
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "pictures/resistance/CalculDeCondPictures.h"
+#include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
-#include "printing/Preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,8 +28,9 @@ struct Metal {
 // The form's list also ended in a blank item without a resistivity; it is left out so that no
 // pick can compute with a missing or stale value.
 const Metal kMetals[] = {
-    {"argent", "Silver", 1.5E-8L},       {"cuivre", "Copper", 1.59E-8L},     {"aluminium", "aluminum", 2.6E-8L},
-    {"tungstene", "Tungsten", 4.96E-8L}, {"manganin", "manganese", 4.82E-7L}, {"nichrome", "nichrome", 1.08E-6L},
+    {"argent", "Silver", 1.5E-8L},       {"cuivre", "Copper", 1.59E-8L},
+    {"aluminium", "aluminum", 2.6E-8L},  {"tungstene", "Tungsten", 4.96E-8L},
+    {"manganin", "manganese", 4.82E-7L}, {"nichrome", "nichrome", 1.08E-6L},
 };
 
 struct Gauge {
@@ -39,13 +40,13 @@ struct Gauge {
 
 // American Wire Gauge; the list has no 3/0.
 const Gauge kGauges[] = {
-    {"250MCM", 126.6L}, {"4/0", 107.4L}, {"2/0", 67.4L},  {"1/0", 53.5L},   {"1", 42.4L},     {"2", 33.6L},
-    {"3", 26.6L},       {"4", 21.1L},    {"5", 16.8L},    {"6", 13.3L},     {"7", 10.5L},     {"8", 8.3L},
-    {"9", 6.59L},       {"10", 5.27L},   {"11", 4.17L},   {"12", 3.31L},    {"13", 2.63L},    {"14", 2.08L},
-    {"15", 1.65L},      {"16", 1.31L},   {"17", 1.04L},   {"18", 0.821L},   {"19", 0.654L},   {"20", 0.517L},
-    {"21", 0.411L},     {"22", 0.324L},  {"23", 0.259L},  {"24", 0.205L},   {"25", 0.162L},   {"26", 0.128L},
-    {"27", 0.102L},     {"28", 0.08L},   {"29", 0.065L},  {"30", 0.0507L},  {"31", 0.0401L},  {"32", 0.0324L},
-    {"33", 0.0255L},    {"34", 0.0201L}, {"35", 0.0159L}, {"36", 0.0127L},  {"37", 0.0103L},  {"38", 0.0081L},
+    {"250MCM", 126.6L}, {"4/0", 107.4L}, {"2/0", 67.4L},  {"1/0", 53.5L},  {"1", 42.4L},    {"2", 33.6L},
+    {"3", 26.6L},       {"4", 21.1L},    {"5", 16.8L},    {"6", 13.3L},    {"7", 10.5L},    {"8", 8.3L},
+    {"9", 6.59L},       {"10", 5.27L},   {"11", 4.17L},   {"12", 3.31L},   {"13", 2.63L},   {"14", 2.08L},
+    {"15", 1.65L},      {"16", 1.31L},   {"17", 1.04L},   {"18", 0.821L},  {"19", 0.654L},  {"20", 0.517L},
+    {"21", 0.411L},     {"22", 0.324L},  {"23", 0.259L},  {"24", 0.205L},  {"25", 0.162L},  {"26", 0.128L},
+    {"27", 0.102L},     {"28", 0.08L},   {"29", 0.065L},  {"30", 0.0507L}, {"31", 0.0401L}, {"32", 0.0324L},
+    {"33", 0.0255L},    {"34", 0.0201L}, {"35", 0.0159L}, {"36", 0.0127L}, {"37", 0.0103L}, {"38", 0.0081L},
     {"39", 0.0062L},    {"40", 0.0049L},
 };
 
@@ -54,8 +55,7 @@ constexpr int kGauge18 = 21;
 const QColor kLime{0x00, 0xFF, 0x00};
 
 // "p =", "A =", "L =", "R =": Impact on lime (a condensed heavy face where Impact is missing).
-QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, int y)
-{
+QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, int y) {
     QLabel* label = ui::MakeLabel(parent, name, QLatin1String(text), x, y, 33, 21);
     QFont f = ui::FormFont("Impact", 16);
     f.setFamilies({QStringLiteral("Impact"), QStringLiteral("DejaVu Sans Condensed")});
@@ -66,20 +66,20 @@ QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, i
     return label;
 }
 
-QLabel* MakeEcho(QWidget* parent, const char* name, int x, int y)
-{
+QLabel* MakeEcho(QWidget* parent, const char* name, int x, int y) {
     QLabel* label = ui::MakeCentredLabel(parent, name, x, y, 105, 17);
     label->setAlignment(Qt::AlignCenter);
     ui::SetBackground(label, ui::kYellow);
     return label;
 }
 
-long double SectionOf(int gauge) { return kGauges[gauge].section * 1E-6L; }
+long double SectionOf(int gauge) {
+    return kGauges[gauge].section * 1E-6L;
+}
 
 } // namespace
 
-TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent)
-{
+TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormResConduc"));
     SetForm(QStringLiteral("Résistance d'un conducteur"), 408, 342, ui::kSilver);
 
@@ -120,7 +120,8 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent)
     gauge_ = ui::MakeUnitList(this, "ComboBox2", 216, 120, 177, gauges);
     gauge_->setMaxVisibleItems(20);
 
-    QGroupBox* group = ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 8, 152, 392, 182, ui::kSilver);
+    QGroupBox* group =
+        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 8, 152, 392, 182, ui::kSilver);
     ui::MakeLabel(group, "Label8", QStringLiteral("Longueur (en Mètres)"), 12, 26, 125, 13);
     lengthEcho_ = MakeEcho(group, "Label7", 156, 24);
     ui::MakeLabel(group, "Label9", QStringLiteral("Type de conducteur"), 12, 50, 125, 13);
@@ -150,8 +151,7 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent)
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
-void TFormResConduc::FormCreate()
-{
+void TFormResConduc::FormCreate() {
     edit1_->setText(QStringLiteral("100"));
     metal_->setCurrentIndex(kCopper);
     gauge_->setCurrentIndex(kGauge18);
@@ -162,10 +162,8 @@ void TFormResConduc::FormCreate()
     ShowSection(10);
 }
 
-void TFormResConduc::FormActivate()
-{
-    if (!ui::IsEnglish())
-        return;
+void TFormResConduc::FormActivate() {
+    if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Conductive resistance"));
     // Refilled in English at every activation. The metal chosen stays chosen (copper until the
     // user picks another), so the list, its echo and the shown result always tell the same metal.
@@ -190,61 +188,57 @@ void TFormResConduc::FormActivate()
     findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Values"));
 }
 
-void TFormResConduc::Edit1Change()
-{
+void TFormResConduc::Edit1Change() {
     result_->clear();
     lengthEcho_->setText(edit1_->text());
 }
 
-void TFormResConduc::ShowResistivity(int digits)
-{
+void TFormResConduc::ShowResistivity(int digits) {
     resistivity_->setText(core::FormatNumber(kMetals[metal_->currentIndex()].resistivity * 1E9L,
-                                             core::FloatFormat::General, 10, digits, core::CurrentSeparators()));
+                                             core::FloatFormat::General, 10, digits,
+                                             core::CurrentSeparators()));
 }
 
-void TFormResConduc::ShowSection(int precision)
-{
+void TFormResConduc::ShowSection(int precision) {
     section_->setText(core::FormatNumber(kGauges[gauge_->currentIndex()].section, core::FloatFormat::General,
                                          precision, 4, core::CurrentSeparators()));
 }
 
-void TFormResConduc::ComboBox1Change()
-{
+void TFormResConduc::ComboBox1Change() {
     ShowResistivity(3);
     Calculate();
     RefreshDisplay();
 }
 
-void TFormResConduc::ComboBox2Change()
-{
+void TFormResConduc::ComboBox2Change() {
     ShowSection(3); // 250MCM reads 127
     Calculate();
     RefreshDisplay();
 }
 
-void TFormResConduc::BitBtnCalculClick()
-{
+void TFormResConduc::BitBtnCalculClick() {
     // Calculate gives the empty-length message itself.
     Calculate();
     RefreshDisplay();
 }
 
-void TFormResConduc::CheckBox1Click() { RefreshDisplay(); }
+void TFormResConduc::CheckBox1Click() {
+    RefreshDisplay();
+}
 
-void TFormResConduc::BitBtn1Click()
-{
+void TFormResConduc::BitBtn1Click() {
     Calculate();
     RefreshDisplay();
     if (edit1_->text().isEmpty()) {
-        ui::Message(this, ui::Tr(QStringLiteral("Aucune données a imprimer"), QStringLiteral("No value to print")));
+        ui::Message(this,
+                    ui::Tr(QStringLiteral("Aucune données a imprimer"), QStringLiteral("No value to print")));
         edit1_->setFocus();
         return;
     }
     printing::PreviewReport(QStringLiteral("TQRResCond"), this);
 }
 
-void TFormResConduc::Calculate()
-{
+void TFormResConduc::Calculate() {
     if (edit1_->text().isEmpty()) {
         ui::Message(this, ui::Tr(QStringLiteral("vide non admis"), QStringLiteral("Value: none")));
         edit1_->setFocus();
@@ -254,11 +248,11 @@ void TFormResConduc::Calculate()
         result_->clear();
         return;
     }
-    result_->setText(core::FormatNumber(Resistance, core::FloatFormat::General, 10, 5, core::CurrentSeparators()));
+    result_->setText(
+        core::FormatNumber(Resistance, core::FloatFormat::General, 10, 5, core::CurrentSeparators()));
 }
 
-bool TFormResConduc::ComputeAndShow()
-{
+bool TFormResConduc::ComputeAndShow() {
     const int metal = metal_->currentIndex();
     const int gauge = gauge_->currentIndex();
     if (metal < 0 || metal >= int(std::size(kMetals)) || gauge < 0 || gauge >= int(std::size(kGauges)))
@@ -277,8 +271,7 @@ bool TFormResConduc::ComputeAndShow()
     return true;
 }
 
-void TFormResConduc::RefreshDisplay()
-{
-    result_->setText(
-        core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Resistance, core::CurrentSeparators()));
+void TFormResConduc::RefreshDisplay() {
+    result_->setText(core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Resistance,
+                                              core::CurrentSeparators()));
 }

@@ -11,7 +11,7 @@ class QLineEdit;
 
 class TFormResConduc : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormResConduc(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -30,7 +30,7 @@ public:
     double Section = 0;     // square metres
     double Resistance = 0;  // ohms
 
-private:
+  private:
     // Reads the length, computes with the chosen metal and gauge, and echoes everything.
     bool ComputeAndShow();
     void ShowResistivity(int digits);

@@ -12,25 +12,22 @@ inline const QColor kInactiveCaption{0xBF, 0xCD, 0xDB};
 inline const QColor kRingSilver{0xC0, 0xC0, 0xC0};
 
 // Digit colours 0 to 9, shared by the rings and the search discs.
-inline QColor DigitColour(int digit)
-{
+inline QColor DigitColour(int digit) {
     static const QColor colours[10] = {
-        {0, 0, 0},     {128, 0, 0},   {255, 0, 0}, {255, 128, 0},   {255, 255, 0},
-        {0, 128, 0},   {0, 0, 255},   {128, 0, 128}, {128, 128, 128}, {255, 255, 255},
+        {0, 0, 0},   {128, 0, 0}, {255, 0, 0},   {255, 128, 0},   {255, 255, 0},
+        {0, 128, 0}, {0, 0, 255}, {128, 0, 128}, {128, 128, 128}, {255, 255, 255},
     };
     return colours[digit];
 }
 
-inline const QStringList& DigitNamesFrench()
-{
-    static const QStringList names = {"Noir", "Brun", "Rouge", "Orange", "Jaune",
-                                      "Vert", "Bleu", "Violet", "Gris", "Blanc"};
+inline const QStringList& DigitNamesFrench() {
+    static const QStringList names = {"Noir", "Brun", "Rouge",  "Orange", "Jaune",
+                                      "Vert", "Bleu", "Violet", "Gris",   "Blanc"};
     return names;
 }
-inline const QStringList& DigitNamesEnglish()
-{
-    static const QStringList names = {"Black", "Brown", "Red", "Orange", "Yellow",
-                                      "Green", "Blue", "Violet", "Gray", "White"};
+inline const QStringList& DigitNamesEnglish() {
+    static const QStringList names = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                                      "Green", "Blue",  "Violet", "Gray",   "White"};
     return names;
 }
 
@@ -58,12 +55,9 @@ struct Tolerance {
     QColor colour;
 };
 inline const Tolerance kTolerances[7] = {
-    {"Brun        +-  1%", "Brown", 1, DigitColour(1)},
-    {"Rouge     +-  2%", "Red", 2, DigitColour(2)},
-    {"Orange    +-  3%", "Orange", 3, DigitColour(3)},
-    {"Jaune      +-  4%", "Yellow", 4, DigitColour(4)},
-    {"Or            +-  5%", "Gold", 5, k3DLight},
-    {"Argent     +- 10%", "Silver", 10, kRingSilver},
+    {"Brun        +-  1%", "Brown", 1, DigitColour(1)}, {"Rouge     +-  2%", "Red", 2, DigitColour(2)},
+    {"Orange    +-  3%", "Orange", 3, DigitColour(3)},  {"Jaune      +-  4%", "Yellow", 4, DigitColour(4)},
+    {"Or            +-  5%", "Gold", 5, k3DLight},      {"Argent     +- 10%", "Silver", 10, kRingSilver},
     {"Aucun     +- 20% ", "None", 20, QColor()},
 };
 
@@ -75,14 +69,10 @@ struct SearchMultiplier {
     const char* english;
 };
 inline const SearchMultiplier kSearchMultipliers[9] = {
-    {"X .01", kRingSilver, "Argent", "Silver"},
-    {"X .1", QColor(128, 128, 128), "Or", "Gold"},
-    {"X 1", DigitColour(0), "Noir", "Black"},
-    {"X 10", DigitColour(1), "Brun", "Brown"},
-    {"X 100", DigitColour(2), "Rouge", "Red"},
-    {"X 1 K", DigitColour(3), "Orange", "Orange"},
-    {"X 10 K", DigitColour(4), "Jaune", "Yellow"},
-    {"X 100 K", DigitColour(5), "Vert", "Green"},
+    {"X .01", kRingSilver, "Argent", "Silver"},    {"X .1", QColor(128, 128, 128), "Or", "Gold"},
+    {"X 1", DigitColour(0), "Noir", "Black"},      {"X 10", DigitColour(1), "Brun", "Brown"},
+    {"X 100", DigitColour(2), "Rouge", "Red"},     {"X 1 K", DigitColour(3), "Orange", "Orange"},
+    {"X 10 K", DigitColour(4), "Jaune", "Yellow"}, {"X 100 K", DigitColour(5), "Vert", "Green"},
     {"X 1 M", DigitColour(6), "Bleu", "Blue"},
 };
 

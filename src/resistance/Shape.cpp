@@ -4,31 +4,26 @@
 
 namespace resistance {
 
-Shape::Shape(QWidget* parent, const char* name, Kind kind, int x, int y, int w, int h) : QWidget(parent), kind_(kind)
-{
+Shape::Shape(QWidget* parent, const char* name, Kind kind, int x, int y, int w, int h)
+    : QWidget(parent), kind_(kind) {
     setObjectName(QLatin1String(name));
     setGeometry(x, y, w, h);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::SetFill(const QColor& colour)
-{
-    if (colour == fill_)
-        return;
+void Shape::SetFill(const QColor& colour) {
+    if (colour == fill_) return;
     fill_ = colour;
     update();
 }
 
-void Shape::SetOutline(bool solid)
-{
-    if (solid == outline_)
-        return;
+void Shape::SetOutline(bool solid) {
+    if (solid == outline_) return;
     outline_ = solid;
     update();
 }
 
-void Shape::paintEvent(QPaintEvent*)
-{
+void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ != Kind::Rectangle);
     p.setPen(outline_ ? QPen(Qt::black, 1) : QPen(Qt::NoPen));

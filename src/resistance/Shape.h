@@ -8,7 +8,7 @@ namespace resistance {
 
 class Shape : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Kind { Rectangle, RoundRect, Circle };
     Shape(QWidget* parent, const char* name, Kind kind, int x, int y, int w, int h);
 
@@ -17,10 +17,10 @@ public:
     QColor Fill() const { return fill_; } // invalid when cleared
     bool Outline() const { return outline_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     Kind kind_;
     QColor fill_{Qt::white};
     bool outline_ = true;

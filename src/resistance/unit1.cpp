@@ -3,12 +3,12 @@
 #include "core/FloatGuard.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
-#include "printing/Preview.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -38,8 +38,7 @@ constexpr Lefts kMultiplierRing{200, 256};
 constexpr Lefts kToleranceList{264, 344};
 constexpr Lefts kToleranceRing{256, 312};
 
-QListWidget* MakeColourList(QWidget* parent, const char* name, int x, int width, int rows, const char* hint)
-{
+QListWidget* MakeColourList(QWidget* parent, const char* name, int x, int width, int rows, const char* hint) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QLatin1String(name));
     list->setToolTip(QString::fromUtf8(hint));
@@ -57,8 +56,7 @@ QListWidget* MakeColourList(QWidget* parent, const char* name, int x, int width,
     return list;
 }
 
-Shape* MakeLine(QWidget* parent, const char* name)
-{
+Shape* MakeLine(QWidget* parent, const char* name) {
     auto* line = new Shape(parent, name, Shape::Kind::Rectangle, 0, 0, 1, 1);
     line->SetFill(Qt::black);
     line->SetOutline(false);
@@ -66,8 +64,7 @@ Shape* MakeLine(QWidget* parent, const char* name)
 }
 
 // Three lines from the bottom of a ring down, across and down to the top of its list.
-void RouteLines(Shape* down, Shape* across, Shape* toList, int ringCentre, int listCentre)
-{
+void RouteLines(Shape* down, Shape* across, Shape* toList, int ringCentre, int listCentre) {
     const int bottom = kBodyTop + kBodyHeight;
     down->setGeometry(ringCentre - 1, bottom, 2, kLineBend - bottom + 2);
     const int left = std::min(ringCentre, listCentre) - 1;
@@ -75,17 +72,17 @@ void RouteLines(Shape* down, Shape* across, Shape* toList, int ringCentre, int l
     toList->setGeometry(listCentre - 1, kLineBend, 2, kListTop - kLineBend);
 }
 
-int Centre(const QWidget* w) { return w->x() + w->width() / 2; }
+int Centre(const QWidget* w) {
+    return w->x() + w->width() / 2;
+}
 
-QString FormatResult(long double value)
-{
+QString FormatResult(long double value) {
     return core::FormatNumber(value, core::FloatFormat::Number, 20, 2, core::CurrentSeparators());
 }
 
 } // namespace
 
-TFormCodeRes::TFormCodeRes(QWidget* parent) : ui::Window(parent)
-{
+TFormCodeRes::TFormCodeRes(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormCodeRes"));
     SetForm(QStringLiteral("Résistance (utilitaire)"), 465, 433, resistance::k3DLight);
 
@@ -95,7 +92,9 @@ TFormCodeRes::TFormCodeRes(QWidget* parent) : ui::Window(parent)
     const struct {
         const char* name;
         const char* caption;
-    } tabs[] = {{"TabSheet1", "Code de résistance"}, {"TabSheet2", "Valeur recherchée"}, {"TabSheet3", "Standard de EIA"}};
+    } tabs[] = {{"TabSheet1", "Code de résistance"},
+                {"TabSheet2", "Valeur recherchée"},
+                {"TabSheet3", "Standard de EIA"}};
     for (const auto& t : tabs) {
         auto* page = new QWidget;
         page->setObjectName(QLatin1String(t.name));
@@ -107,8 +106,7 @@ TFormCodeRes::TFormCodeRes(QWidget* parent) : ui::Window(parent)
     BuildStandardValues(pages_->widget(2));
 }
 
-void TFormCodeRes::BuildDecoder(QWidget* page)
-{
+void TFormCodeRes::BuildDecoder(QWidget* page) {
     QFrame* modes = ui::MakePanel(page, "Panel3", 8, 8, 118, 48, ui::kBtnFace);
     radio4Rings_ = new QRadioButton(QStringLiteral("4 anneaux"), modes);
     radio4Rings_->setObjectName(QStringLiteral("RadioButton3"));
@@ -119,7 +117,8 @@ void TFormCodeRes::BuildDecoder(QWidget* page)
 
     QPushButton* print = ui::MakePrintButton(page, "BitBtn3", 8, 62, 34, 26);
 
-    resultGroup_ = ui::MakeGroup(page, "GroupBox7", QStringLiteral("Résultat"), 134, 4, 319, 76, ui::kBtnFace);
+    resultGroup_ =
+        ui::MakeGroup(page, "GroupBox7", QStringLiteral("Résultat"), 134, 4, 319, 76, ui::kBtnFace);
     valueCaption_ = ui::MakeLabel(resultGroup_, "Label5", QStringLiteral("Valeur"), 8, 25);
     QFrame* valuePanel = ui::MakePanel(resultGroup_, "Panel1", 62, 20, 116, 24, ui::kWhite, false);
     value_ = ui::MakeLabel(valuePanel, "Label1", QString(), 2, 2, 112, 20);
@@ -158,14 +157,15 @@ void TFormCodeRes::BuildDecoder(QWidget* page)
     digit1_ = MakeColourList(page, "ListBox1", 24, kDigitListWidth, 10, "Chiffre significatifs");
     digit2_ = MakeColourList(page, "ListBox2", 104, kDigitListWidth, 10, "Chiffre significatifs");
     digit3_ = MakeColourList(page, "ListBox5", 184, kDigitListWidth, 10, "Chiffre significatifs");
-    multiplier_ = MakeColourList(page, "ListBox3", kMultiplierList.five, kDigitListWidth, 9, "Multiplificateur");
+    multiplier_ =
+        MakeColourList(page, "ListBox3", kMultiplierList.five, kDigitListWidth, 9, "Multiplificateur");
     tolerance_ = MakeColourList(page, "ListBox4", kToleranceList.five, kToleranceListWidth, 7, "Tolérance");
     FillColourLists(false);
 
     RouteLines(MakeLine(page, "Shape8"), MakeLine(page, "Shape9"), MakeLine(page, "Shape10"), Centre(ring1_),
                Centre(digit1_));
-    RouteLines(MakeLine(page, "Shape13"), MakeLine(page, "Shape14"), MakeLine(page, "Shape16"), Centre(ring2_),
-               Centre(digit2_));
+    RouteLines(MakeLine(page, "Shape13"), MakeLine(page, "Shape14"), MakeLine(page, "Shape16"),
+               Centre(ring2_), Centre(digit2_));
     ring3Lines_ = {MakeLine(page, "Shape17"), MakeLine(page, "Shape18"), MakeLine(page, "Shape25")};
     RouteLines(ring3Lines_[0], ring3Lines_[1], ring3Lines_[2], Centre(ring3_), Centre(digit3_));
     multiplierLines_ = {MakeLine(page, "Shape19"), MakeLine(page, "Shape23"), MakeLine(page, "Shape24")};
@@ -186,8 +186,7 @@ void TFormCodeRes::BuildDecoder(QWidget* page)
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
 }
 
-void TFormCodeRes::FillColourLists(bool english)
-{
+void TFormCodeRes::FillColourLists(bool english) {
     auto refill = [](QListWidget* list, const QStringList& items) {
         const QSignalBlocker block(list);
         const int row = list->currentRow();
@@ -209,8 +208,7 @@ void TFormCodeRes::FillColourLists(bool english)
     refill(tolerance_, tolerances);
 }
 
-void TFormCodeRes::FormCreate()
-{
+void TFormCodeRes::FormCreate() {
     SetRingLayout(false);
     radio4Rings_->setChecked(true);
     pages_->setCurrentIndex(0);
@@ -219,7 +217,8 @@ void TFormCodeRes::FormCreate()
     PaintRing(ringMultiplier_, resistance::kMultipliers[0].colour);
     PaintRing(ringTolerance_, resistance::kTolerances[0].colour);
     PaintRing(ring3_, resistance::DigitColour(4));
-    const std::pair<QListWidget*, int> defaults[] = {{digit1_, 0}, {digit2_, 1}, {multiplier_, 0}, {tolerance_, 0}, {digit3_, 4}};
+    const std::pair<QListWidget*, int> defaults[] = {
+        {digit1_, 0}, {digit2_, 1}, {multiplier_, 0}, {tolerance_, 0}, {digit3_, 4}};
     for (const auto& [list, row] : defaults) {
         const QSignalBlocker block(list);
         list->setCurrentRow(row);
@@ -231,14 +230,11 @@ void TFormCodeRes::FormCreate()
     SetSearchLayout(false);
 }
 
-void TFormCodeRes::FormActivate()
-{
-    if (ui::IsEnglish())
-        ApplyEnglish();
+void TFormCodeRes::FormActivate() {
+    if (ui::IsEnglish()) ApplyEnglish();
 }
 
-void TFormCodeRes::ApplyEnglish()
-{
+void TFormCodeRes::ApplyEnglish() {
     setWindowTitle(QStringLiteral("Resistance"));
     pages_->setTabText(0, QStringLiteral("Resistor color code"));
     pages_->setTabText(1, QStringLiteral("Resistor search"));
@@ -263,8 +259,7 @@ void TFormCodeRes::ApplyEnglish()
     standardHeading_->setText(QStringLiteral("Standard EIA (Electronics Industry Association)"));
 }
 
-void TFormCodeRes::SetRingLayout(bool fiveRings)
-{
+void TFormCodeRes::SetRingLayout(bool fiveRings) {
     digit3_->setVisible(fiveRings);
     ring3_->setVisible(fiveRings);
     for (Shape* line : ring3Lines_)
@@ -281,84 +276,79 @@ void TFormCodeRes::SetRingLayout(bool fiveRings)
     toleranceLines_[3]->setGeometry(Centre(tolerance_) - 12, kListTop - 2, 24, 2);
 }
 
-void TFormCodeRes::PaintRing(Shape* ring, const QColor& colour)
-{
+void TFormCodeRes::PaintRing(Shape* ring, const QColor& colour) {
     // No colour ("Aucun") clears the ring so the body shows through.
     ring->SetFill(colour);
     ring->SetOutline(colour.isValid());
 }
 
-void TFormCodeRes::ListBox1Click()
-{
+void TFormCodeRes::ListBox1Click() {
     PaintRing(ring1_, resistance::DigitColour(std::max(0, digit1_->currentRow())));
     Decode();
 }
 
-void TFormCodeRes::ListBox2Click()
-{
+void TFormCodeRes::ListBox2Click() {
     PaintRing(ring2_, resistance::DigitColour(std::max(0, digit2_->currentRow())));
     Decode();
 }
 
-void TFormCodeRes::ListBox5Click()
-{
+void TFormCodeRes::ListBox5Click() {
     PaintRing(ring3_, resistance::DigitColour(std::max(0, digit3_->currentRow())));
     Decode();
 }
 
-void TFormCodeRes::ListBox3Click()
-{
+void TFormCodeRes::ListBox3Click() {
     PaintRing(ringMultiplier_, resistance::kMultipliers[std::max(0, multiplier_->currentRow())].colour);
     Decode();
 }
 
-void TFormCodeRes::ListBox4Click()
-{
+void TFormCodeRes::ListBox4Click() {
     PaintRing(ringTolerance_, resistance::kTolerances[std::max(0, tolerance_->currentRow())].colour);
     Decode();
 }
 
-void TFormCodeRes::RadioButton3Click()
-{
+void TFormCodeRes::RadioButton3Click() {
     SetRingLayout(false);
     DecodeFourRings();
 }
 
-void TFormCodeRes::RadioButton4Click()
-{
+void TFormCodeRes::RadioButton4Click() {
     SetRingLayout(true);
     DecodeFiveRings();
 }
 
-void TFormCodeRes::ComboBox1Change() { Decode(); }
+void TFormCodeRes::ComboBox1Change() {
+    Decode();
+}
 
-void TFormCodeRes::BitBtn3Click()
-{
+void TFormCodeRes::BitBtn3Click() {
     // The decoder always has a result.
     printing::PreviewReport(QStringLiteral("TQRCodeRes"), this);
 }
 
-void TFormCodeRes::Decode()
-{
+void TFormCodeRes::Decode() {
     if (radio5Rings_->isChecked())
         DecodeFiveRings();
     else
         DecodeFourRings();
 }
 
-void TFormCodeRes::DecodeFourRings() { DecodeRings(false); }
+void TFormCodeRes::DecodeFourRings() {
+    DecodeRings(false);
+}
 
-void TFormCodeRes::DecodeFiveRings() { DecodeRings(true); }
+void TFormCodeRes::DecodeFiveRings() {
+    DecodeRings(true);
+}
 
-void TFormCodeRes::DecodeRings(bool fiveRings)
-{
+void TFormCodeRes::DecodeRings(bool fiveRings) {
     value_->show();
     // The digits are the list positions, written one after the other ("01" is 1).
     QString digitsText = QString::number(std::max(0, digit1_->currentRow())) +
                          QString::number(std::max(0, digit2_->currentRow()));
-    if (fiveRings)
-        digitsText += QString::number(std::max(0, digit3_->currentRow()));
-    const resistance::Multiplier& multiplier = resistance::kMultipliers[std::max(0, multiplier_->currentRow())];
+    if (fiveRings) digitsText += QString::number(std::max(0, digit3_->currentRow()));
+    const resistance::Multiplier& multiplier =
+        resistance::kMultipliers[std::max(0, multiplier_->currentRow())];
     const int percent = resistance::kTolerances[std::max(0, tolerance_->currentRow())].percent;
 
     core::FloatGuard guard;

@@ -16,14 +16,14 @@ class QTabWidget;
 namespace ui {
 class UnitList;
 class ValueBox;
-}
+} // namespace ui
 namespace resistance {
 class Shape;
 }
 
 class TFormCodeRes : public ui::Window {
     Q_OBJECT
-public:
+  public:
     explicit TFormCodeRes(QWidget* parent = nullptr);
 
     void FormCreate() override;
@@ -67,7 +67,7 @@ public:
     QString SearchDigits;
     int IntegerDigits = 0;
 
-private:
+  private:
     void BuildDecoder(QWidget* page);
     void BuildSearch(QWidget* page);
     void BuildStandardValues(QWidget* page);

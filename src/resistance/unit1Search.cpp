@@ -7,13 +7,13 @@
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "pictures/resistance/CodeResPictures.h"
+#include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Widgets.h"
-#include "printing/Preview.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -34,8 +34,7 @@ constexpr int kToleranceDiscLeft = 360;
 constexpr int kDigitsHeadingFour = 113; // over two discs
 constexpr int kDigitsHeadingFive = 185; // over three discs
 
-QLabel* MakeDiscText(QWidget* parent, const char* name, int discLeft, int top, int width)
-{
+QLabel* MakeDiscText(QWidget* parent, const char* name, int discLeft, int top, int width) {
     QLabel* label = ui::MakeCentredLabel(parent, name, discLeft + kDiscSize / 2 - width / 2, top, width, 16);
     return label;
 }
@@ -44,8 +43,7 @@ QLabel* MakeDiscText(QWidget* parent, const char* name, int discLeft, int top, i
 constexpr int kE24Tenths[24] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
                                 33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
 
-QStringList StandardValues(int decades, int extra)
-{
+QStringList StandardValues(int decades, int extra) {
     QStringList values;
     long double scale = 1;
     for (int decade = 0; decade < decades; ++decade, scale *= 10)
@@ -58,11 +56,11 @@ QStringList StandardValues(int decades, int extra)
 
 } // namespace
 
-void TFormCodeRes::BuildSearch(QWidget* page)
-{
+void TFormCodeRes::BuildSearch(QWidget* page) {
     QFrame* panel = ui::MakePanel(page, "Panel2", 0, 0, kPageWidth, kPageHeight, ui::kBtnFace);
 
-    searchGroup_ = ui::MakeGroup(panel, "GroupBox1", QStringLiteral("Valeur recherchée"), 8, 8, 300, 84, ui::kBtnFace);
+    searchGroup_ =
+        ui::MakeGroup(panel, "GroupBox1", QStringLiteral("Valeur recherchée"), 8, 8, 300, 84, ui::kBtnFace);
     QPushButton* reset = ui::MakeResetButton(searchGroup_, "BitBtn1", 12, 33, 32, 28);
     reset->setToolTip(QStringLiteral("Reset"));
     searchValue_ = ui::MakeValueBox(searchGroup_, "Edit1", 52, 36, 100);
@@ -75,7 +73,8 @@ void TFormCodeRes::BuildSearch(QWidget* page)
     search->setIcon(QIcon(QPixmap::fromImage(pictures::MagnifyingGlass(32))));
     search->setIconSize(QSize(32, 32));
 
-    ringsGroup_ = ui::MakeGroup(panel, "GroupBox2", QStringLiteral("Nombre d'anneaux"), 316, 8, 133, 84, ui::kBtnFace);
+    ringsGroup_ =
+        ui::MakeGroup(panel, "GroupBox2", QStringLiteral("Nombre d'anneaux"), 316, 8, 133, 84, ui::kBtnFace);
     search4Rings_ = new QRadioButton(QStringLiteral("4"), ringsGroup_);
     search4Rings_->setObjectName(QStringLiteral("RadioButton1"));
     search4Rings_->setGeometry(24, 38, 40, 18);
@@ -85,7 +84,8 @@ void TFormCodeRes::BuildSearch(QWidget* page)
 
     orderGroup_ = ui::MakeGroup(panel, "GroupBox3", QStringLiteral("Résultat dans l'ordre"), 8, 104, 441, 146,
                                 ui::kSilver);
-    digitsHeading_ = ui::MakeCentredLabel(orderGroup_, "Label7", kDigitDiscLeft[0], 24, kDigitsHeadingFive, 16);
+    digitsHeading_ =
+        ui::MakeCentredLabel(orderGroup_, "Label7", kDigitDiscLeft[0], 24, kDigitsHeadingFive, 16);
     digitsHeading_->setText(QStringLiteral("Chiffres significatifs"));
     multiplierHeading_ = MakeDiscText(orderGroup_, "Label8", kMultiplierDiscLeft, 24, 120);
     multiplierHeading_->setText(QStringLiteral("Multiplificateur"));
@@ -98,8 +98,8 @@ void TFormCodeRes::BuildSearch(QWidget* page)
     const char* digitNames[3] = {"Label10", "Label11", "Label12"};
     const char* colourNames[3] = {"Label17", "Label18", "Label19"};
     for (int i = 0; i < 3; ++i) {
-        digitDiscs_[i] = new Shape(orderGroup_, discNames[i], Shape::Kind::Circle, kDigitDiscLeft[i], kDiscTop,
-                                   kDiscSize, kDiscSize);
+        digitDiscs_[i] = new Shape(orderGroup_, discNames[i], Shape::Kind::Circle, kDigitDiscLeft[i],
+                                   kDiscTop, kDiscSize, kDiscSize);
         digitDiscs_[i]->SetFill(Qt::black);
         digitTexts_[i] = MakeDiscText(orderGroup_, digitNames[i], kDigitDiscLeft[i], 92, 60);
         digitNames_[i] = MakeDiscText(orderGroup_, colourNames[i], kDigitDiscLeft[i], 112, 70);
@@ -130,8 +130,7 @@ void TFormCodeRes::BuildSearch(QWidget* page)
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
 }
 
-void TFormCodeRes::BuildStandardValues(QWidget* page)
-{
+void TFormCodeRes::BuildStandardValues(QWidget* page) {
     standardHeading_ = ui::MakeResultLabel(page, "Label15", 8, 6, 441, 20);
     standardHeading_->setText(QStringLiteral("Le standard de EIA (Electronics Industry Association) "));
     standardHeading_->setFont(ui::FormFont("MS Sans Serif", 12, true));
@@ -155,58 +154,51 @@ void TFormCodeRes::BuildStandardValues(QWidget* page)
         QGroupBox* group = ui::MakeGroup(page, g.group, QLatin1String(g.caption), 8, g.top, g.width,
                                          imageHeight + 26, ui::kBtnFace);
         const QSize size(g.width - 16, imageHeight);
-        ui::MakePicture(group, g.image, pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size),
-                        8, 18, size.width(), size.height());
+        ui::MakePicture(group, g.image,
+                        pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size), 8, 18,
+                        size.width(), size.height());
     }
     QPushButton* print = ui::MakePrintButton(page, "BitBtn5", 400, 300, 41, 32);
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
 }
 
-void TFormCodeRes::SetSearchLayout(bool fiveRings)
-{
+void TFormCodeRes::SetSearchLayout(bool fiveRings) {
     digitsHeading_->resize(fiveRings ? kDigitsHeadingFive : kDigitsHeadingFour, digitsHeading_->height());
     digitNames_[2]->setVisible(fiveRings);
     digitDiscs_[2]->setVisible(fiveRings);
     digitTexts_[2]->setVisible(fiveRings);
 }
 
-bool TFormCodeRes::SearchValueMissing(const QString& french, const QString& english)
-{
-    if (!searchValue_->text().isEmpty())
-        return false;
+bool TFormCodeRes::SearchValueMissing(const QString& french, const QString& english) {
+    if (!searchValue_->text().isEmpty()) return false;
     ui::Message(this, ui::Tr(french, english));
     searchValue_->setFocus();
     return true;
 }
 
-void TFormCodeRes::BitBtn2Click()
-{
-    if (SearchValueMissing(QStringLiteral("vide non admis"), QStringLiteral("Value: None")))
-        return;
+void TFormCodeRes::BitBtn2Click() {
+    if (SearchValueMissing(QStringLiteral("vide non admis"), QStringLiteral("Value: None"))) return;
     if (search5Rings_->isChecked())
         SearchFiveRings();
     else
         SearchFourRings();
 }
 
-void TFormCodeRes::ComboBox2Change() { BitBtn2Click(); }
+void TFormCodeRes::ComboBox2Change() {
+    BitBtn2Click();
+}
 
-void TFormCodeRes::RadioButton1Click()
-{
+void TFormCodeRes::RadioButton1Click() {
     SetSearchLayout(false);
-    if (!searchValue_->text().isEmpty())
-        SearchFourRings();
+    if (!searchValue_->text().isEmpty()) SearchFourRings();
 }
 
-void TFormCodeRes::RadioButton2Click()
-{
+void TFormCodeRes::RadioButton2Click() {
     SetSearchLayout(true);
-    if (!searchValue_->text().isEmpty())
-        SearchFiveRings();
+    if (!searchValue_->text().isEmpty()) SearchFiveRings();
 }
 
-void TFormCodeRes::BitBtn1Click()
-{
+void TFormCodeRes::BitBtn1Click() {
     searchValue_->clear();
     for (QLabel* label : digitTexts_)
         label->clear();
@@ -220,25 +212,26 @@ void TFormCodeRes::BitBtn1Click()
     multiplierName_->clear();
 }
 
-void TFormCodeRes::BitBtn4Click()
-{
+void TFormCodeRes::BitBtn4Click() {
     if (SearchValueMissing(QStringLiteral("Aucun résultat a imprimer"), QStringLiteral("No value to print")))
         return;
     printing::PreviewReport(QStringLiteral("TQRValeurRec"), this);
 }
 
-void TFormCodeRes::BitBtn5Click()
-{
+void TFormCodeRes::BitBtn5Click() {
     // The standard values always print.
     printing::PreviewReport(QStringLiteral("TQREia"), this);
 }
 
-void TFormCodeRes::SearchFourRings() { SearchRings(2); }
+void TFormCodeRes::SearchFourRings() {
+    SearchRings(2);
+}
 
-void TFormCodeRes::SearchFiveRings() { SearchRings(3); }
+void TFormCodeRes::SearchFiveRings() {
+    SearchRings(3);
+}
 
-void TFormCodeRes::SearchRings(int count)
-{
+void TFormCodeRes::SearchRings(int count) {
     const core::Separators& separators = core::CurrentSeparators();
     core::FloatGuard guard;
     const long double typed = core::ParseNumber(searchValue_->text(), separators);
@@ -266,11 +259,11 @@ void TFormCodeRes::SearchRings(int count)
     SearchDigits = SearchText.left(count);
     for (int i = 0; i < count; ++i) {
         const int digit = SearchDigits.at(i).digitValue();
-        if (digit < 0)
-            throw core::IntegerConversionError(SearchDigits.mid(i, 1));
+        if (digit < 0) throw core::IntegerConversionError(SearchDigits.mid(i, 1));
         digitTexts_[i]->setText(core::FormatNumber(digit, core::FloatFormat::Number, 10, 0, separators));
         digitDiscs_[i]->SetFill(resistance::DigitColour(digit));
-        digitNames_[i]->setText(ui::Tr(resistance::DigitNamesFrench().at(digit), resistance::DigitNamesEnglish().at(digit)));
+        digitNames_[i]->setText(
+            ui::Tr(resistance::DigitNamesFrench().at(digit), resistance::DigitNamesEnglish().at(digit)));
     }
 
     IntegerDigits = static_cast<int>(QString::number(static_cast<qlonglong>(std::trunc(SearchOhms))).size());

@@ -4,8 +4,7 @@
 
 namespace ui {
 
-void ReportFailure(QWidget* window, const std::exception_ptr& failure)
-{
+void ReportFailure(QWidget* window, const std::exception_ptr& failure) {
     QString text;
     try {
         std::rethrow_exception(failure);

@@ -10,9 +10,7 @@ namespace ui {
 // Shows the failure in the error box owned by `window`.
 void ReportFailure(QWidget* window, const std::exception_ptr& failure);
 
-template <class F>
-void Guard(QWidget* window, F&& f)
-{
+template <class F> void Guard(QWidget* window, F&& f) {
     try {
         std::forward<F>(f)();
     } catch (...) {
@@ -22,8 +20,7 @@ void Guard(QWidget* window, F&& f)
 
 // Connects a signal to a handler that runs under the guard of `window`.
 template <class Sender, class Signal, class F>
-QMetaObject::Connection On(Sender* sender, Signal signal, QWidget* window, F handler)
-{
+QMetaObject::Connection On(Sender* sender, Signal signal, QWidget* window, F handler) {
     return QObject::connect(sender, signal, window, [window, handler](auto&&...) { Guard(window, handler); });
 }
 

@@ -14,6 +14,8 @@ bool MarkIsEnglish(const QString& mark);
 bool IsEnglish();
 
 // The text of the current language.
-inline QString Tr(const QString& french, const QString& english) { return IsEnglish() ? english : french; }
+inline QString Tr(const QString& french, const QString& english) {
+    return IsEnglish() ? english : french;
+}
 
 } // namespace ui

@@ -9,9 +9,8 @@ namespace ui {
 namespace {
 
 class DesktopPlatform : public Platform {
-public:
-    void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override
-    {
+  public:
+    void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
                         QMessageBox::Ok, owner);
         box.exec();
@@ -23,24 +22,41 @@ Platform* g_platform = nullptr;
 
 } // namespace
 
-std::unique_ptr<Platform> MakeDesktopPlatform() { return std::make_unique<DesktopPlatform>(); }
+std::unique_ptr<Platform> MakeDesktopPlatform() {
+    return std::make_unique<DesktopPlatform>();
+}
 
-Platform& CurrentPlatform()
-{
+Platform& CurrentPlatform() {
     static DesktopPlatform desktop;
     return g_platform ? *g_platform : desktop;
 }
 
-ScopedPlatform::ScopedPlatform(Platform& platform) : previous_(g_platform) { g_platform = &platform; }
-ScopedPlatform::~ScopedPlatform() { g_platform = previous_; }
+ScopedPlatform::ScopedPlatform(Platform& platform) : previous_(g_platform) {
+    g_platform = &platform;
+}
+ScopedPlatform::~ScopedPlatform() {
+    g_platform = previous_;
+}
 
-QString AppTitle() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
+QString AppTitle() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
 
-void Message(QWidget* owner, const QString& text) { CurrentPlatform().showBox(BoxKind::Message, owner, AppTitle(), text); }
-void PlainBox(QWidget* owner, const QString& text) { CurrentPlatform().showBox(BoxKind::Plain, owner, QString(), text); }
-void ErrorBox(QWidget* owner, const QString& text) { CurrentPlatform().showBox(BoxKind::Error, owner, AppTitle(), text); }
-void OpenUrl(QWidget* owner, const QUrl& url) { CurrentPlatform().openUrl(owner, url); }
+void Message(QWidget* owner, const QString& text) {
+    CurrentPlatform().showBox(BoxKind::Message, owner, AppTitle(), text);
+}
+void PlainBox(QWidget* owner, const QString& text) {
+    CurrentPlatform().showBox(BoxKind::Plain, owner, QString(), text);
+}
+void ErrorBox(QWidget* owner, const QString& text) {
+    CurrentPlatform().showBox(BoxKind::Error, owner, AppTitle(), text);
+}
+void OpenUrl(QWidget* owner, const QUrl& url) {
+    CurrentPlatform().openUrl(owner, url);
+}
 
-QUrl MakerUrl() { return QUrl(QStringLiteral("https://kelmora.example/ohmbrix")); }
+QUrl MakerUrl() {
+    return QUrl(QStringLiteral("https://kelmora.example/ohmbrix"));
+}
 
 } // namespace ui

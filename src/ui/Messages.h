@@ -12,7 +12,7 @@ namespace ui {
 enum class BoxKind { Message, Plain, Error };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     virtual void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) = 0;
     virtual void openUrl(QWidget* owner, const QUrl& url) = 0;
@@ -24,22 +24,22 @@ std::unique_ptr<Platform> MakeDesktopPlatform();
 Platform& CurrentPlatform();
 // Installs a platform for the lifetime of the object; the previous one comes back afterwards.
 class ScopedPlatform {
-public:
+  public:
     explicit ScopedPlatform(Platform& platform);
     ~ScopedPlatform();
     ScopedPlatform(const ScopedPlatform&) = delete;
     ScopedPlatform& operator=(const ScopedPlatform&) = delete;
 
-private:
+  private:
     Platform* previous_;
 };
 
 // The application's title: the program file's name without its extension.
 QString AppTitle();
 
-void Message(QWidget* owner, const QString& text);   // caption: the title, no icon
-void PlainBox(QWidget* owner, const QString& text);  // empty caption, no icon
-void ErrorBox(QWidget* owner, const QString& text);  // caption: the title, error icon; text as given
+void Message(QWidget* owner, const QString& text);  // caption: the title, no icon
+void PlainBox(QWidget* owner, const QString& text); // empty caption, no icon
+void ErrorBox(QWidget* owner, const QString& text); // caption: the title, error icon; text as given
 void OpenUrl(QWidget* owner, const QUrl& url);
 
 // The maker's web page, opened by the menu and the about window.

@@ -11,13 +11,13 @@ namespace ui {
 QString PictureRoot();
 
 class ScopedPictureRoot {
-public:
+  public:
     explicit ScopedPictureRoot(const QString& root);
     ~ScopedPictureRoot();
     ScopedPictureRoot(const ScopedPictureRoot&) = delete;
     ScopedPictureRoot& operator=(const ScopedPictureRoot&) = delete;
 
-private:
+  private:
     QString previous_;
 };
 

@@ -10,32 +10,27 @@
 
 namespace ui {
 
-QFont FormFont(const char* family, int pixelHeight, bool bold)
-{
+QFont FormFont(const char* family, int pixelHeight, bool bold) {
     QFont f{QLatin1String(family)};
     f.setPixelSize(pixelHeight);
     f.setBold(bold);
     return f;
 }
 
-void SetTabOrder(std::initializer_list<QWidget*> order)
-{
+void SetTabOrder(std::initializer_list<QWidget*> order) {
     QWidget* previous = nullptr;
     for (QWidget* w : order) {
-        if (previous)
-            QWidget::setTabOrder(previous, w);
+        if (previous) QWidget::setTabOrder(previous, w);
         previous = w;
     }
 }
 
-void Place(QWidget* w, int x, int y, int width, int height)
-{
+void Place(QWidget* w, int x, int y, int width, int height) {
     const QSize hint = w->sizeHint();
     w->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
 }
 
-void SetBackground(QWidget* w, const QColor& colour)
-{
+void SetBackground(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, colour);
     p.setColor(QPalette::Button, colour);
@@ -43,16 +38,14 @@ void SetBackground(QWidget* w, const QColor& colour)
     w->setAutoFillBackground(true);
 }
 
-void SetTextColour(QWidget* w, const QColor& colour)
-{
+void SetTextColour(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, colour);
     p.setColor(QPalette::Text, colour);
     w->setPalette(p);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
-{
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     Place(label, x, y, w, h);
@@ -61,16 +54,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return label;
 }
 
-QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QLabel* label = MakeLabel(parent, name, QString(), x, y, w, h);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,
-                     const QColor& background)
-{
+                     const QColor& background) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QLatin1String(name));
     group->setGeometry(x, y, w, h);
@@ -79,8 +70,7 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, in
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const QColor& background,
-                  bool raised)
-{
+                  bool raised) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
     panel->setGeometry(x, y, w, h);
@@ -90,8 +80,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h,
     return panel;
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
-{
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* box = new QCheckBox(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(x, y, w, h);
@@ -101,8 +90,7 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, 
 ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent), filter_(core::FilterNumericKey) {}
 
 // The typed character of a key event, as the form's key hook sees it; 0 for keys that type nothing.
-static QChar TypedCharacter(const QKeyEvent* e)
-{
+static QChar TypedCharacter(const QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -111,15 +99,13 @@ static QChar TypedCharacter(const QKeyEvent* e)
     default:
         break;
     }
-    if (!e->text().isEmpty())
-        return e->text().front();
+    if (!e->text().isEmpty()) return e->text().front();
     if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
         return QChar(char16_t(e->key() - Qt::Key_A + 1)); // Ctrl+letter types a control code
     return QChar();
 }
 
-void ValueBox::keyPressEvent(QKeyEvent* e)
-{
+void ValueBox::keyPressEvent(QKeyEvent* e) {
     const QChar typed = TypedCharacter(e);
     if (!typed.isNull() && filter_(typed) == QChar(core::BlockedKey)) {
         e->accept();
@@ -128,32 +114,27 @@ void ValueBox::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
-ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, int h) {
     auto* box = new ValueBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(x, y, w, h);
     return box;
 }
 
-UnitList::UnitList(QWidget* parent, std::vector<Unit> units) : QComboBox(parent), units_(std::move(units))
-{
+UnitList::UnitList(QWidget* parent, std::vector<Unit> units) : QComboBox(parent), units_(std::move(units)) {
     for (const Unit& u : units_)
         addItem(u.item);
     setCurrentIndex(-1);
 }
 
-long double UnitList::Scale(long double value) const
-{
+long double UnitList::Scale(long double value) const {
     const int i = currentIndex();
-    if (i < 0 || i >= static_cast<int>(units_.size()))
-        return value;
+    if (i < 0 || i >= static_cast<int>(units_.size())) return value;
     const Unit& u = units_[i];
     return u.op == Op::Multiply ? value * u.factor : value / u.factor;
 }
 
-void UnitList::SetItems(const QStringList& items)
-{
+void UnitList::SetItems(const QStringList& items) {
     const int index = currentIndex();
     const QSignalBlocker block(this);
     for (int i = 0; i < items.size() && i < count(); ++i)
@@ -161,8 +142,7 @@ void UnitList::SetItems(const QStringList& items)
     setCurrentIndex(index);
 }
 
-void UnitList::keyPressEvent(QKeyEvent* e)
-{
+void UnitList::keyPressEvent(QKeyEvent* e) {
     if (!TypedCharacter(e).isNull()) {
         e->accept(); // typing neither edits the text nor picks an item
         return;
@@ -170,16 +150,15 @@ void UnitList::keyPressEvent(QKeyEvent* e)
     QComboBox::keyPressEvent(e);
 }
 
-UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w, std::vector<UnitList::Unit> units)
-{
+UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w,
+                       std::vector<UnitList::Unit> units) {
     auto* list = new UnitList(parent, std::move(units));
     list->setObjectName(QLatin1String(name));
     list->setGeometry(x, y, w, 21);
     return list;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QLabel* label = MakeLabel(parent, name, QString(), x, y, w, h);
     label->setAlignment(Qt::AlignCenter);
     QPalette p = label->palette();
@@ -190,40 +169,33 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, 
     return label;
 }
 
-void PictureLabel::mouseReleaseEvent(QMouseEvent* e)
-{
+void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Q_EMIT clicked();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 
-static void SetPicture(QLabel* label, const char* name, const QImage& image, int x, int y, int w, int h)
-{
+static void SetPicture(QLabel* label, const char* name, const QImage& image, int x, int y, int w, int h) {
     label->setObjectName(QLatin1String(name));
     label->setGeometry(x, y, w, h);
     label->setAlignment(Qt::AlignCenter);
-    if (!image.isNull())
-        label->setPixmap(QPixmap::fromImage(image));
+    if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h)
-{
+QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h) {
     auto* label = new QLabel(parent);
     SetPicture(label, name, image, x, y, w, h);
     return label;
 }
 
-PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w,
-                                   int h)
-{
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y,
+                                   int w, int h) {
     auto* label = new PictureLabel(parent);
     SetPicture(label, name, image, x, y, w, h);
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h)
-{
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(x, y, w, h);
@@ -231,8 +203,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     return button;
 }
 
-QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QPushButton* button = MakeButton(parent, name, QStringLiteral("="), x, y, w, h);
     QFont f = button->font();
     f.setPixelSize(std::min(40, h - 3)); // the form's 40-pixel "=", as large as the button allows
@@ -241,16 +212,14 @@ QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, i
     return button;
 }
 
-QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
     button->setIcon(QIcon(QPixmap::fromImage(pictures::ResetGlyph())));
     button->setIconSize(pictures::ResetGlyph().size());
     return button;
 }
 
-QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h)
-{
+QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
     button->setIcon(QIcon(QPixmap::fromImage(pictures::PrinterGlyph())));
     button->setIconSize(pictures::PrinterGlyph().size());

@@ -43,16 +43,16 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& text, 
 // An edit box whose typed characters pass the numeric key filter.
 class ValueBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using KeyFilter = std::function<QChar(QChar)>;
     explicit ValueBox(QWidget* parent = nullptr);
     // A window that deviates from the numeric filter installs its own.
     void SetKeyFilter(KeyFilter filter) { filter_ = std::move(filter); }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     KeyFilter filter_;
 };
 ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, int h = 21);
@@ -60,7 +60,7 @@ ValueBox* MakeValueBox(QWidget* parent, const char* name, int x, int y, int w, i
 // A fixed drop-down list whose item index selects a scale factor; it takes no typing.
 class UnitList : public QComboBox {
     Q_OBJECT
-public:
+  public:
     enum class Op { Multiply, Divide };
     struct Unit {
         QString item;
@@ -72,13 +72,14 @@ public:
     long double Scale(long double value) const;
     void SetItems(const QStringList& items); // keeps the factors and the chosen index
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     std::vector<Unit> units_;
 };
-UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w, std::vector<UnitList::Unit> units);
+UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w,
+                       std::vector<UnitList::Unit> units);
 
 // A result label: white text on blue, centred.
 QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
@@ -86,17 +87,17 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, 
 // A picture that reacts to clicks (hand cursor where the form says so).
 class PictureLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
-Q_SIGNALS:
+  Q_SIGNALS:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h);
-PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w,
-                                   int h);
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y,
+                                   int w, int h);
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h);
 QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h);

@@ -6,22 +6,18 @@
 
 namespace ui {
 
-Window::Window(QWidget* parent) : QDialog(parent)
-{
+Window::Window(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 }
 
-void Window::Initialise()
-{
-    if (initialised_)
-        return;
+void Window::Initialise() {
+    if (initialised_) return;
     initialised_ = true;
     Guard(this, [this] { FormCreate(); });
 }
 
-void Window::SetForm(const QString& caption, int width, int height, const QColor& background)
-{
+void Window::SetForm(const QString& caption, int width, int height, const QColor& background) {
     setWindowTitle(caption);
     setFixedSize(width, height);
     QPalette p = palette();
@@ -30,28 +26,26 @@ void Window::SetForm(const QString& caption, int width, int height, const QColor
     setAutoFillBackground(true);
 }
 
-void Window::ShowTopic()
-{
+void Window::ShowTopic() {
     show();
     raise();
     activateWindow();
 }
 
-void Window::ShowModalTopic() { exec(); }
+void Window::ShowModalTopic() {
+    exec();
+}
 
-bool Window::event(QEvent* e)
-{
+bool Window::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::WindowDeactivate: {
         // The focus going to a box, a preview or a modal dialog this window opened comes back
         // when it closes; that return is not a new activation.
         QWidget* next = QApplication::activeModalWidget();
-        if (!next)
-            next = QApplication::activeWindow(); // already the newly active window here
+        if (!next) next = QApplication::activeWindow(); // already the newly active window here
         if (next && next != this && (next->isModal() || !qobject_cast<Window*>(next))) {
             for (QWidget* w = next->parentWidget(); w; w = w->parentWidget())
-                if (w == this)
-                    returningFromChild_ = true;
+                if (w == this) returningFromChild_ = true;
         }
         break;
     }
@@ -67,8 +61,7 @@ bool Window::event(QEvent* e)
     return QDialog::event(e);
 }
 
-void Window::keyPressEvent(QKeyEvent* e)
-{
+void Window::keyPressEvent(QKeyEvent* e) {
     // The forms have no default or cancel button: Return and Escape do not close a window.
     switch (e->key()) {
     case Qt::Key_Escape:

@@ -7,7 +7,7 @@ namespace ui {
 
 class Window : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit Window(QWidget* parent = nullptr);
 
     // Called once by start-up, after the components exist.
@@ -24,11 +24,11 @@ public:
     // Sets the fixed client size, caption and background the way the form defines them.
     void SetForm(const QString& caption, int width, int height, const QColor& background);
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     bool returningFromChild_ = false;
     bool initialised_ = false;
 };

@@ -12,17 +12,16 @@ namespace {
 
 // A widget whose own event handler fails, with no guard of its own.
 class Failing : public QWidget {
-public:
+  public:
     std::function<void()> fail;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent*) override { fail(); }
 };
 
 class ApplicationTest : public GuiTest {};
 
-TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox)
-{
+TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox) {
     Build("*");
     const struct {
         std::function<void()> fail;
@@ -46,8 +45,7 @@ TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox)
     }
 }
 
-TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure)
-{
+TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure) {
     Build("*");
     QPushButton button;
     QString reached;

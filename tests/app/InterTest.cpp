@@ -13,23 +13,20 @@
 namespace {
 
 class InterTest : public GuiTest {
-protected:
+  protected:
     QLabel* Topic(const char* name) { return Get<QLabel>("TInterface1", name); }
     bool Bold(const char* name) { return Topic(name)->font().bold(); }
-    std::vector<QString> BoldLabels()
-    {
+    std::vector<QString> BoldLabels() {
         std::vector<QString> bold;
         for (const app::Topic& t : app::Topics())
-            if (Bold(t.label))
-                bold.push_back(QLatin1String(t.label));
+            if (Bold(t.label)) bold.push_back(QLatin1String(t.label));
         return bold;
     }
     QImage Preview() { return Get<QLabel>("TInterface1", "Image26")->pixmap().toImage(); }
     QImage File(const char* name) { return ui::LoadPicture(QLatin1String(name)); }
 };
 
-TEST_F(InterTest, MarkRule)
-{
+TEST_F(InterTest, MarkRule) {
     const struct {
         const char* mark;
         bool english;
@@ -38,14 +35,14 @@ TEST_F(InterTest, MarkRule)
         Build(QString::fromLatin1(c.mark));
         EXPECT_EQ(ui::IsEnglish(), c.english) << "mark '" << c.mark << "'";
         Activate(Main());
-        EXPECT_EQ(Text("TInterface1", "Label13"), c.english ? "Capacitive reactance" : "Réactance Capacitive");
+        EXPECT_EQ(Text("TInterface1", "Label13"),
+                  c.english ? "Capacitive reactance" : "Réactance Capacitive");
         EXPECT_EQ(Text("TInterface1", "Label3"), "Memory device");
         delete Main();
     }
 }
 
-TEST_F(InterTest, EveryTopicAtItsPlaceWithItsCaptions)
-{
+TEST_F(InterTest, EveryTopicAtItsPlaceWithItsCaptions) {
     Build("*");
     EXPECT_STREQ(Main()->metaObject()->className(), "TInterface1");
     EXPECT_EQ(Main()->windowTitle(), "Interface");
@@ -66,8 +63,7 @@ TEST_F(InterTest, EveryTopicAtItsPlaceWithItsCaptions)
     EXPECT_NE(Topic("Label13")->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
-TEST_F(InterTest, MenuCaptionsByLanguage)
-{
+TEST_F(InterTest, MenuCaptionsByLanguage) {
     for (const char* mark : {"F", "*"}) {
         Build(QString::fromLatin1(mark));
         Activate(Main());
@@ -84,8 +80,7 @@ TEST_F(InterTest, MenuCaptionsByLanguage)
     }
 }
 
-TEST_F(InterTest, FrenchMarkReadsNoHeadingFile)
-{
+TEST_F(InterTest, FrenchMarkReadsNoHeadingFile) {
     UsePrivatePictures();
     RemoveFile("interface/labelutility.bmp");
     Build("F");
@@ -94,8 +89,7 @@ TEST_F(InterTest, FrenchMarkReadsNoHeadingFile)
     EXPECT_FALSE(Get<QLabel>("TInterface1", "Image2")->pixmap().isNull());
 }
 
-TEST_F(InterTest, EnglishHeadingsComeFromTheirFiles)
-{
+TEST_F(InterTest, EnglishHeadingsComeFromTheirFiles) {
     Build("*");
     const QImage french = Get<QLabel>("TInterface1", "Image3")->pixmap().toImage();
     Activate(Main());
@@ -105,8 +99,7 @@ TEST_F(InterTest, EnglishHeadingsComeFromTheirFiles)
     EXPECT_NE(english.convertToFormat(QImage::Format_RGB32), french.convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(InterTest, HoverSequences)
-{
+TEST_F(InterTest, HoverSequences) {
     Build("*");
     const struct {
         std::vector<const char*> path; // labels hovered in turn; "page" or a heading resets
@@ -124,14 +117,14 @@ TEST_F(InterTest, HoverSequences)
     for (const auto& c : cases) {
         Hover(Get<QWidget>("TInterface1", "Page"));
         for (const char* step : c.path)
-            Hover(std::string(step) == "page" ? Get<QWidget>("TInterface1", "Page") : Get<QWidget>("TInterface1", step));
+            Hover(std::string(step) == "page" ? Get<QWidget>("TInterface1", "Page")
+                                              : Get<QWidget>("TInterface1", step));
         EXPECT_EQ(BoldLabels(), c.bold) << c.path.back();
     }
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(InterTest, HoverShowsThePreviewAndThePageClearsIt)
-{
+TEST_F(InterTest, HoverShowsThePreviewAndThePageClearsIt) {
     Build("*");
     Hover(Topic("Label43"));
     Hover(Topic("Label3"));
@@ -141,8 +134,7 @@ TEST_F(InterTest, HoverShowsThePreviewAndThePageClearsIt)
     EXPECT_TRUE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
-TEST_F(InterTest, LanguageChoosesThreePreviews)
-{
+TEST_F(InterTest, LanguageChoosesThreePreviews) {
     for (const char* mark : {"*", "F"}) {
         Build(QString::fromLatin1(mark));
         for (const app::Topic& t : app::Topics()) {
@@ -156,8 +148,7 @@ TEST_F(InterTest, LanguageChoosesThreePreviews)
     }
 }
 
-TEST_F(InterTest, ConnectorsAndFrameChangeNothing)
-{
+TEST_F(InterTest, ConnectorsAndFrameChangeNothing) {
     Build("*");
     Hover(Topic("Label9"));
     Hover(Get<QWidget>("TInterface1", "Connector1"));
@@ -167,8 +158,7 @@ TEST_F(InterTest, ConnectorsAndFrameChangeNothing)
     EXPECT_FALSE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
-TEST_F(InterTest, PictureFailuresLeaveEverythingAsItWas)
-{
+TEST_F(InterTest, PictureFailuresLeaveEverythingAsItWas) {
     const QString root = UsePrivatePictures();
     const struct {
         QByteArray bytes; // empty: the file is missing
@@ -207,8 +197,7 @@ TEST_F(InterTest, PictureFailuresLeaveEverythingAsItWas)
     EXPECT_TRUE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
-TEST_F(InterTest, MissingHeadingFileStopsTheEnglishCaptions)
-{
+TEST_F(InterTest, MissingHeadingFileStopsTheEnglishCaptions) {
     UsePrivatePictures();
     RemoveFile("interface/labelfrequency.bmp");
     Build("*");
@@ -219,8 +208,7 @@ TEST_F(InterTest, MissingHeadingFileStopsTheEnglishCaptions)
     EXPECT_EQ(Main()->findChild<QMenuBar*>()->actions().at(0)->text(), "About");
 }
 
-TEST_F(InterTest, LinkOpensTheMakersPage)
-{
+TEST_F(InterTest, LinkOpensTheMakersPage) {
     Build("*");
     Main()->Kelmorainternational1Click();
     ASSERT_EQ(Platform().opened.size(), 1u);
@@ -231,8 +219,7 @@ TEST_F(InterTest, LinkOpensTheMakersPage)
     EXPECT_EQ(Platform().opened[1].first, Window("TFormAPropos"));
 }
 
-TEST_F(InterTest, AboutWindowIsModalAndSpeaksTheLanguage)
-{
+TEST_F(InterTest, AboutWindowIsModalAndSpeaksTheLanguage) {
     for (const char* mark : {"*", "F"}) {
         Build(QString::fromLatin1(mark));
         WithModal([&] { Main()->APropos1Click(); },
@@ -249,8 +236,7 @@ TEST_F(InterTest, AboutWindowIsModalAndSpeaksTheLanguage)
     }
 }
 
-TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain)
-{
+TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain) {
     Build("*");
     const auto& windows = app::Windows();
     ASSERT_FALSE(windows.empty());
@@ -264,8 +250,7 @@ TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain)
     EXPECT_EQ(app::FindWindow("TNoSuchWindow"), nullptr);
     // A topic whose window is not part of the program does nothing.
     for (const app::Topic& t : app::Topics()) {
-        if (app::FindWindow(t.window))
-            continue;
+        if (app::FindWindow(t.window)) continue;
         Click(Topic(t.label));
         for (ui::Window* w : windows)
             EXPECT_EQ(w->isVisible(), false) << t.label;
@@ -277,8 +262,7 @@ TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain)
 
 namespace {
 
-TEST_F(InterTest, Snapshots)
-{
+TEST_F(InterTest, Snapshots) {
     for (const char* mark : {"*", "F"}) {
         Build(QString::fromLatin1(mark));
         Main()->resize(800, 560);
@@ -297,8 +281,7 @@ TEST_F(InterTest, Snapshots)
 
 namespace {
 
-TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder)
-{
+TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder) {
     Build("F"); // the reference list of windows, created at once
     std::vector<std::string> expected;
     for (ui::Window* w : app::Windows())

@@ -5,23 +5,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QTest>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
 class ReactanceCapTest : public SeparatorTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("*"), GetParam().separators); }
     TFormReacCap* Form() { return static_cast<TFormReacCap*>(Window("TFormReacCap")); }
     QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormReacCap", name); }
     QComboBox* List(const char* name) { return Get<QComboBox>("TFormReacCap", name); }
     QString Result() { return Text("TFormReacCap", "Label6"); }
-    void Enter(const char* frequency, int frequencyUnit, const char* capacitance, int capacitanceUnit)
-    {
+    void Enter(const char* frequency, int frequencyUnit, const char* capacitance, int capacitanceUnit) {
         Clear(Edit("Edit1"));
         Type(Edit("Edit1"), Local(frequency));
         List("ComboBox1")->setCurrentIndex(frequencyUnit);
@@ -31,8 +30,7 @@ protected:
     }
 };
 
-TEST_P(ReactanceCapTest, FormAsCreated)
-{
+TEST_P(ReactanceCapTest, FormAsCreated) {
     EXPECT_STREQ(Form()->metaObject()->className(), "TFormReacCap");
     EXPECT_EQ(Form()->windowTitle(), "Calcul de la Réactance Capacitive");
     EXPECT_EQ(Form()->size(), QSize(432, 268));
@@ -52,8 +50,8 @@ TEST_P(ReactanceCapTest, FormAsCreated)
     EXPECT_EQ(Get<QWidget>("TFormReacCap", "Edit1")->geometry(), QRect(80, 24, 73, 21));
     EXPECT_EQ(Get<QWidget>("TFormReacCap", "Label6")->geometry(), QRect(48, 80, 113, 17));
     // Tab order as the form gives it.
-    const char* order[] = {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1",
-                           "CheckBox1"};
+    const char* order[] = {"Edit1",   "ComboBox1", "Edit2",   "ComboBox2", "ComboBox3",
+                           "BitBtn2", "Button1",   "BitBtn1", "CheckBox1"};
     auto nextStop = [](QWidget* w) {
         do
             w = w->nextInFocusChain();
@@ -61,12 +59,12 @@ TEST_P(ReactanceCapTest, FormAsCreated)
         return w;
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        EXPECT_EQ(nextStop(Get<QWidget>("TFormReacCap", order[i])), Get<QWidget>("TFormReacCap", order[i + 1]))
+        EXPECT_EQ(nextStop(Get<QWidget>("TFormReacCap", order[i])),
+                  Get<QWidget>("TFormReacCap", order[i + 1]))
             << order[i];
 }
 
-TEST_P(ReactanceCapTest, Results)
-{
+TEST_P(ReactanceCapTest, Results) {
     const struct {
         const char* f;
         int fUnit;
@@ -75,13 +73,11 @@ TEST_P(ReactanceCapTest, Results)
         int outUnit;
         const char* result;
     } cases[] = {
-        {"1", 1, "1", 0, 0, "159.2357"},       // kHertz, uF: 6.28, not 2 pi (159.1549)
-        {"1", 2, "1", 1, 0, "159.2357"},       // "mHertz" is mega
-        {"50", 0, "1", 0, 0, "3,184.7134"},
-        {"1", 1, "1", 0, 1, "0.1592"},         // kOhms
-        {"1", 0, "1", 1, 2, "159.2357"},       // "mOhms" is mega: 159.2356688 megohms
-        {"2.5", 1, "0.47", 0, 0, "135.5197"},
-        {"1", 0, "1", 0, 0, "159,235.6688"},
+        {"1", 1, "1", 0, 0, "159.2357"}, // kHertz, uF: 6.28, not 2 pi (159.1549)
+        {"1", 2, "1", 1, 0, "159.2357"}, // "mHertz" is mega
+        {"50", 0, "1", 0, 0, "3,184.7134"},   {"1", 1, "1", 0, 1, "0.1592"}, // kOhms
+        {"1", 0, "1", 1, 2, "159.2357"}, // "mOhms" is mega: 159.2356688 megohms
+        {"2.5", 1, "0.47", 0, 0, "135.5197"}, {"1", 0, "1", 0, 0, "159,235.6688"},
     };
     for (const auto& c : cases) {
         Enter(c.f, c.fUnit, c.c, c.cUnit);
@@ -92,8 +88,7 @@ TEST_P(ReactanceCapTest, Results)
     }
 }
 
-TEST_P(ReactanceCapTest, StoredFieldsInBaseUnitsAndResultUnit)
-{
+TEST_P(ReactanceCapTest, StoredFieldsInBaseUnitsAndResultUnit) {
     Enter("2", 1, "3", 1);
     Pick(List("ComboBox3"), 1);
     EXPECT_DOUBLE_EQ(Form()->Frequency, 2000.0);
@@ -101,8 +96,7 @@ TEST_P(ReactanceCapTest, StoredFieldsInBaseUnitsAndResultUnit)
     EXPECT_DOUBLE_EQ(Form()->Reactance, 1.0 / (2000.0 * 3e-9 * 6.28) / 1000.0);
 }
 
-TEST_P(ReactanceCapTest, UnitChangesRecomputeOnlyWithBothBoxes)
-{
+TEST_P(ReactanceCapTest, UnitChangesRecomputeOnlyWithBothBoxes) {
     Enter("1", 1, "1", 0);
     Click(Get<QWidget>("TFormReacCap", "Button1"));
     Pick(List("ComboBox3"), 1);
@@ -129,8 +123,7 @@ TEST_P(ReactanceCapTest, UnitChangesRecomputeOnlyWithBothBoxes)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(ReactanceCapTest, FailuresKeepTheResult)
-{
+TEST_P(ReactanceCapTest, FailuresKeepTheResult) {
     Enter("1", 1, "1", 0);
     Click(Get<QWidget>("TFormReacCap", "Button1"));
     const QString shown = Result();
@@ -169,8 +162,7 @@ TEST_P(ReactanceCapTest, FailuresKeepTheResult)
     EXPECT_EQ(LastBox()->text, "'  ' n'est pas une valeur en virgule flottante correcte.");
 }
 
-TEST_P(ReactanceCapTest, KeyFilterAndNoTypingInLists)
-{
+TEST_P(ReactanceCapTest, KeyFilterAndNoTypingInLists) {
     Type(Edit("Edit1"), "1a-+e ,.9");
     EXPECT_EQ(Edit("Edit1")->text(), "1,.9");
     QTest::keyClick(Edit("Edit1"), Qt::Key_V, Qt::ControlModifier); // a control code, not a paste
@@ -181,8 +173,7 @@ TEST_P(ReactanceCapTest, KeyFilterAndNoTypingInLists)
     EXPECT_EQ(List("ComboBox1")->currentIndex(), 0);
 }
 
-TEST_P(ReactanceCapTest, ResetKeepsEchoesAndUnits)
-{
+TEST_P(ReactanceCapTest, ResetKeepsEchoesAndUnits) {
     Enter("1", 1, "1", 1);
     Pick(List("ComboBox3"), 1);
     Click(Get<QWidget>("TFormReacCap", "Button1"));
@@ -200,29 +191,28 @@ TEST_P(ReactanceCapTest, ResetKeepsEchoesAndUnits)
     EXPECT_EQ(List("ComboBox3")->currentIndex(), 1);
 }
 
-TEST_P(ReactanceCapTest, TwoDigitIsReadByNothing)
-{
+TEST_P(ReactanceCapTest, TwoDigitIsReadByNothing) {
     Enter("1", 1, "1", 0);
     Click(Get<QWidget>("TFormReacCap", "CheckBox1"));
     Click(Get<QWidget>("TFormReacCap", "Button1"));
     EXPECT_EQ(Result(), Local("159.2357"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, ReactanceCapTest,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, ReactanceCapTest, BothSeparators(), SeparatorName);
 
 class ReactanceCapLanguage : public GuiTest {};
 
-TEST_F(ReactanceCapLanguage, EnglishTextsAndPictureAtEveryActivation)
-{
+TEST_F(ReactanceCapLanguage, EnglishTextsAndPictureAtEveryActivation) {
     Build("*");
     auto* form = Window("TFormReacCap");
     const QImage french = Get<QLabel>("TFormReacCap", "Image6")->pixmap().toImage();
     Activate(form);
     EXPECT_EQ(form->windowTitle(), "Capacitive reactance");
-    const std::pair<const char*, const char*> texts[] = {{"Label2", "Frequency"}, {"Label1", "Capacitance"},
-                                                        {"Label3", "Reactance"}, {"Label4", "Frequency"},
-                                                        {"Label5", "Capacitance"}};
+    const std::pair<const char*, const char*> texts[] = {{"Label2", "Frequency"},
+                                                         {"Label1", "Capacitance"},
+                                                         {"Label3", "Reactance"},
+                                                         {"Label4", "Frequency"},
+                                                         {"Label5", "Capacitance"}};
     for (const auto& [name, text] : texts)
         EXPECT_EQ(Text("TFormReacCap", name), text);
     EXPECT_EQ(Get<QGroupBox>("TFormReacCap", "GroupBox1")->title(), "Calculator");
@@ -239,8 +229,7 @@ TEST_F(ReactanceCapLanguage, EnglishTextsAndPictureAtEveryActivation)
     Snapshot(form, "ReactanceCap-en");
 }
 
-TEST_F(ReactanceCapLanguage, FrenchMarkKeepsTheForm)
-{
+TEST_F(ReactanceCapLanguage, FrenchMarkKeepsTheForm) {
     UsePrivatePictures();
     RemoveFile("interface/tableur_en.bmp");
     Build("F");
@@ -253,8 +242,7 @@ TEST_F(ReactanceCapLanguage, FrenchMarkKeepsTheForm)
     Snapshot(form, "ReactanceCap-fr");
 }
 
-TEST_F(ReactanceCapLanguage, MissingEnglishTableurLeavesTheOvalEmpty)
-{
+TEST_F(ReactanceCapLanguage, MissingEnglishTableurLeavesTheOvalEmpty) {
     const QString root = UsePrivatePictures();
     RemoveFile("interface/tableur_en.bmp");
     Build("*");
@@ -266,8 +254,7 @@ TEST_F(ReactanceCapLanguage, MissingEnglishTableurLeavesTheOvalEmpty)
     EXPECT_EQ(Text("TFormReacCap", "Label4"), "Frequency"); // set before the picture
 }
 
-TEST_F(ReactanceCapLanguage, TopicAndTableurOpenTheirWindowsWithoutBlocking)
-{
+TEST_F(ReactanceCapLanguage, TopicAndTableurOpenTheirWindowsWithoutBlocking) {
     Build("*");
     Click(Get<QWidget>("TInterface1", "Label13"));
     EXPECT_TRUE(Window("TFormReacCap")->isVisible());
@@ -279,8 +266,7 @@ TEST_F(ReactanceCapLanguage, TopicAndTableurOpenTheirWindowsWithoutBlocking)
     EXPECT_TRUE(Window("TFormTabReacCap")->isVisible());
 }
 
-TEST_F(ReactanceCapLanguage, TypedValuesSurviveHidingAndReactivation)
-{
+TEST_F(ReactanceCapLanguage, TypedValuesSurviveHidingAndReactivation) {
     Build("*");
     auto* form = Window("TFormReacCap");
     Activate(form);
@@ -297,8 +283,7 @@ TEST_F(ReactanceCapLanguage, TypedValuesSurviveHidingAndReactivation)
 
 class TabReacCapTest : public SeparatorTest {};
 
-TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
-{
+TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges) {
     Build("*", GetParam().separators);
     auto* table = static_cast<TFormTabReacCap*>(Window("TFormTabReacCap"));
     auto* grid = Get<QTableWidget>("TFormTabReacCap", "StringGrid1");
@@ -311,21 +296,23 @@ TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
         int row, column;
         double hertz, microfarad;
     } cells[] = {
-        {0, 1, 1, 25, 0.25}, {0, 35, 6, 20000, 4.0}, {0, 16, 3, 1000, 1.0},
+        {0, 1, 1, 25, 0.25},     {0, 35, 6, 20000, 4.0},     {0, 16, 3, 1000, 1.0},
         {1, 1, 1, 10e3, 0.0001}, {1, 35, 6, 5000e3, 0.0005}, {1, 10, 2, 100e3, 0.00015},
     };
     for (const auto& c : cells) {
         Click(Get<QWidget>("TFormTabReacCap", c.range == 0 ? "RadioButton1" : "RadioButton2"));
         EXPECT_EQ(table->Range(), c.range);
         // Independent: 1 / (f C 6.28), read back from the cell's text.
-        const long double expected = 1.0L / (static_cast<long double>(c.hertz) * (c.microfarad * 1e-6L) * 6.28L);
+        const long double expected =
+            1.0L / (static_cast<long double>(c.hertz) * (c.microfarad * 1e-6L) * 6.28L);
         QString cell = grid->item(c.row, c.column)->text();
         cell.remove(s.thousands);
         const long double shown = core::ParseNumber(cell, s);
-        EXPECT_NEAR(static_cast<double>(shown), static_cast<double>(expected), 0.005 + 1e-7 * static_cast<double>(expected))
+        EXPECT_NEAR(static_cast<double>(shown), static_cast<double>(expected),
+                    0.005 + 1e-7 * static_cast<double>(expected))
             << c.row << "," << c.column;
-        EXPECT_EQ(grid->item(c.row, 0)->text(),
-                  core::FormatNumber(c.range == 0 ? c.hertz : c.hertz / 1000, core::FloatFormat::Number, 15, 0, s));
+        EXPECT_EQ(grid->item(c.row, 0)->text(), core::FormatNumber(c.range == 0 ? c.hertz : c.hertz / 1000,
+                                                                   core::FloatFormat::Number, 15, 0, s));
         EXPECT_EQ(grid->item(0, c.column)->text(), core::FormatGeneral(c.microfarad, s));
     }
     // Headings written with the regional separator.
@@ -335,17 +322,16 @@ TEST_P(TabReacCapTest, CellsFollowTheFormulaInBothRanges)
     EXPECT_EQ(TFormTabReacCap::RangeAxis(1).frequencies.size(), 35u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, TabReacCapTest,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, TabReacCapTest, BothSeparators(), SeparatorName);
 
-TEST_F(ReactanceCapLanguage, TableSpeaksEnglish)
-{
+TEST_F(ReactanceCapLanguage, TableSpeaksEnglish) {
     Build("*");
     auto* table = Window("TFormTabReacCap");
     EXPECT_EQ(table->windowTitle(), "Tableur de la Réactance Capacitive(Ohms)");
     Activate(table);
     EXPECT_EQ(table->windowTitle(), "Table of capacitive reactance (Ohms)");
-    EXPECT_EQ(Text("TFormTabReacCap", "RadioButton1"), "Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF");
+    EXPECT_EQ(Text("TFormTabReacCap", "RadioButton1"),
+              "Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF");
     Snapshot(table, "TabReacCap-en");
 }
 
@@ -354,8 +340,7 @@ TEST_F(ReactanceCapLanguage, TableSpeaksEnglish)
 namespace {
 
 // The whole road of one request, from the main window's topic to the shown result.
-TEST_F(ReactanceCapLanguage, OneRequestFromTheTopicToTheResult)
-{
+TEST_F(ReactanceCapLanguage, OneRequestFromTheTopicToTheResult) {
     Build("*", core::FrenchSeparators());
     Activate(Main());
     Hover(Get<QWidget>("TInterface1", "Label13"));

@@ -1,16 +1,15 @@
 #include "core/Failure.h"
+#include "PrintQString.h"
 #include "core/FloatGuard.h"
 #include "core/KeyFilter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
-#include "PrintQString.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(ErrorBoxText, DotAddedOnlyAfterCharactersBeyondDot)
-{
+TEST(ErrorBoxText, DotAddedOnlyAfterCharactersBeyondDot) {
     const struct {
         const char* message;
         const char* shown;
@@ -33,8 +32,7 @@ TEST(ErrorBoxText, DotAddedOnlyAfterCharactersBeyondDot)
 volatile long double g_zero = 0.0L; // keeps the compiler from folding the faults away
 volatile long double g_one = 1.0L;
 
-TEST(FloatGuard, RaisesTheComputationFailures)
-{
+TEST(FloatGuard, RaisesTheComputationFailures) {
     const struct {
         long double (*compute)();
         const char* text;
@@ -56,8 +54,7 @@ TEST(FloatGuard, RaisesTheComputationFailures)
     }
 }
 
-TEST(FloatGuard, UnderflowAndInexactStaySilent)
-{
+TEST(FloatGuard, UnderflowAndInexactStaySilent) {
     const long double tiny = core::Guarded([] { return static_cast<double>(g_one * 1E-320L) * 1E-10; });
     EXPECT_EQ(tiny, 0.0L);
     EXPECT_NO_THROW(core::Guarded([] { return g_one / 3.0L; }));
@@ -67,8 +64,7 @@ TEST(FloatGuard, UnderflowAndInexactStaySilent)
     EXPECT_NO_THROW(core::Guarded([] { return g_one + g_one; }));
 }
 
-TEST(KeyFilter, OnlyNumericCharactersPass)
-{
+TEST(KeyFilter, OnlyNumericCharactersPass) {
     for (char16_t c = 0; c < 256; ++c) {
         const bool passes = c == 8 || c == 13 || c == ',' || c == '.' || (c >= '0' && c <= '9');
         EXPECT_EQ(core::FilterNumericKey(QChar(c)), passes ? QChar(c) : QChar(15)) << int(c);
@@ -76,8 +72,7 @@ TEST(KeyFilter, OnlyNumericCharactersPass)
     EXPECT_EQ(core::FilterNumericKey(QChar(0x0661)), QChar(15)); // Arabic-Indic one
 }
 
-TEST(Regional, PinnedSeparatorsAreRestored)
-{
+TEST(Regional, PinnedSeparatorsAreRestored) {
     const core::Separators before = core::CurrentSeparators();
     {
         core::PinnedSeparators french(core::FrenchSeparators());

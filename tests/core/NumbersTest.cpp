@@ -1,8 +1,8 @@
+#include "core/Numbers.h"
+#include "PrintQString.h"
 #include "core/Failure.h"
 #include "core/FloatGuard.h"
-#include "core/Numbers.h"
 #include "core/Regional.h"
-#include "PrintQString.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,7 @@ const Separators kEnglish{'.', ','};
 const Separators kFrench{',', ' '};
 
 // Writes an English-layout expectation in the given separators.
-QString InSeparators(const char* english, const Separators& s)
-{
+QString InSeparators(const char* english, const Separators& s) {
     QString out;
     for (const char* c = english; *c; ++c) {
         if (*c == '.')
@@ -85,8 +84,8 @@ const FormatCase kFormatCases[] = {
     {0.05L, FloatFormat::Fixed, 10, 1, "0.1"},
     {0.0004L, FloatFormat::Fixed, 10, 3, "0.000"},
     {0.0006L, FloatFormat::Fixed, 10, 3, "0.001"},
-    {1.0L, FloatFormat::Fixed, 10, 25, "1.000000000000000000"},   // digits count up to 18
-    {1.0L / 3.0L, FloatFormat::General, 1, 0, "0.33"},              // precision below 2 counts as 2
+    {1.0L, FloatFormat::Fixed, 10, 25, "1.000000000000000000"},         // digits count up to 18
+    {1.0L / 3.0L, FloatFormat::General, 1, 0, "0.33"},                  // precision below 2 counts as 2
     {2.0L / 3.0L, FloatFormat::General, 40, 0, "0.666666666666666667"}, // above 18 counts as 18
     {159.23566878980891L, FloatFormat::Number, 10, 4, "159.2357"},
     {3184.7133757961783L, FloatFormat::Number, 10, 4, "3,184.7134"},
@@ -98,8 +97,7 @@ const FormatCase kFormatCases[] = {
 
 class FormatTable : public ::testing::TestWithParam<Separators> {};
 
-TEST_P(FormatTable, DocumentedAndEdgeCases)
-{
+TEST_P(FormatTable, DocumentedAndEdgeCases) {
     const Separators s = GetParam();
     for (const FormatCase& c : kFormatCases) {
         EXPECT_EQ(FormatNumber(c.value, c.format, c.precision, c.digits, s), InSeparators(c.text, s))
@@ -107,8 +105,7 @@ TEST_P(FormatTable, DocumentedAndEdgeCases)
     }
 }
 
-TEST_P(FormatTable, SpecialValues)
-{
+TEST_P(FormatTable, SpecialValues) {
     const Separators s = GetParam();
     const long double inf = std::numeric_limits<long double>::infinity();
     for (FloatFormat f : {FloatFormat::General, FloatFormat::Fixed, FloatFormat::Number}) {
@@ -162,8 +159,7 @@ const ParseCase kParseCases[] = {
     {"000123.4500", true, 123.45L},
 };
 
-TEST_P(FormatTable, ParseCases)
-{
+TEST_P(FormatTable, ParseCases) {
     const Separators s = GetParam();
     const QChar other = s.decimal == QChar('.') ? QChar(',') : QChar('.');
     for (const ParseCase& c : kParseCases) {
@@ -178,18 +174,20 @@ TEST_P(FormatTable, ParseCases)
                 ParseNumber(text, s);
                 ADD_FAILURE() << "no failure for '" << c.text << "'";
             } catch (const core::ConversionError& e) {
-                EXPECT_EQ(e.message(),
-                          QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(text));
+                EXPECT_EQ(
+                    e.message(),
+                    QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte").arg(text));
             }
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSeparators, FormatTable, ::testing::Values(kEnglish, kFrench),
-                         [](const auto& info) { return info.param.decimal == QChar('.') ? "English" : "French"; });
+                         [](const auto& info) {
+                             return info.param.decimal == QChar('.') ? "English" : "French";
+                         });
 
-TEST(ParseNumber, StrangeTextsConvertOrFailWithTheirText)
-{
+TEST(ParseNumber, StrangeTextsConvertOrFailWithTheirText) {
     const QString nines(10000, QChar('9'));
     const QString zeros = QStringLiteral("0.") + QString(10000, QChar('0')) + QStringLiteral("1");
     const QString withNul = QString::fromUtf16(u"1\u00002", 3);
@@ -198,12 +196,12 @@ TEST(ParseNumber, StrangeTextsConvertOrFailWithTheirText)
         QString text;
         bool valid;
     } cases[] = {
-        {nines, false},                            // beyond the extended range
-        {QString(4000, QChar('9')), true},         // 1e4000 still fits the extended range
+        {nines, false},                    // beyond the extended range
+        {QString(4000, QChar('9')), true}, // 1e4000 still fits the extended range
         {zeros, true},
         {withNul, false},
         {arabic, false},
-        {QStringLiteral("１２"), false},            // full-width digits
+        {QStringLiteral("１２"), false}, // full-width digits
         {QString(10000, QChar('-')), false},
         {QString(10000, QChar(' ')), false},
     };
@@ -222,8 +220,7 @@ TEST(ParseNumber, StrangeTextsConvertOrFailWithTheirText)
     EXPECT_EQ(ParseNumber(zeros, kEnglish), 0.0L); // too small: becomes zero without failure
 }
 
-TEST(ParseNumber, LongMantissaRoundsCorrectly)
-{
+TEST(ParseNumber, LongMantissaRoundsCorrectly) {
     // 60 digits of 1/3: the kept digits and the sticky rest must still give the nearest value.
     const QString third = QStringLiteral("0.") + QString(60, QChar('3'));
     EXPECT_EQ(ParseNumber(third, kEnglish), std::strtold("0.333333333333333333333333333333", nullptr));
@@ -232,8 +229,7 @@ TEST(ParseNumber, LongMantissaRoundsCorrectly)
 }
 
 // Generated doubles over the whole range, normal and subnormal.
-std::vector<double> GeneratedDoubles(std::size_t count)
-{
+std::vector<double> GeneratedDoubles(std::size_t count) {
     std::mt19937_64 rng(20261209);
     std::vector<double> out;
     out.reserve(count);
@@ -241,8 +237,7 @@ std::vector<double> GeneratedDoubles(std::size_t count)
         std::uint64_t bits = rng();
         double d;
         std::memcpy(&d, &bits, sizeof d);
-        if (std::isfinite(d))
-            out.push_back(d);
+        if (std::isfinite(d)) out.push_back(d);
     }
     out.push_back(DBL_MAX);
     out.push_back(-DBL_MAX);
@@ -251,8 +246,7 @@ std::vector<double> GeneratedDoubles(std::size_t count)
     return out;
 }
 
-TEST(FormatNumber, RoundTripsEveryGeneratedDoubleAtEighteenDigits)
-{
+TEST(FormatNumber, RoundTripsEveryGeneratedDoubleAtEighteenDigits) {
     for (const Separators& s : {kEnglish, kFrench}) {
         for (double x : GeneratedDoubles(100000)) {
             const QString text = FormatNumber(x, FloatFormat::General, 18, 0, s);
@@ -262,8 +256,7 @@ TEST(FormatNumber, RoundTripsEveryGeneratedDoubleAtEighteenDigits)
     }
 }
 
-TEST(FormatNumber, AgreesWithTheCLibraryAtFifteenDigits)
-{
+TEST(FormatNumber, AgreesWithTheCLibraryAtFifteenDigits) {
     // An independent rounding: glibc's correctly rounded %.14e of the same value.
     char buf[64];
     for (double x : GeneratedDoubles(20000)) {
@@ -281,8 +274,7 @@ TEST(FormatNumber, AgreesWithTheCLibraryAtFifteenDigits)
     }
 }
 
-TEST(FormatNumber, TextsAreWellFormed)
-{
+TEST(FormatNumber, TextsAreWellFormed) {
     // No trailing separator, no trailing zero in General, decimals count honoured, no "-0".
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> digitsDist(0, 18), precisionDist(2, 18);
@@ -298,10 +290,10 @@ TEST(FormatNumber, TextsAreWellFormed)
             ASSERT_LE(g.size(), 30);
             for (FloatFormat f : {FloatFormat::Fixed, FloatFormat::Number}) {
                 const QString t = FormatNumber(x, f, precision, digits, s);
-                if (t.contains('E'))
-                    continue; // fell back to General
+                if (t.contains('E')) continue; // fell back to General
                 const int sep = t.indexOf(s.decimal);
-                ASSERT_EQ(digits == 0 ? -1 : t.size() - sep - 1, digits == 0 ? sep : digits) << t.toStdString();
+                ASSERT_EQ(digits == 0 ? -1 : t.size() - sep - 1, digits == 0 ? sep : digits)
+                    << t.toStdString();
                 ASSERT_FALSE(t.startsWith('-') && QString(t).remove('-').remove(s.decimal).count('0') ==
                                                       t.size() - 1 - (digits > 0))
                     << t.toStdString();
@@ -310,8 +302,7 @@ TEST(FormatNumber, TextsAreWellFormed)
     }
 }
 
-TEST(FormatNumber, ExtendedExtremes)
-{
+TEST(FormatNumber, ExtendedExtremes) {
     const long double big = std::numeric_limits<long double>::max();
     const long double tiny = std::numeric_limits<long double>::denorm_min();
     EXPECT_EQ(FormatNumber(big, FloatFormat::General, 5, 0, kEnglish), "1.1897E4932");
@@ -320,8 +311,7 @@ TEST(FormatNumber, ExtendedExtremes)
     EXPECT_EQ(FormatNumber(-tiny, FloatFormat::Fixed, 10, 2, kEnglish), "0.00");
 }
 
-TEST(DecimalSeparatorProbe, FollowsTheGeneralDisplay)
-{
+TEST(DecimalSeparatorProbe, FollowsTheGeneralDisplay) {
     const struct {
         Separators separators;
         QChar probe;
@@ -337,8 +327,7 @@ TEST(DecimalSeparatorProbe, FollowsTheGeneralDisplay)
     }
 }
 
-TEST(RefreshDisplay, TwoDigitRule)
-{
+TEST(RefreshDisplay, TwoDigitRule) {
     EXPECT_EQ(core::RefreshDisplayText("", true, 31.4159L, kEnglish), "");
     EXPECT_EQ(core::RefreshDisplayText("", false, 31.4159L, kEnglish), "");
     EXPECT_EQ(core::RefreshDisplayText("31.4159", true, 31.4159L, kFrench), "31,42");

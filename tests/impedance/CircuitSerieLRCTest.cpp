@@ -9,7 +9,7 @@
 namespace {
 
 class CircuitSerieLRCTest : public SeparatorTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TFormSerieRLC* Form() { return static_cast<TFormSerieRLC*>(Window("TFormSerieRLC")); }
     QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormSerieRLC", name); }
@@ -17,8 +17,7 @@ protected:
     QString Z() { return Text("TFormSerieRLC", "Label10"); }
     QString Theta() { return Text("TFormSerieRLC", "Label12"); }
     void Equals() { Click(Get<QWidget>("TFormSerieRLC", "Button1")); }
-    void Enter(const char* r, const char* xl, const char* xc)
-    {
+    void Enter(const char* r, const char* xl, const char* xc) {
         const std::pair<const char*, const char*> boxes[] = {{"Edit1", r}, {"Edit2", xl}, {"Edit3", xc}};
         for (const auto& [box, text] : boxes) {
             Clear(Edit(box));
@@ -27,8 +26,7 @@ protected:
     }
 };
 
-TEST_P(CircuitSerieLRCTest, FormAsCreated)
-{
+TEST_P(CircuitSerieLRCTest, FormAsCreated) {
     EXPECT_STREQ(Form()->metaObject()->className(), "TFormSerieRLC");
     EXPECT_EQ(Form()->windowTitle(), "Impédance en circuit série RLC");
     EXPECT_EQ(Form()->size(), QSize(547, 275));
@@ -54,8 +52,7 @@ TEST_P(CircuitSerieLRCTest, FormAsCreated)
     EXPECT_EQ(Text("TFormSerieRLC", "Label13"), "Degrés");
 }
 
-TEST_P(CircuitSerieLRCTest, ImpedanceAndPhase)
-{
+TEST_P(CircuitSerieLRCTest, ImpedanceAndPhase) {
     const struct {
         const char* r;
         int unit;
@@ -85,13 +82,13 @@ TEST_P(CircuitSerieLRCTest, ImpedanceAndPhase)
         EXPECT_DOUBLE_EQ(Form()->InductiveReactance, std::stod(c.xl));
         EXPECT_DOUBLE_EQ(Form()->CapacitiveReactance, std::stod(c.xc));
         EXPECT_DOUBLE_EQ(Form()->Impedance, static_cast<double>(std::hypot(r, x)));
-        EXPECT_NEAR(Form()->PhaseAngle, static_cast<double>(std::atan2(x, r) * 180.0L / std::acos(-1.0L)), 1e-12);
+        EXPECT_NEAR(Form()->PhaseAngle, static_cast<double>(std::atan2(x, r) * 180.0L / std::acos(-1.0L)),
+                    1e-12);
     }
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(CircuitSerieLRCTest, UnitChangeRecomputesOnlyWithAllBoxes)
-{
+TEST_P(CircuitSerieLRCTest, UnitChangeRecomputesOnlyWithAllBoxes) {
     Enter("1", "250", "250");
     Equals();
     EXPECT_EQ(Z(), Local("1.0000"));
@@ -117,8 +114,7 @@ TEST_P(CircuitSerieLRCTest, UnitChangeRecomputesOnlyWithAllBoxes)
     EXPECT_EQ(LastBox()->text, "'  ' n'est pas une valeur en virgule flottante correcte.");
 }
 
-TEST_P(CircuitSerieLRCTest, FailuresKeepBothResults)
-{
+TEST_P(CircuitSerieLRCTest, FailuresKeepBothResults) {
     Enter("30", "80", "40");
     Equals();
     const struct {
@@ -150,11 +146,11 @@ TEST_P(CircuitSerieLRCTest, FailuresKeepBothResults)
     const QChar other = GetParam().separators.decimal == '.' ? ',' : '.';
     Edit("Edit1")->setText(QString("1") + other + "5");
     Equals();
-    EXPECT_EQ(LastBox()->text, QString("'1") + other + "5' n'est pas une valeur en virgule flottante correcte.");
+    EXPECT_EQ(LastBox()->text,
+              QString("'1") + other + "5' n'est pas une valeur en virgule flottante correcte.");
 }
 
-TEST_P(CircuitSerieLRCTest, ResetKeepsTheUnit)
-{
+TEST_P(CircuitSerieLRCTest, ResetKeepsTheUnit) {
     Pick(Unit(), 1);
     Enter("1", "250", "250");
     Equals();
@@ -172,21 +168,18 @@ TEST_P(CircuitSerieLRCTest, ResetKeepsTheUnit)
     EXPECT_EQ(Z(), "");
 }
 
-TEST_P(CircuitSerieLRCTest, KeyFilter)
-{
+TEST_P(CircuitSerieLRCTest, KeyFilter) {
     Type(Edit("Edit1"), "-3a+e ,.0");
     EXPECT_EQ(Edit("Edit1")->text(), "3,.0");
     Type(Unit(), "k");
     EXPECT_EQ(Unit()->currentIndex(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, CircuitSerieLRCTest,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, CircuitSerieLRCTest, BothSeparators(), SeparatorName);
 
 class CircuitSerieLRCLanguage : public GuiTest {};
 
-TEST_F(CircuitSerieLRCLanguage, EnglishTextsKeepTheInputs)
-{
+TEST_F(CircuitSerieLRCLanguage, EnglishTextsKeepTheInputs) {
     Build("*");
     auto* form = static_cast<TFormSerieRLC*>(Window("TFormSerieRLC"));
     Activate(form);
@@ -199,10 +192,18 @@ TEST_F(CircuitSerieLRCLanguage, EnglishTextsKeepTheInputs)
     Activate(form);
     EXPECT_EQ(form->windowTitle(), "Impedance in series RCL");
     const std::pair<const char*, const char*> texts[] = {
-        {"Label1", "Resistance"},          {"Label2", "Inductive reactance"}, {"Label3", "Capacitice reactance"},
-        {"Label4", "Impedance"},           {"Label5", "Resistance"},          {"Label6", "Reactance Xl (Ohms)"},
-        {"Label7", "Reactance Xc (Ohms)"}, {"Label13", "Degree"},             {"Label11", "Ohms"},
-        {"Button1", "="},                  {"Edit1", "1"},                    {"Label10", "1,000.0000"},
+        {"Label1", "Resistance"},
+        {"Label2", "Inductive reactance"},
+        {"Label3", "Capacitice reactance"},
+        {"Label4", "Impedance"},
+        {"Label5", "Resistance"},
+        {"Label6", "Reactance Xl (Ohms)"},
+        {"Label7", "Reactance Xc (Ohms)"},
+        {"Label13", "Degree"},
+        {"Label11", "Ohms"},
+        {"Button1", "="},
+        {"Edit1", "1"},
+        {"Label10", "1,000.0000"},
         {"ComboBox1", "kOhms"},
     };
     for (const auto& [name, text] : texts)
@@ -212,8 +213,7 @@ TEST_F(CircuitSerieLRCLanguage, EnglishTextsKeepTheInputs)
     Snapshot(form, "CircuitSerieLRC-en");
 }
 
-TEST_F(CircuitSerieLRCLanguage, FrenchMarkKeepsTheForm)
-{
+TEST_F(CircuitSerieLRCLanguage, FrenchMarkKeepsTheForm) {
     Build("F", core::FrenchSeparators());
     auto* form = Window("TFormSerieRLC");
     Activate(form);

@@ -9,15 +9,14 @@
 namespace {
 
 class BobineAAirTest : public SeparatorTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TBobineDair* Form() { return static_cast<TBobineDair*>(Window("TBobineDair")); }
     QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TBobineDair", name); }
     QComboBox* List(const char* name) { return Get<QComboBox>("TBobineDair", name); }
     QString Result() { return Text("TBobineDair", "Label8"); }
     void Equals() { Click(Get<QWidget>("TBobineDair", "Button1")); }
-    void Enter(const char* n, const char* a, int aUnit, const char* b, int bUnit)
-    {
+    void Enter(const char* n, const char* a, int aUnit, const char* b, int bUnit) {
         const std::pair<const char*, const char*> boxes[] = {{"EditN", n}, {"EditA", a}, {"Editb", b}};
         for (const auto& [box, text] : boxes) {
             Clear(Edit(box));
@@ -28,8 +27,7 @@ protected:
     }
 };
 
-TEST_P(BobineAAirTest, FormAsCreated)
-{
+TEST_P(BobineAAirTest, FormAsCreated) {
     EXPECT_STREQ(Form()->metaObject()->className(), "TBobineDair");
     EXPECT_EQ(Form()->windowTitle(), "Calcul de l'inductance d'une bobine toroïdale à noyau d'air");
     EXPECT_EQ(Form()->size(), QSize(471, 297));
@@ -49,8 +47,8 @@ TEST_P(BobineAAirTest, FormAsCreated)
     EXPECT_FALSE(Get<QCheckBox>("TBobineDair", "CheckBox1")->isChecked());
     EXPECT_EQ(Get<QWidget>("TBobineDair", "Label8")->geometry(), QRect(40, 124, 145, 17));
     EXPECT_EQ(Get<QWidget>("TBobineDair", "Image1")->geometry(), QRect(8, 8, 185, 105));
-    const char* order[] = {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2",
-                           "ComboBox3", "CheckBox1", "BitBtn1", "Button1", "BitBtn2"};
+    const char* order[] = {"EditN",     "EditA",     "ComboBox1", "Editb",   "ComboBox2",
+                           "ComboBox3", "CheckBox1", "BitBtn1",   "Button1", "BitBtn2"};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget* next = Get<QWidget>("TBobineDair", order[i])->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
@@ -59,8 +57,7 @@ TEST_P(BobineAAirTest, FormAsCreated)
     }
 }
 
-TEST_P(BobineAAirTest, Inductances)
-{
+TEST_P(BobineAAirTest, Inductances) {
     const struct {
         const char* n;
         const char* a;
@@ -70,15 +67,13 @@ TEST_P(BobineAAirTest, Inductances)
         int out;
         const char* shown;
     } cases[] = {
-        {"100", "4", 1, "1", 1, 0, "31.4"},
-        {"100", "4", 1, "1", 1, 1, "0.0314"},
-        {"100", "4", 1, "1", 1, 2, "3.14E-5"},   // scientific below 0.0001
+        {"100", "4", 1, "1", 1, 0, "31.4"},        {"100", "4", 1, "1", 1, 1, "0.0314"},
+        {"100", "4", 1, "1", 1, 2, "3.14E-5"},    // scientific below 0.0001
         {"100", "0.04", 0, "0.01", 0, 0, "31.4"}, // metres
         {"100", "1", 1, "4", 1, 0, "31.4"},       // a and b swapped: the difference is squared
         {"100", "40", 2, "1", 1, 0, "31.4"},      // mm and cm mixed
         {"100", "3", 1, "3", 1, 0, "0"},          // a = b
-        {"12.5", "9", 2, "4", 2, 0, "0.04906250"},
-        {"250", "2", 0, "0.5", 0, 2, "0.009812500000"},
+        {"12.5", "9", 2, "4", 2, 0, "0.04906250"}, {"250", "2", 0, "0.5", 0, 2, "0.009812500000"},
     };
     for (const auto& c : cases) {
         Enter(c.n, c.a, c.aUnit, c.b, c.bUnit);
@@ -87,13 +82,15 @@ TEST_P(BobineAAirTest, Inductances)
         const long double per[] = {1.0L, 100.0L, 1000.0L}, out[] = {1.0L, 1000.0L, 1000000.0L};
         const long double a = std::stold(c.a) / per[c.aUnit], b = std::stold(c.b) / per[c.bUnit];
         const long double n = std::stold(c.n);
-        const long double expected = (std::sqrt(a) - std::sqrt(b)) * (std::sqrt(a) - std::sqrt(b)) * n * n * 0.314L /
-                                     out[c.out];
-        EXPECT_NEAR(Form()->Inductance, static_cast<double>(expected), 1e-12 * static_cast<double>(expected) + 1e-300);
+        const long double expected =
+            (std::sqrt(a) - std::sqrt(b)) * (std::sqrt(a) - std::sqrt(b)) * n * n * 0.314L / out[c.out];
+        EXPECT_NEAR(Form()->Inductance, static_cast<double>(expected),
+                    1e-12 * static_cast<double>(expected) + 1e-300);
         EXPECT_DOUBLE_EQ(Form()->OuterDiameter, static_cast<double>(a));
         EXPECT_DOUBLE_EQ(Form()->InnerDiameter, static_cast<double>(b));
         EXPECT_DOUBLE_EQ(Form()->Turns, std::stod(c.n));
-        EXPECT_EQ(Result(), core::FormatNumber(expected, core::FloatFormat::General, 10, 4, GetParam().separators));
+        EXPECT_EQ(Result(),
+                  core::FormatNumber(expected, core::FloatFormat::General, 10, 4, GetParam().separators));
         QString literal = Local(c.shown);
         while (literal.contains(GetParam().separators.decimal) && literal.endsWith('0'))
             literal.chop(1); // the literal is written with its trailing zeros for reading
@@ -102,8 +99,7 @@ TEST_P(BobineAAirTest, Inductances)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(BobineAAirTest, TwoDigitDisplay)
-{
+TEST_P(BobineAAirTest, TwoDigitDisplay) {
     auto* box = Get<QCheckBox>("TBobineDair", "CheckBox1");
     Click(box);
     EXPECT_EQ(Result(), ""); // nothing computed yet
@@ -125,8 +121,7 @@ TEST_P(BobineAAirTest, TwoDigitDisplay)
     EXPECT_EQ(Result(), "");
 }
 
-TEST_P(BobineAAirTest, UnitChangeRules)
-{
+TEST_P(BobineAAirTest, UnitChangeRules) {
     Enter("100", "4", 0, "1", 0);
     Equals();
     EXPECT_EQ(Result(), Local("3140"));
@@ -158,15 +153,15 @@ TEST_P(BobineAAirTest, UnitChangeRules)
     EXPECT_EQ(Form()->Turns, 100.0); // converted before the failing box
 }
 
-TEST_P(BobineAAirTest, FailuresAndReset)
-{
+TEST_P(BobineAAirTest, FailuresAndReset) {
     Enter("100", "4", 1, "1", 1);
     Equals();
     const QChar other = GetParam().separators.decimal == '.' ? ',' : '.';
     Edit("Editb")->setText(QString("1") + other + "5");
     Equals();
     ASSERT_TRUE(LastBox());
-    EXPECT_EQ(LastBox()->text, QString("'1") + other + "5' n'est pas une valeur en virgule flottante correcte.");
+    EXPECT_EQ(LastBox()->text,
+              QString("'1") + other + "5' n'est pas une valeur en virgule flottante correcte.");
     EXPECT_EQ(LastBox()->owner, Form());
     EXPECT_EQ(Result(), Local("31.4"));
     EXPECT_DOUBLE_EQ(Form()->OuterDiameter, 0.04);
@@ -183,30 +178,31 @@ TEST_P(BobineAAirTest, FailuresAndReset)
     EXPECT_TRUE(Get<QCheckBox>("TBobineDair", "CheckBox1")->isChecked());
 }
 
-TEST_P(BobineAAirTest, KeyFilter)
-{
+TEST_P(BobineAAirTest, KeyFilter) {
     Type(Edit("EditN"), "1-0a0e +.5");
     EXPECT_EQ(Edit("EditN")->text(), "100.5");
     Type(List("ComboBox3"), "m");
     EXPECT_EQ(List("ComboBox3")->currentIndex(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, BobineAAirTest,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, BobineAAirTest, BothSeparators(), SeparatorName);
 
 class BobineAAirLanguage : public GuiTest {};
 
-TEST_F(BobineAAirLanguage, EnglishRefillsTheDiameterListsAtEveryActivation)
-{
+TEST_F(BobineAAirLanguage, EnglishRefillsTheDiameterListsAtEveryActivation) {
     Build("*");
     auto* form = static_cast<TBobineDair*>(Window("TBobineDair"));
     Activate(form);
     EXPECT_EQ(form->windowTitle(), "Inductance (toroidale coil) ");
     const std::pair<const char*, const char*> texts[] = {
-        {"Label1", "Number of turns"},       {"Label2", "Exterior diameter"},
-        {"Label4", "Interior diameter"},     {"Label5", "Inductance"},
-        {"Label6", "Number of turns (N)"},   {"Label3", "Exterior diameter (a)"},
-        {"Label7", "Interior diameter (b)"}, {"CheckBox1", "2  Digit"},
+        {"Label1", "Number of turns"},
+        {"Label2", "Exterior diameter"},
+        {"Label4", "Interior diameter"},
+        {"Label5", "Inductance"},
+        {"Label6", "Number of turns (N)"},
+        {"Label3", "Exterior diameter (a)"},
+        {"Label7", "Interior diameter (b)"},
+        {"CheckBox1", "2  Digit"},
         {"Button1", "="},
     };
     for (const auto& [name, text] : texts)
@@ -239,8 +235,7 @@ TEST_F(BobineAAirLanguage, EnglishRefillsTheDiameterListsAtEveryActivation)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(BobineAAirLanguage, FrenchMarkKeepsTheForm)
-{
+TEST_F(BobineAAirLanguage, FrenchMarkKeepsTheForm) {
     Build("F", core::FrenchSeparators());
     auto* form = Window("TBobineDair");
     Activate(form);

@@ -8,22 +8,20 @@
 #include <QLineEdit>
 
 class AboutDriver : public GuiTest {
-protected:
+  protected:
     TAboutBox* Form() const { return static_cast<TAboutBox*>(Window("TAboutBox")); }
     QLineEdit* Edit(const char* name) const { return Get<QLineEdit>("TAboutBox", name); }
     QComboBox* List(const char* name) const { return Get<QComboBox>("TAboutBox", name); }
     QLabel* Label(const char* name) const { return Get<QLabel>("TAboutBox", name); }
     QString Result() const { return Text("TAboutBox", "LabelAnswer"); }
-    QStringList Items(const char* list) const
-    {
+    QStringList Items(const char* list) const {
         QStringList items;
         for (int i = 0; i < List(list)->count(); ++i)
             items << List(list)->itemText(i);
         return items;
     }
     // An English-layout number in the pinned separators.
-    QString Local(const QString& english, const core::Separators& s) const
-    {
+    QString Local(const QString& english, const core::Separators& s) const {
         QString out;
         for (QChar c : english)
             out += c == '.' ? s.decimal : c == ',' ? s.thousands : c;
@@ -31,8 +29,7 @@ protected:
     }
     // Clicks a formula button, picks the units and types both values; nothing computed yet.
     void Enter(const char* button, const QString& first, int firstUnit, const QString& second, int secondUnit,
-               int resultUnit)
-    {
+               int resultUnit) {
         Click(Get<QWidget>("TAboutBox", button));
         Pick(List("ComboBox2"), firstUnit);
         Pick(List("ComboBox1"), secondUnit);

@@ -10,15 +10,13 @@
 namespace {
 
 class AboutCalculator : public AboutDriver, public ::testing::WithParamInterface<SeparatorCase> {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Build(QStringLiteral("*"), GetParam().separators);
         Activate(Form());
     }
     QString L(const char* english) const { return Local(QLatin1String(english), GetParam().separators); }
-    QString Shown(double value, int digits) const
-    {
+    QString Shown(double value, int digits) const {
         return core::FormatNumber(value, core::FloatFormat::Number, 20, digits, GetParam().separators);
     }
 };
@@ -26,8 +24,7 @@ protected:
 // Unit factors of the test's own, to check the window's conversion independently.
 constexpr double kMilli = 1e-3, kMicro = 1e-6, kKilo = 1e3, kMega = 1e6;
 
-TEST_P(AboutCalculator, TwelveFormulasInNonBaseUnits)
-{
+TEST_P(AboutCalculator, TwelveFormulasInNonBaseUnits) {
     const struct {
         const char* button;
         int number;
@@ -42,19 +39,32 @@ TEST_P(AboutCalculator, TwelveFormulasInNonBaseUnits)
         double (*formula)(double, double);
         const char* literal; // the text the user sees, where worked out by hand
     } cases[] = {
-        {"Image7", 1, "12", 0, 12, "4.7", 1, 4.7 * kKilo, 1, 1 / kMilli, [](double e, double r) { return e / r; }, "2.55319"},
-        {"Image8", 2, "3", 1, 3 * kKilo, "240", 1, 240 * kMilli, 1, 1 / kMilli, [](double p, double e) { return p / e; }, "12,500,000.000000"},
-        {"Image2", 3, "5", 1, 5 * kKilo, "2", 1, 2 * kKilo, 1, 1 / kMilli, [](double p, double r) { return std::sqrt(p / r); }, "1,581.138830"},
-        {"Image9", 4, "5", 1, 5 * kMilli, "2", 2, 2 * kMicro, 1, 1 / kKilo, [](double e, double i) { return e / i; }, "2.500000"},
-        {"Image10", 5, "10", 0, 10, "2", 1, 2 * kKilo, 0, 1, [](double e, double p) { return e * e / p; }, "0.050000"},
-        {"Image10", 5, "10", 0, 10, "2", 2, 2 * kMega, 0, 1, [](double e, double p) { return e * e / p; }, "0.000050"},
-        {"Image11", 6, "1", 1, 1 * kKilo, "250", 1, 250 * kMilli, 2, 1 / kMega, [](double p, double i) { return p / (i * i); }, "0.016000"},
-        {"Image12", 7, "3", 1, 3 * kMilli, "4.7", 1, 4.7 * kKilo, 1, 1 / kMilli, [](double i, double r) { return i * r; }, "14,100.000000"},
-        {"Image13", 8, "1.5", 0, 1.5, "300", 1, 300 * kMilli, 2, 1 / kMicro, [](double p, double i) { return p / i; }, "5,000,000.000000"},
-        {"Image14", 9, "2", 0, 2, "1", 1, 1 * kKilo, 0, 1, [](double p, double r) { return std::sqrt(p * r); }, "44.721360"},
-        {"Image6", 10, "20", 1, 20 * kMilli, "12", 0, 12, 1, 1 / kKilo, [](double i, double e) { return i * e; }, "0.000240"},
-        {"Image5", 11, "100", 1, 100 * kMilli, "2.2", 1, 2.2 * kKilo, 0, 1, [](double i, double r) { return i * i * r; }, "22.000000"},
-        {"Image4", 12, "230", 0, 230, "1", 1, 1 * kKilo, 0, 1, [](double e, double r) { return e * e / r; }, "52.900000"},
+        {"Image7", 1, "12", 0, 12, "4.7", 1, 4.7 * kKilo, 1, 1 / kMilli,
+         [](double e, double r) { return e / r; }, "2.55319"},
+        {"Image8", 2, "3", 1, 3 * kKilo, "240", 1, 240 * kMilli, 1, 1 / kMilli,
+         [](double p, double e) { return p / e; }, "12,500,000.000000"},
+        {"Image2", 3, "5", 1, 5 * kKilo, "2", 1, 2 * kKilo, 1, 1 / kMilli,
+         [](double p, double r) { return std::sqrt(p / r); }, "1,581.138830"},
+        {"Image9", 4, "5", 1, 5 * kMilli, "2", 2, 2 * kMicro, 1, 1 / kKilo,
+         [](double e, double i) { return e / i; }, "2.500000"},
+        {"Image10", 5, "10", 0, 10, "2", 1, 2 * kKilo, 0, 1, [](double e, double p) { return e * e / p; },
+         "0.050000"},
+        {"Image10", 5, "10", 0, 10, "2", 2, 2 * kMega, 0, 1, [](double e, double p) { return e * e / p; },
+         "0.000050"},
+        {"Image11", 6, "1", 1, 1 * kKilo, "250", 1, 250 * kMilli, 2, 1 / kMega,
+         [](double p, double i) { return p / (i * i); }, "0.016000"},
+        {"Image12", 7, "3", 1, 3 * kMilli, "4.7", 1, 4.7 * kKilo, 1, 1 / kMilli,
+         [](double i, double r) { return i * r; }, "14,100.000000"},
+        {"Image13", 8, "1.5", 0, 1.5, "300", 1, 300 * kMilli, 2, 1 / kMicro,
+         [](double p, double i) { return p / i; }, "5,000,000.000000"},
+        {"Image14", 9, "2", 0, 2, "1", 1, 1 * kKilo, 0, 1,
+         [](double p, double r) { return std::sqrt(p * r); }, "44.721360"},
+        {"Image6", 10, "20", 1, 20 * kMilli, "12", 0, 12, 1, 1 / kKilo,
+         [](double i, double e) { return i * e; }, "0.000240"},
+        {"Image5", 11, "100", 1, 100 * kMilli, "2.2", 1, 2.2 * kKilo, 0, 1,
+         [](double i, double r) { return i * i * r; }, "22.000000"},
+        {"Image4", 12, "230", 0, 230, "1", 1, 1 * kKilo, 0, 1, [](double e, double r) { return e * e / r; },
+         "52.900000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
@@ -73,8 +83,7 @@ TEST_P(AboutCalculator, TwelveFormulasInNonBaseUnits)
     }
 }
 
-TEST_P(AboutCalculator, ResultListRecomputesInItsUnit)
-{
+TEST_P(AboutCalculator, ResultListRecomputesInItsUnit) {
     Pick(List("ComboBox3"), 1);
     EXPECT_TRUE(Result().isEmpty()); // nothing shown yet: nothing computed
     Pick(List("ComboBox3"), 0);
@@ -90,18 +99,20 @@ TEST_P(AboutCalculator, ResultListRecomputesInItsUnit)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(AboutCalculator, InputListsRecomputeOnlyWhenTheirBoxHoldsText)
-{
+TEST_P(AboutCalculator, InputListsRecomputeOnlyWhenTheirBoxHoldsText) {
     const struct {
         const char* list;
-        const char* first;  // "" leaves the box empty
+        const char* first; // "" leaves the box empty
         const char* second;
         const char* result; // in uA, with 12 mV or 4.7 KOhms; "" when nothing is computed
         bool valueNone;     // "Value: none" for the other box
     } cases[] = {
-        {"ComboBox2", "", "4.7", "", false},           {"ComboBox2", "12", "", "", true},
-        {"ComboBox2", "12", "4.7", "2,553.19149", false},  {"ComboBox1", "12", "", "", false},
-        {"ComboBox1", "", "4.7", "", true},            {"ComboBox1", "12", "4.7", "2,553.19149", false},
+        {"ComboBox2", "", "4.7", "", false},
+        {"ComboBox2", "12", "", "", true},
+        {"ComboBox2", "12", "4.7", "2,553.19149", false},
+        {"ComboBox1", "12", "", "", false},
+        {"ComboBox1", "", "4.7", "", true},
+        {"ComboBox1", "12", "4.7", "2,553.19149", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.list) + " '" + c.first + "' '" + c.second + "'");
@@ -122,8 +133,7 @@ TEST_P(AboutCalculator, InputListsRecomputeOnlyWhenTheirBoxHoldsText)
     }
 }
 
-TEST_P(AboutCalculator, FailuresKeepTheShownResult)
-{
+TEST_P(AboutCalculator, FailuresKeepTheShownResult) {
     const struct {
         const char* button;
         const char* first;
@@ -165,8 +175,7 @@ TEST_P(AboutCalculator, FailuresKeepTheShownResult)
     }
 }
 
-TEST_P(AboutCalculator, OtherSeparatorDoesNotConvert)
-{
+TEST_P(AboutCalculator, OtherSeparatorDoesNotConvert) {
     const QString wrong = GetParam().separators.decimal == '.' ? "1,5" : "1.5";
     Type(Edit("Edit2"), wrong);
     Type(Edit("Edit1"), L("2"));
@@ -176,8 +185,7 @@ TEST_P(AboutCalculator, OtherSeparatorDoesNotConvert)
     EXPECT_TRUE(Result().isEmpty());
 }
 
-TEST_P(AboutCalculator, ResetEmptiesOnlyTheBoxesAndTheResult)
-{
+TEST_P(AboutCalculator, ResetEmptiesOnlyTheBoxesAndTheResult) {
     Enter("Image10", L("10"), 1, L("2"), 2, 1);
     Equals();
     ASSERT_FALSE(Result().isEmpty());
@@ -204,8 +212,7 @@ TEST_P(AboutCalculator, ResetEmptiesOnlyTheBoxesAndTheResult)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(AboutCalculator, EmptyBoxesAndPrintSayTheSameInBothLanguages)
-{
+TEST_P(AboutCalculator, EmptyBoxesAndPrintSayTheSameInBothLanguages) {
     for (const char* mark : {"*", "F"}) {
         SCOPED_TRACE(mark);
         delete Main();
@@ -233,8 +240,7 @@ TEST_P(AboutCalculator, EmptyBoxesAndPrintSayTheSameInBothLanguages)
     }
 }
 
-TEST_P(AboutCalculator, KeyFilters)
-{
+TEST_P(AboutCalculator, KeyFilters) {
     Type(Edit("Edit2"), "a-+e 1,2.3");
     EXPECT_EQ(Text("TAboutBox", "Edit2"), "1,2.3");
     Type(Edit("Edit1"), "x7");
@@ -249,7 +255,6 @@ TEST_P(AboutCalculator, KeyFilters)
     EXPECT_TRUE(Boxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, AboutCalculator,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, AboutCalculator, BothSeparators(), SeparatorName);
 
 } // namespace

@@ -9,8 +9,12 @@
 
 namespace {
 
-QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
-QImage Rgb(const QPixmap& pixmap) { return Rgb(pixmap.toImage()); }
+QImage Rgb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+QImage Rgb(const QPixmap& pixmap) {
+    return Rgb(pixmap.toImage());
+}
 
 const struct ButtonCase {
     const char* button;
@@ -24,33 +28,165 @@ const struct ButtonCase {
     const char* equals;
     const char* file;
 } kButtons[] = {
-    {"Image7", {440, 16}, 1, {"V", "mV", "uV"}, {"Ohms", "KOhms", "MOhms"}, {"A", "mA", "uA"}, "VOLTAGE (E) ", "RESISTANCE (R) ", "AMPERE (I)", "AMPERE (I)", "I =", "formule/EdivRC.bmp"},
-    {"Image8", {504, 56}, 2, {"W", "KW", "MW"}, {"V", "mV", "uV"}, {"A", "mA", "uA"}, "POWER (P)", "VOLTAGE (E) ", "AMPERE (I)", "AMPERE (I)", "I =", "formule/PdivE.bmp"},
-    {"Image2", {536, 112}, 3, {"W", "KW", "MW"}, {"Ohms", "KOhms", "MOhms"}, {"A", "mA", "uA"}, "POWER (P)", "RESISTANCE (R) ", "AMPERE (I)", "AMPERE (I)", "I =", "formule/RcPdivR.bmp"},
-    {"Image9", {536, 184}, 4, {"V", "mV", "uV"}, {"A", "mA", "uA"}, {"Ohms", "KOhms", "MOhms"}, "VOLTAGE (E) ", "AMPERE (I)", "RESISTANCE (R) ", "OHM", "R =", "formule/EdivI.bmp"},
-    {"Image10", {496, 240}, 5, {"V", "mV", "uV"}, {"W", "KW", "MW"}, {"Ohms", "KOhms", "MOhms"}, "VOLTAGE (E) ", "POWER (P)", "RESISTANCE (R) ", "OHM", "R =", "formule/EcardivP.bmp"},
-    {"Image11", {440, 280}, 6, {"W", "KW", "MW"}, {"A", "mA", "uA"}, {"Ohms", "KOhms", "MOhms"}, "POWER (P)", "AMPERE (I)", "RESISTANCE (R) ", "OHM", "R =", "formule/PdivIcar.bmp"},
-    {"Image12", {368, 280}, 7, {"A", "mA", "uA"}, {"Ohms", "KOhms", "MOhms"}, {"V", "mV", "uV"}, "AMPERE (I)", "RESISTANCE (R) ", "VOLTAGE (E) ", "Volt (V)", "E =", "formule/IfoisRa.bmp"},
-    {"Image13", {304, 240}, 8, {"W", "KW", "MW"}, {"A", "mA", "uA"}, {"V", "mV", "uV"}, "POWER (P)", "AMPERE (I)", "VOLTAGE (E) ", "Volt (V)", "E =", "formule/PdivI.bmp"},
-    {"Image14", {272, 184}, 9, {"W", "KW", "MW"}, {"Ohms", "KOhms", "MOhms"}, {"V", "mV", "uV"}, "POWER (P)", "RESISTANCE (R) ", "VOLTAGE (E) ", "Volt (V)", "E =", "formule/rcPfoisR.bmp"},
-    {"Image6", {272, 112}, 10, {"A", "mA", "uA"}, {"V", "mV", "uV"}, {"W", "KW", "MW"}, "AMPERE (I)", "VOLTAGE (E) ", "POWER (P)", "WATT (W)", "P =", "formule/IfoisE.bmp"},
-    {"Image5", {304, 56}, 11, {"A", "mA", "uA"}, {"Ohms", "KOhms", "MOhms"}, {"W", "KW", "MW"}, "AMPERE (I)", "RESISTANCE (R) ", "POWER (P)", "WATT (W)", "P =", "formule/IfoisR.bmp"},
-    {"Image4", {368, 16}, 12, {"V", "mV", "uV"}, {"Ohms", "KOhms", "MOhms"}, {"W", "KW", "MW"}, "VOLTAGE (E) ", "RESISTANCE (R) ", "POWER (P)", "WATT (W)", "P =", "formule/EdivR.bmp"},
+    {"Image7",
+     {440, 16},
+     1,
+     {"V", "mV", "uV"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"A", "mA", "uA"},
+     "VOLTAGE (E) ",
+     "RESISTANCE (R) ",
+     "AMPERE (I)",
+     "AMPERE (I)",
+     "I =",
+     "formule/EdivRC.bmp"},
+    {"Image8",
+     {504, 56},
+     2,
+     {"W", "KW", "MW"},
+     {"V", "mV", "uV"},
+     {"A", "mA", "uA"},
+     "POWER (P)",
+     "VOLTAGE (E) ",
+     "AMPERE (I)",
+     "AMPERE (I)",
+     "I =",
+     "formule/PdivE.bmp"},
+    {"Image2",
+     {536, 112},
+     3,
+     {"W", "KW", "MW"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"A", "mA", "uA"},
+     "POWER (P)",
+     "RESISTANCE (R) ",
+     "AMPERE (I)",
+     "AMPERE (I)",
+     "I =",
+     "formule/RcPdivR.bmp"},
+    {"Image9",
+     {536, 184},
+     4,
+     {"V", "mV", "uV"},
+     {"A", "mA", "uA"},
+     {"Ohms", "KOhms", "MOhms"},
+     "VOLTAGE (E) ",
+     "AMPERE (I)",
+     "RESISTANCE (R) ",
+     "OHM",
+     "R =",
+     "formule/EdivI.bmp"},
+    {"Image10",
+     {496, 240},
+     5,
+     {"V", "mV", "uV"},
+     {"W", "KW", "MW"},
+     {"Ohms", "KOhms", "MOhms"},
+     "VOLTAGE (E) ",
+     "POWER (P)",
+     "RESISTANCE (R) ",
+     "OHM",
+     "R =",
+     "formule/EcardivP.bmp"},
+    {"Image11",
+     {440, 280},
+     6,
+     {"W", "KW", "MW"},
+     {"A", "mA", "uA"},
+     {"Ohms", "KOhms", "MOhms"},
+     "POWER (P)",
+     "AMPERE (I)",
+     "RESISTANCE (R) ",
+     "OHM",
+     "R =",
+     "formule/PdivIcar.bmp"},
+    {"Image12",
+     {368, 280},
+     7,
+     {"A", "mA", "uA"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"V", "mV", "uV"},
+     "AMPERE (I)",
+     "RESISTANCE (R) ",
+     "VOLTAGE (E) ",
+     "Volt (V)",
+     "E =",
+     "formule/IfoisRa.bmp"},
+    {"Image13",
+     {304, 240},
+     8,
+     {"W", "KW", "MW"},
+     {"A", "mA", "uA"},
+     {"V", "mV", "uV"},
+     "POWER (P)",
+     "AMPERE (I)",
+     "VOLTAGE (E) ",
+     "Volt (V)",
+     "E =",
+     "formule/PdivI.bmp"},
+    {"Image14",
+     {272, 184},
+     9,
+     {"W", "KW", "MW"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"V", "mV", "uV"},
+     "POWER (P)",
+     "RESISTANCE (R) ",
+     "VOLTAGE (E) ",
+     "Volt (V)",
+     "E =",
+     "formule/rcPfoisR.bmp"},
+    {"Image6",
+     {272, 112},
+     10,
+     {"A", "mA", "uA"},
+     {"V", "mV", "uV"},
+     {"W", "KW", "MW"},
+     "AMPERE (I)",
+     "VOLTAGE (E) ",
+     "POWER (P)",
+     "WATT (W)",
+     "P =",
+     "formule/IfoisE.bmp"},
+    {"Image5",
+     {304, 56},
+     11,
+     {"A", "mA", "uA"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"W", "KW", "MW"},
+     "AMPERE (I)",
+     "RESISTANCE (R) ",
+     "POWER (P)",
+     "WATT (W)",
+     "P =",
+     "formule/IfoisR.bmp"},
+    {"Image4",
+     {368, 16},
+     12,
+     {"V", "mV", "uV"},
+     {"Ohms", "KOhms", "MOhms"},
+     {"W", "KW", "MW"},
+     "VOLTAGE (E) ",
+     "RESISTANCE (R) ",
+     "POWER (P)",
+     "WATT (W)",
+     "P =",
+     "formule/EdivR.bmp"},
 };
 
-const char* const kEnglishDefinitionI =
-    "The flow of electricity, the characteristic drift movement of carriers, such as ions, electrons, or holes.";
+const char* const kEnglishDefinitionI = "The flow of electricity, the characteristic drift movement of "
+                                        "carriers, such as ions, electrons, or holes.";
 
 class AboutWindow : public AboutDriver {
-protected:
-    QFrame* PanelOf(const char* button) const { return qobject_cast<QFrame*>(Get<QWidget>("TAboutBox", button)->parentWidget()); }
-    bool Pressed(const char* button) const
-    {
+  protected:
+    QFrame* PanelOf(const char* button) const {
+        return qobject_cast<QFrame*>(Get<QWidget>("TAboutBox", button)->parentWidget());
+    }
+    bool Pressed(const char* button) const {
         return PanelOf(button)->frameShadow() == QFrame::Sunken &&
                !Label(button)->pixmap().toImage().hasAlphaChannel();
     }
-    void ExpectFormulaOne() const
-    {
+    void ExpectFormulaOne() const {
         EXPECT_EQ(Form()->FormulaNumber, 1);
         EXPECT_EQ(Items("ComboBox2"), QStringList({"V", "mV", "uV"}));
         EXPECT_EQ(Items("ComboBox1"), QStringList({"Ohms", "KOhms", "MOhms"}));
@@ -67,8 +203,7 @@ protected:
     }
 };
 
-TEST_F(AboutWindow, FormAndWheelLayout)
-{
+TEST_F(AboutWindow, FormAndWheelLayout) {
     Build("*");
     EXPECT_STREQ(Form()->metaObject()->className(), "TAboutBox");
     EXPECT_EQ(Form()->windowTitle(), "Memory Device");
@@ -93,7 +228,9 @@ TEST_F(AboutWindow, FormAndWheelLayout)
         const char* name;
         const char* letter;
         int sx, sy;
-    } letters[] = {{"StaticText1", "P", -1, -1}, {"StaticText2", "I", 1, -1}, {"StaticText3", "E", -1, 1},
+    } letters[] = {{"StaticText1", "P", -1, -1},
+                   {"StaticText2", "I", 1, -1},
+                   {"StaticText3", "E", -1, 1},
                    {"StaticText4", "R", 1, 1}};
     for (const auto& l : letters) {
         EXPECT_EQ(Text("TAboutBox", l.name), l.letter);
@@ -104,8 +241,7 @@ TEST_F(AboutWindow, FormAndWheelLayout)
     }
 }
 
-TEST_F(AboutWindow, TheBuildWritesTheTwelveFormulaFiles)
-{
+TEST_F(AboutWindow, TheBuildWritesTheTwelveFormulaFiles) {
     Build("*");
     const QStringList written = QDir(ui::PictureRoot() + "formule").entryList(QDir::Files);
     EXPECT_EQ(written.size(), 12);
@@ -119,8 +255,7 @@ TEST_F(AboutWindow, TheBuildWritesTheTwelveFormulaFiles)
     }
 }
 
-TEST_F(AboutWindow, EachButtonSetsUpItsFormula)
-{
+TEST_F(AboutWindow, EachButtonSetsUpItsFormula) {
     Build("*");
     Activate(Form());
     for (const ButtonCase& b : kButtons) {
@@ -152,8 +287,7 @@ TEST_F(AboutWindow, EachButtonSetsUpItsFormula)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(AboutWindow, DefinitionsAndCaptionsByLanguage)
-{
+TEST_F(AboutWindow, DefinitionsAndCaptionsByLanguage) {
     const struct {
         const char* mark;
         const char* button;
@@ -163,13 +297,27 @@ TEST_F(AboutWindow, DefinitionsAndCaptionsByLanguage)
         const char* resultCaption;
     } cases[] = {
         {"*", "Image7", "AMPERE (I)", kEnglishDefinitionI, "Unit:  ", "Calculator"},
-        {"*", "Image9", "RESISTANCE (R) ", "it's the simple opposition to current flow.", "Unit:  ", "Calculator"},
-        {"*", "Image12", "VOLTAGE (E) ", "Electromotive force, or difference of potential.", "Unit:  ", "Calculator"},
-        {"*", "Image6", "POWER (P)", "The rate of doing work, or producing or transmitting energy. In electronics, power is the product of current and voltage(EI).", "Unit:  ", "Calculator"},
-        {"F", "Image7", "COURANT (I)", "Le courant est la circulation d'électrons libres dans un conducteur.", "Unité de mesure:", "Résultat"},
-        {"F", "Image9", "RÉSISTANCE (R) ", "Force d'opposition, qui résulte des collisions des électrons avec les atomes, transformant de l'énergie électrique en énergie thermique.", "Unité de mesure:", "Résultat"},
-        {"F", "Image12", "TENSION (E) ", "Il s'agit d'une pression obtenue d'une énergie potentielle soit par définition *différence de potentielle*.", "Unité de mesure:", "Résultat"},
-        {"F", "Image6", "PUISSANCE (P)", "La puissance est une mesure de la quantité de travail qui peut être fournie en un temps déterminé.", "Unité de mesure:", "Résultat"},
+        {"*", "Image9", "RESISTANCE (R) ", "it's the simple opposition to current flow.",
+         "Unit:  ", "Calculator"},
+        {"*", "Image12", "VOLTAGE (E) ", "Electromotive force, or difference of potential.",
+         "Unit:  ", "Calculator"},
+        {"*", "Image6", "POWER (P)",
+         "The rate of doing work, or producing or transmitting energy. In electronics, power is the product "
+         "of current and voltage(EI).",
+         "Unit:  ", "Calculator"},
+        {"F", "Image7", "COURANT (I)", "Le courant est la circulation d'électrons libres dans un conducteur.",
+         "Unité de mesure:", "Résultat"},
+        {"F", "Image9", "RÉSISTANCE (R) ",
+         "Force d'opposition, qui résulte des collisions des électrons avec les atomes, transformant de "
+         "l'énergie électrique en énergie thermique.",
+         "Unité de mesure:", "Résultat"},
+        {"F", "Image12", "TENSION (E) ",
+         "Il s'agit d'une pression obtenue d'une énergie potentielle soit par définition *différence de "
+         "potentielle*.",
+         "Unité de mesure:", "Résultat"},
+        {"F", "Image6", "PUISSANCE (P)",
+         "La puissance est une mesure de la quantité de travail qui peut être fournie en un temps déterminé.",
+         "Unité de mesure:", "Résultat"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.mark) + c.button);
@@ -185,8 +333,7 @@ TEST_F(AboutWindow, DefinitionsAndCaptionsByLanguage)
     }
 }
 
-TEST_F(AboutWindow, ButtonsLookPressedUnderTheMouseAndReleasedOverTheWheel)
-{
+TEST_F(AboutWindow, ButtonsLookPressedUnderTheMouseAndReleasedOverTheWheel) {
     Build("*");
     Activate(Form());
     Hover(Get<QWidget>("TAboutBox", "Image10"));
@@ -210,8 +357,7 @@ TEST_F(AboutWindow, ButtonsLookPressedUnderTheMouseAndReleasedOverTheWheel)
     EXPECT_EQ(QColor(Label("Image10")->pixmap().toImage().pixel(0, 0)), QColor(Qt::white));
 }
 
-TEST_F(AboutWindow, EveryOpeningStartsAgainOnFormulaOne)
-{
+TEST_F(AboutWindow, EveryOpeningStartsAgainOnFormulaOne) {
     Build("*");
     Activate(Main());
     for (int opening = 0; opening < 2; ++opening) {
@@ -232,8 +378,7 @@ TEST_F(AboutWindow, EveryOpeningStartsAgainOnFormulaOne)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(AboutWindow, MissingFormulaPictureSkipsTheRestOfTheSetUp)
-{
+TEST_F(AboutWindow, MissingFormulaPictureSkipsTheRestOfTheSetUp) {
     const QString root = UsePrivatePictures();
     RemoveFile("formule/PdivE.bmp");
     Build("*");
@@ -247,14 +392,14 @@ TEST_F(AboutWindow, MissingFormulaPictureSkipsTheRestOfTheSetUp)
     EXPECT_EQ(Form()->FormulaNumber, 2);
     EXPECT_EQ(Items("ComboBox2"), QStringList({"W", "KW", "MW"}));
     EXPECT_EQ(Items("ComboBox1"), QStringList({"V", "mV", "uV"}));
-    for (const char* emptied : {"LabelPuis", "StaticText5", "LabelUnite", "LabelEgale", "Label1a", "Label1b", "Edit2"})
+    for (const char* emptied :
+         {"LabelPuis", "StaticText5", "LabelUnite", "LabelEgale", "Label1a", "Label1b", "Edit2"})
         EXPECT_TRUE(Text("TAboutBox", emptied).isEmpty()) << emptied;
     EXPECT_FALSE(before.isNull());
     EXPECT_TRUE(Label("Image3")->pixmap().isNull()); // emptied by the reset before the load
 }
 
-TEST_F(AboutWindow, MissingFirstPictureOnActivation)
-{
+TEST_F(AboutWindow, MissingFirstPictureOnActivation) {
     const QString root = UsePrivatePictures();
     RemoveFile("formule/EdivRC.bmp");
     Build("F");
@@ -269,11 +414,10 @@ TEST_F(AboutWindow, MissingFirstPictureOnActivation)
 // Shows every box as the real modal QMessageBox, closes it from a timer, then hands the focus
 // back to the box's window the way the desktop does.
 class RealBoxPlatform : public ui::Platform {
-public:
-    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override
-    {
-        QMessageBox box(kind == ui::BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
-                        QMessageBox::Ok, owner);
+  public:
+    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+        QMessageBox box(kind == ui::BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption,
+                        text, QMessageBox::Ok, owner);
         bool wasModal = false;
         QTimer::singleShot(30, &box, [&] {
             wasModal = QApplication::activeModalWidget() == &box && box.isVisible();
@@ -282,8 +426,7 @@ public:
         box.exec();
         shown.push_back(text);
         modal.push_back(wasModal);
-        if (owner)
-            QApplication::setActiveWindow(owner->window());
+        if (owner) QApplication::setActiveWindow(owner->window());
         QCoreApplication::processEvents();
     }
     void openUrl(QWidget*, const QUrl&) override {}
@@ -292,8 +435,7 @@ public:
     std::vector<bool> modal;
 };
 
-TEST_F(AboutWindow, ItsOwnBoxesDoNotSetItUpAgain)
-{
+TEST_F(AboutWindow, ItsOwnBoxesDoNotSetItUpAgain) {
     Build("*");
     Activate(Main());
     RealBoxPlatform real;
@@ -304,7 +446,7 @@ TEST_F(AboutWindow, ItsOwnBoxesDoNotSetItUpAgain)
                   Enter("Image10", "10", 1, "", 2, 1);
                   Equals(); // "Value: none"
                   Type(Edit("Edit1"), "0");
-                  Equals(); // division by zero, in an error box
+                  Equals();                                    // division by zero, in an error box
                   Click(Get<QWidget>("TAboutBox", "BitBtn2")); // nothing to print
                   ASSERT_EQ(real.shown, QStringList({"Value: none", "Division par zéro en virgule flottante.",
                                                      "Aucune données a imprimer"}));
@@ -328,8 +470,7 @@ TEST_F(AboutWindow, ItsOwnBoxesDoNotSetItUpAgain)
     EXPECT_TRUE(reachedEnd);
 }
 
-TEST_F(AboutWindow, Snapshots)
-{
+TEST_F(AboutWindow, Snapshots) {
     for (const char* mark : {"*", "F"}) {
         Build(QLatin1String(mark));
         Activate(Form());

@@ -1,5 +1,5 @@
-#include "support/GuiFixture.h"
 #include "printing/PrintingSupport.h"
+#include "support/GuiFixture.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -8,14 +8,13 @@
 namespace {
 
 class CapacitanceReportsTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override { REQUIRE_POPPLER(); }
     RecordingPreview preview_;
     printing::ScopedPreview scoped_{preview_};
 
     // The one document shown since the last call.
-    printing::Document Printed()
-    {
+    printing::Document Printed() {
         EXPECT_EQ(preview_.shown.size(), 1u);
         printing::Document doc = preview_.shown.empty() ? printing::Document{} : preview_.shown.back().doc;
         preview_.shown.clear();
@@ -36,10 +35,10 @@ struct ReactanceCase {
     const char* xcLine;
 };
 
-class ReactanceReportTest : public CapacitanceReportsTest, public ::testing::WithParamInterface<ReactanceCase> {};
+class ReactanceReportTest : public CapacitanceReportsTest,
+                            public ::testing::WithParamInterface<ReactanceCase> {};
 
-TEST_P(ReactanceReportTest, HoldsTheWindowsValues)
-{
+TEST_P(ReactanceReportTest, HoldsTheWindowsValues) {
     const ReactanceCase& c = GetParam();
     Build(QString::fromLatin1(c.mark), c.separators);
     ui::Window* form = Window("TFormReacCap");
@@ -61,28 +60,26 @@ TEST_P(ReactanceReportTest, HoldsTheWindowsValues)
     PdfFile pdf(doc);
     pdf.Keep(QStringLiteral("TQRReacCap-%1").arg(c.mark[0] == 'F' ? "fr" : "en") + QString::number(c.fUnit));
     const QString text = Squeezed(pdf.Text());
-    for (const char* expected : {"Réactance capacitive", "Schémas et formule :", "Valeurs saisie:", "Résultat:",
-                                 "Kelmora international", c.fLine, c.cLine, c.xcLine})
+    for (const char* expected : {"Réactance capacitive", "Schémas et formule :", "Valeurs saisie:",
+                                 "Résultat:", "Kelmora international", c.fLine, c.cLine, c.xcLine})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\nin: " << text.toStdString();
     EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)")) << pdf.Info().toStdString();
     EXPECT_GE(pdf.Images(), 1);
     EXPECT_TRUE(Boxes().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, ReactanceReportTest,
-    ::testing::Values(
-        ReactanceCase{"F", core::FrenchSeparators(), "1", 1, "1", 0, 0, "f = 1 kHertz", "C = 1 uF",
-                      "Xc = 159,2357 Ohms"},
-        ReactanceCase{"*", core::EnglishSeparators(), "50", 0, "1", 0, 0, "f = 50 Hertz", "C = 1 uF",
-                      "Xc = 3,184.7134 Ohms"},
-        ReactanceCase{"*", core::EnglishSeparators(), "1", 2, "1", 1, 1, "f = 1 mHertz", "C = 1 nF",
-                      "Xc = 0.1592 kOhms"},
-        ReactanceCase{"F", core::FrenchSeparators(), "2,5", 1, "0,47", 0, 0, "f = 2,5 kHertz", "C = 0,47 uF",
-                      "Xc = 135,5197 Ohms"}));
+INSTANTIATE_TEST_SUITE_P(Settings, ReactanceReportTest,
+                         ::testing::Values(ReactanceCase{"F", core::FrenchSeparators(), "1", 1, "1", 0, 0,
+                                                         "f = 1 kHertz", "C = 1 uF", "Xc = 159,2357 Ohms"},
+                                           ReactanceCase{"*", core::EnglishSeparators(), "50", 0, "1", 0, 0,
+                                                         "f = 50 Hertz", "C = 1 uF", "Xc = 3,184.7134 Ohms"},
+                                           ReactanceCase{"*", core::EnglishSeparators(), "1", 2, "1", 1, 1,
+                                                         "f = 1 mHertz", "C = 1 nF", "Xc = 0.1592 kOhms"},
+                                           ReactanceCase{"F", core::FrenchSeparators(), "2,5", 1, "0,47", 0,
+                                                         0, "f = 2,5 kHertz", "C = 0,47 uF",
+                                                         "Xc = 135,5197 Ohms"}));
 
-TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFormula)
-{
+TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFormula) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
     Type(Get<QLineEdit>("TFormReacCap", "Edit1"), "1");
     Type(Get<QLineEdit>("TFormReacCap", "Edit2"), "1");
@@ -92,8 +89,7 @@ TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFo
     ASSERT_EQ(doc.pages.size(), 1u);
     const printing::Element* picture = nullptr;
     for (const printing::Element& e : doc.pages[0].elements)
-        if (e.kind == printing::Element::Kind::Picture)
-            picture = &e;
+        if (e.kind == printing::Element::Kind::Picture) picture = &e;
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->rect.topLeft(), QPointF(80, 96));
     // The yellow circuit panel (185 wide) and the formula (105 wide) with a gap between them.
@@ -108,8 +104,7 @@ TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFo
     }
 }
 
-TEST_F(CapacitanceReportsTest, ReactanceReportAfterResetPrintsEmptyValues)
-{
+TEST_F(CapacitanceReportsTest, ReactanceReportAfterResetPrintsEmptyValues) {
     Build(QStringLiteral("*"), core::EnglishSeparators());
     Type(Get<QLineEdit>("TFormReacCap", "Edit1"), "1");
     Type(Get<QLineEdit>("TFormReacCap", "Edit2"), "1");
@@ -130,8 +125,7 @@ TEST_F(CapacitanceReportsTest, ReactanceReportAfterResetPrintsEmptyValues)
         EXPECT_FALSE(text.contains(gone)) << gone << " in " << text.toStdString();
 }
 
-TEST_F(CapacitanceReportsTest, TableReportShowsTheRangeOnScreen)
-{
+TEST_F(CapacitanceReportsTest, TableReportShowsTheRangeOnScreen) {
     const struct {
         const char* radio;
         const char* heading; // top-left cell
@@ -156,13 +150,13 @@ TEST_F(CapacitanceReportsTest, TableReportShowsTheRangeOnScreen)
              {QStringLiteral("Tableur de la réactance capacitive"), range, QString::fromLatin1(c.heading),
               grid->item(1, 1)->text(), grid->item(c.lastRow, c.lastColumn)->text(),
               grid->item(c.lastRow, 0)->text()})
-            EXPECT_TRUE(text.contains(Squeezed(expected))) << expected.toStdString() << "\nin: " << text.toStdString();
+            EXPECT_TRUE(text.contains(Squeezed(expected)))
+                << expected.toStdString() << "\nin: " << text.toStdString();
         EXPECT_TRUE(pdf.Info().contains("(letter)"));
         // The table page: 689 by 880, centred under the title, cell by cell.
         QRectF page;
         for (const printing::Element& e : doc.pages[0].elements)
-            if (e.kind == printing::Element::Kind::Box)
-                page |= e.rect;
+            if (e.kind == printing::Element::Kind::Box) page |= e.rect;
         EXPECT_NEAR(page.left(), (printing::ContentWidth() - 689) / 2, 0.01);
         EXPECT_NEAR(page.right(), (printing::ContentWidth() + 689) / 2, 0.01);
         EXPECT_GE(page.top(), 48);
@@ -170,8 +164,7 @@ TEST_F(CapacitanceReportsTest, TableReportShowsTheRangeOnScreen)
     }
 }
 
-TEST_F(CapacitanceReportsTest, EveryReportOfTheProgramFillsALetterPage)
-{
+TEST_F(CapacitanceReportsTest, EveryReportOfTheProgramFillsALetterPage) {
     REQUIRE_POPPLER();
     Build(QStringLiteral("F"), core::FrenchSeparators());
     // The memory device sets up its first formula (and so its title) when activated.

@@ -1,7 +1,7 @@
 // The reports of the resistance, inductance, impedance and memory-device windows, read back
 // from their PDF: the title, the fixed names and what the window shows at print time.
-#include "support/GuiFixture.h"
 #include "printing/PrintingSupport.h"
+#include "support/GuiFixture.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,21 +11,20 @@
 namespace {
 
 class LandedReportsTest : public GuiTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         REQUIRE_POPPLER();
         Build(QStringLiteral("F"), core::FrenchSeparators());
     }
 
-public: // for the case tables
+  public: // for the case tables
     QString T(const char* window, const char* component) { return Text(window, component); }
-    void Enter(const char* window, const char* box, const char* text)
-    {
+    void Enter(const char* window, const char* box, const char* text) {
         Clear(Get<QWidget>(window, box));
         Type(Get<QWidget>(window, box), QString::fromUtf8(text));
     }
-protected:
+
+  protected:
     RecordingPreview preview_;
     printing::ScopedPreview scoped_{preview_};
 };
@@ -40,8 +39,7 @@ struct ReportCase {
     bool picture;
 };
 
-TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
-{
+TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows) {
     const char* rlc = "TFormSerieRLC";
     const char* toroid = "TBobineDair";
     const char* conductor = "TFormResConduc";
@@ -56,9 +54,15 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
              Click(Get<QWidget>(rlc, "Button1"));
          },
          [&](LandedReportsTest& t) {
-             return QStringList{"Impédance en circuit série RLC", "Schémas et formule :", "Valeurs saisie:",
-                                "R = 100 Ohms", "Xl = 50 Ohms", "Xc = 20 Ohms", "Résultat:",
-                                "Z = " + t.T(rlc, "Label10") + " Ohms", "Degrés = " + t.T(rlc, "Label12")};
+             return QStringList{"Impédance en circuit série RLC",
+                                "Schémas et formule :",
+                                "Valeurs saisie:",
+                                "R = 100 Ohms",
+                                "Xl = 50 Ohms",
+                                "Xc = 20 Ohms",
+                                "Résultat:",
+                                "Z = " + t.T(rlc, "Label10") + " Ohms",
+                                "Degrés = " + t.T(rlc, "Label12")};
          },
          true},
         {toroid, "TQRIndNoyauAir", "BitBtn2",
@@ -76,7 +80,8 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
          true},
         {conductor, "TQRResCond", "BitBtn1", [](LandedReportsTest&) {},
          [&](LandedReportsTest& t) {
-             return QStringList{"Résistance du conducteur", "Formule:",
+             return QStringList{"Résistance du conducteur",
+                                "Formule:",
                                 "L = Longueur du conducteur (Mètres) : 100",
                                 "p = Type de conducteur (résistivité) : " + t.T(conductor, "ComboBox1"),
                                 "A = Numéro de jauge (AWG) : " + t.T(conductor, "ComboBox2"),
@@ -89,9 +94,15 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
              Get<QListWidget>(code, "ListBox2")->setCurrentRow(7);
          },
          [&](LandedReportsTest& t) {
-             const auto item = [&](const char* list) { return Get<QListWidget>(code, list)->currentItem()->text(); };
-             return QStringList{"Code de la résistance", "Couleurs choisie:", "Résultat:", "Tolérance:",
-                                item("ListBox1") + " - " + item("ListBox2"), t.T(code, "Label1"),
+             const auto item = [&](const char* list) {
+                 return Get<QListWidget>(code, list)->currentItem()->text();
+             };
+             return QStringList{"Code de la résistance",
+                                "Couleurs choisie:",
+                                "Résultat:",
+                                "Tolérance:",
+                                item("ListBox1") + " - " + item("ListBox2"),
+                                t.T(code, "Label1"),
                                 t.T(code, "Label2") + " " + t.T(code, "Label4") + " " + t.T(code, "Label3")};
          },
          false},
@@ -103,7 +114,8 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
          },
          [&](LandedReportsTest& t) {
              return QStringList{"Valeur recherchée", "Valeur saisie:", "47", "Résultat:",
-                                t.T(code, "Label17") + " - " + t.T(code, "Label18") + " - " + t.T(code, "Label20")};
+                                t.T(code, "Label17") + " - " + t.T(code, "Label18") + " - " +
+                                    t.T(code, "Label20")};
          },
          false},
         {code, "TQREia", "BitBtn5", [](LandedReportsTest&) {},
@@ -145,7 +157,8 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
         const QString text = Squeezed(pdf.Text());
         for (const QString& line : c.lines(*this)) {
             EXPECT_FALSE(Squeezed(line).isEmpty());
-            EXPECT_TRUE(text.contains(Squeezed(line))) << line.toStdString() << "\nin: " << text.toStdString();
+            EXPECT_TRUE(text.contains(Squeezed(line)))
+                << line.toStdString() << "\nin: " << text.toStdString();
         }
         EXPECT_TRUE(text.contains("Kelmora international"));
         EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)"));
@@ -154,8 +167,7 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows)
 }
 
 // The windows' own "nothing to print" messages come before the preview.
-TEST_F(LandedReportsTest, NothingToPrintOpensNoPreview)
-{
+TEST_F(LandedReportsTest, NothingToPrintOpensNoPreview) {
     const struct {
         const char* window;
         std::function<void()> empty;

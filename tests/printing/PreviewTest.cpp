@@ -1,7 +1,7 @@
-#include "support/GuiFixture.h"
 #include "printing/Layouts.h"
 #include "printing/PreviewWindow.h"
 #include "printing/PrintingSupport.h"
+#include "support/GuiFixture.h"
 
 #include "core/Failure.h"
 
@@ -16,10 +16,10 @@ namespace {
 
 // A list report long enough for three pages: 12 lines a page, 30 values.
 class ThreePageList : public printing::CalculatorReport {
-public:
-    ThreePageList() : CalculatorReport(QStringLiteral("Résistance en série"), {{}, {QStringLiteral("Rt =")}, true, 12}) {}
-    void QuickRep1StartPage() override
-    {
+  public:
+    ThreePageList()
+        : CalculatorReport(QStringLiteral("Résistance en série"), {{}, {QStringLiteral("Rt =")}, true, 12}) {}
+    void QuickRep1StartPage() override {
         QStringList lines;
         for (int i = 1; i <= 30; ++i)
             lines << QStringLiteral("R%1 = %2").arg(i).arg(i * 10);
@@ -29,18 +29,16 @@ public:
 };
 
 class PreviewTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), core::FrenchSeparators()); }
-    static void Trigger(printing::PreviewWindow& w, const char* command)
-    {
+    static void Trigger(printing::PreviewWindow& w, const char* command) {
         QAction* action = w.findChild<QAction*>(QLatin1String(command));
         ASSERT_NE(action, nullptr) << command;
         action->trigger();
     }
 };
 
-TEST_F(PreviewTest, ListRunsOverOntoFollowingPages)
-{
+TEST_F(PreviewTest, ListRunsOverOntoFollowingPages) {
     REQUIRE_POPPLER();
     const printing::Document doc = ThreePageList().Produce();
     ASSERT_EQ(doc.pages.size(), 3u);
@@ -50,7 +48,8 @@ TEST_F(PreviewTest, ListRunsOverOntoFollowingPages)
         const char* first;
         const char* last;
         const char* absent;
-    } pages[] = {{1, "R1 = 10", "R12 = 120", "R13 ="}, {2, "R13 = 130", "R24 = 240", "R25 ="},
+    } pages[] = {{1, "R1 = 10", "R12 = 120", "R13 ="},
+                 {2, "R13 = 130", "R24 = 240", "R25 ="},
                  {3, "R25 = 250", "R30 = 300", "R12 ="}};
     for (const auto& p : pages) {
         const QString text = Squeezed(pdf.Text(p.page));
@@ -64,8 +63,7 @@ TEST_F(PreviewTest, ListRunsOverOntoFollowingPages)
     EXPECT_TRUE(pdf.Info().contains("Pages:           3")) << pdf.Info().toStdString();
 }
 
-TEST_F(PreviewTest, PageNavigation)
-{
+TEST_F(PreviewTest, PageNavigation) {
     printing::PreviewWindow window(ThreePageList().Produce());
     window.show();
     QCoreApplication::processEvents();
@@ -75,18 +73,18 @@ TEST_F(PreviewTest, PageNavigation)
     const struct {
         const char* command;
         int page;
-    } steps[] = {{"PreviousPage", 1}, {"NextPage", 2}, {"NextPage", 3}, {"NextPage", 3}, {"FirstPage", 1},
-                 {"LastPage", 3},     {"PreviousPage", 2}, {"FirstPage", 1}};
+    } steps[] = {{"PreviousPage", 1}, {"NextPage", 2}, {"NextPage", 3},     {"NextPage", 3},
+                 {"FirstPage", 1},    {"LastPage", 3}, {"PreviousPage", 2}, {"FirstPage", 1}};
     for (const auto& s : steps) {
         Trigger(window, s.command);
         EXPECT_EQ(view->currentPage(), s.page) << s.command;
-        EXPECT_EQ(window.findChild<QLabel*>("PageText")->text(), QStringLiteral("%1 / 3").arg(s.page)) << s.command;
+        EXPECT_EQ(window.findChild<QLabel*>("PageText")->text(), QStringLiteral("%1 / 3").arg(s.page))
+            << s.command;
     }
     Snapshot(&window, QStringLiteral("preview-fr"));
 }
 
-TEST_F(PreviewTest, ZoomModes)
-{
+TEST_F(PreviewTest, ZoomModes) {
     printing::PreviewWindow window(ThreePageList().Produce());
     window.resize(700, 600);
     window.show();
@@ -104,11 +102,10 @@ TEST_F(PreviewTest, ZoomModes)
     EXPECT_DOUBLE_EQ(view->zoomFactor(), 1.0);
 }
 
-TEST_F(PreviewTest, CommandsAreAllThereWithTheirTexts)
-{
+TEST_F(PreviewTest, CommandsAreAllThereWithTheirTexts) {
     printing::PreviewWindow window(ThreePageList().Produce());
-    const char* commands[] = {"ZoomToFit", "Zoom100",  "ZoomToWidth",  "FirstPage", "PreviousPage", "NextPage",
-                              "LastPage",  "Print",    "PrinterSetup", "Save",      "Load",         "Close"};
+    const char* commands[] = {"ZoomToFit", "Zoom100", "ZoomToWidth",  "FirstPage", "PreviousPage", "NextPage",
+                              "LastPage",  "Print",   "PrinterSetup", "Save",      "Load",         "Close"};
     for (const char* name : commands) {
         QAction* action = window.findChild<QAction*>(QLatin1String(name));
         ASSERT_NE(action, nullptr) << name;
@@ -121,8 +118,7 @@ TEST_F(PreviewTest, CommandsAreAllThereWithTheirTexts)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(PreviewTest, SaveAndLoadShowTheSameReport)
-{
+TEST_F(PreviewTest, SaveAndLoadShowTheSameReport) {
     REQUIRE_POPPLER();
     QTemporaryDir dir;
     const printing::Document doc = ThreePageList().Produce();
@@ -165,20 +161,18 @@ TEST_F(PreviewTest, SaveAndLoadShowTheSameReport)
 }
 
 class PreviewRequestTest : public GuiTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), core::FrenchSeparators()); }
     RecordingPreview preview_;
     printing::ScopedPreview scoped_{preview_};
 };
 
-TEST_F(PreviewRequestTest, SecondRequestWhileOpenIsIgnored)
-{
+TEST_F(PreviewRequestTest, SecondRequestWhileOpenIsIgnored) {
     QWidget* print = Get<QWidget>("TFormReacCap", "BitBtn1");
     QWidget* tablePrint = Get<QWidget>("TFormTabReacCap", "BitBtn1");
     int nested = 0;
     preview_.whileOpen = [&](const printing::Document& doc) {
-        if (doc.reportClass != "TQRReacCap")
-            return;
+        if (doc.reportClass != "TQRReacCap") return;
         EXPECT_TRUE(printing::IsPreviewOpen("TQRReacCap"));
         Click(print); // ignored: that preview is open
         EXPECT_FALSE(printing::PreviewReport("TQRReacCap", Window("TFormReacCap")));
@@ -199,10 +193,11 @@ TEST_F(PreviewRequestTest, SecondRequestWhileOpenIsIgnored)
     EXPECT_EQ(preview_.shown.size(), 3u);
 }
 
-TEST_F(PreviewRequestTest, FailureWhileFillingClosesNothingAndShowsTheError)
-{
+TEST_F(PreviewRequestTest, FailureWhileFillingClosesNothingAndShowsTheError) {
     struct Failing : printing::Report {
-        void QuickRep1StartPage() override { throw core::PictureError(QStringLiteral("Ouverture impossible")); }
+        void QuickRep1StartPage() override {
+            throw core::PictureError(QStringLiteral("Ouverture impossible"));
+        }
     };
     printing::ScopedReport failing("TQRReacCap", [] { return std::make_unique<Failing>(); });
     Click(Get<QWidget>("TFormReacCap", "BitBtn1"));
@@ -216,8 +211,7 @@ TEST_F(PreviewRequestTest, FailureWhileFillingClosesNothingAndShowsTheError)
 
 // The desktop preview: a window of its own, the request returns when it closes, and the
 // windows behind it stay usable meanwhile.
-TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing)
-{
+TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing) {
     const std::unique_ptr<printing::PreviewPlatform> desktop = printing::MakeDesktopPreview();
     printing::ScopedPreview real(*desktop);
     Build(QStringLiteral("*"), core::EnglishSeparators());
@@ -227,8 +221,7 @@ TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing)
     bool checked = false;
     QTimer::singleShot(50, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<printing::PreviewWindow*>(w) && w->isVisible())
-                ++previews;
+            if (qobject_cast<printing::PreviewWindow*>(w) && w->isVisible()) ++previews;
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_FALSE(QApplication::activePopupWidget());
         // The calculator still takes typing while the preview is up.
@@ -239,13 +232,11 @@ TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing)
         Click(Get<QWidget>("TFormReacCap", "BitBtn1"));
         int after = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<printing::PreviewWindow*>(w) && w->isVisible())
-                ++after;
+            if (qobject_cast<printing::PreviewWindow*>(w) && w->isVisible()) ++after;
         EXPECT_EQ(after, 1);
         checked = true;
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* p = qobject_cast<printing::PreviewWindow*>(w))
-                p->close();
+            if (auto* p = qobject_cast<printing::PreviewWindow*>(w)) p->close();
     });
     form->findChild<QPushButton*>("BitBtn1")->click();
     EXPECT_TRUE(checked);

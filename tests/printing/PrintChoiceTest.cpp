@@ -1,7 +1,7 @@
-#include "support/GuiFixture.h"
-#include "printing/Layouts.h"
 #include "printing/PrintChoice.h"
+#include "printing/Layouts.h"
 #include "printing/PrintingSupport.h"
+#include "support/GuiFixture.h"
 
 #include "app/Startup.h"
 
@@ -26,39 +26,39 @@ const Dialog kDialogs[] = {
 
 // A stand-in table report that prints the page its dialog chose.
 class ChosenPageReport : public printing::TableReport {
-public:
+  public:
     explicit ChosenPageReport(const char* dialog) : TableReport(QStringLiteral("Tableur")), dialog_(dialog) {}
-    void QuickRep1StartPage() override
-    {
+    void QuickRep1StartPage() override {
         SetTablePage({{QStringLiteral("page"), QString::number(printing::ChosenPage(dialog_))}});
     }
 
-private:
+  private:
     const char* dialog_;
 };
 
-QString PrintedPage(const printing::Document& doc)
-{
+QString PrintedPage(const printing::Document& doc) {
     for (const printing::Element& e : doc.pages.at(0).elements)
-        if (e.kind == printing::Element::Kind::Text && e.rect.left() > 300 && e.rect.top() > 40 && e.rect.top() < 100)
+        if (e.kind == printing::Element::Kind::Text && e.rect.left() > 300 && e.rect.top() > 40 &&
+            e.rect.top() < 100)
             return e.text;
     return QString();
 }
 
 class PrintChoiceTest : public GuiTest, public ::testing::WithParamInterface<Dialog> {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), core::FrenchSeparators()); }
-    printing::PrintChoice* Form() { return qobject_cast<printing::PrintChoice*>(Window(GetParam().className)); }
-    QPushButton* Button(int n)
-    {
-        return Get<QPushButton>(GetParam().className, QByteArray("Button" + QByteArray::number(n)).constData());
+    printing::PrintChoice* Form() {
+        return qobject_cast<printing::PrintChoice*>(Window(GetParam().className));
+    }
+    QPushButton* Button(int n) {
+        return Get<QPushButton>(GetParam().className,
+                                QByteArray("Button" + QByteArray::number(n)).constData());
     }
     RecordingPreview preview_;
     printing::ScopedPreview scoped_{preview_};
 };
 
-TEST_P(PrintChoiceTest, Layout)
-{
+TEST_P(PrintChoiceTest, Layout) {
     const Dialog& d = GetParam();
     ASSERT_NE(Form(), nullptr);
     EXPECT_STREQ(Form()->metaObject()->className(), d.className);
@@ -82,10 +82,10 @@ TEST_P(PrintChoiceTest, Layout)
     Snapshot(Form(), QString::fromLatin1(d.className));
 }
 
-TEST_P(PrintChoiceTest, ButtonsChooseThePageAndOpenTheReport)
-{
+TEST_P(PrintChoiceTest, ButtonsChooseThePageAndOpenTheReport) {
     const Dialog& d = GetParam();
-    printing::ScopedReport report(QString::fromLatin1(d.report), [&d] { return std::make_unique<ChosenPageReport>(d.className); });
+    printing::ScopedReport report(QString::fromLatin1(d.report),
+                                  [&d] { return std::make_unique<ChosenPageReport>(d.className); });
     Activate(Form());
     const int last = int(d.buttons.size());
     // "P1", close the preview, then the last page: the preview opens again with that page.
@@ -102,10 +102,10 @@ TEST_P(PrintChoiceTest, ButtonsChooseThePageAndOpenTheReport)
     EXPECT_TRUE(Form()->isVisible());
 }
 
-TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing)
-{
+TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
     const Dialog& d = GetParam();
-    printing::ScopedReport report(QString::fromLatin1(d.report), [&d] { return std::make_unique<ChosenPageReport>(d.className); });
+    printing::ScopedReport report(QString::fromLatin1(d.report),
+                                  [&d] { return std::make_unique<ChosenPageReport>(d.className); });
     preview_.whileOpen = [this](const printing::Document&) {
         Click(Button(2));
         EXPECT_EQ(Form()->PageSelector, 1);
@@ -115,8 +115,7 @@ TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing)
     EXPECT_EQ(Form()->PageSelector, 1);
 }
 
-TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage)
-{
+TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage) {
     Click(Button(2));
     EXPECT_EQ(Form()->PageSelector, 2);
     EXPECT_TRUE(preview_.shown.empty());
@@ -126,15 +125,16 @@ TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage)
 INSTANTIATE_TEST_SUITE_P(Dialogs, PrintChoiceTest, ::testing::ValuesIn(kDialogs),
                          [](const auto& info) { return std::string(info.param.className); });
 
-TEST_F(GuiTest, PrintChoiceDialogsTakeTheirPlacesAtStartUp)
-{
+TEST_F(GuiTest, PrintChoiceDialogsTakeTheirPlacesAtStartUp) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
     std::vector<std::string> order;
     for (ui::Window* w : app::Windows())
         order.push_back(w->metaObject()->className());
-    auto at = [&order](const char* name) { return std::find(order.begin(), order.end(), name) - order.begin(); };
-    const char* expected[] = {"TFormReacCap",  "TFormImpTabPara", "TFormImpTabserie", "TFormImpSerieRLC",
-                              "TFormAPropos", "TFormImpReacInd"};
+    auto at = [&order](const char* name) {
+        return std::find(order.begin(), order.end(), name) - order.begin();
+    };
+    const char* expected[] = {"TFormReacCap",     "TFormImpTabPara", "TFormImpTabserie",
+                              "TFormImpSerieRLC", "TFormAPropos",    "TFormImpReacInd"};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         ASSERT_LT(at(expected[i + 1]), long(order.size())) << expected[i + 1];
         EXPECT_LT(at(expected[i]), at(expected[i + 1])) << expected[i] << " before " << expected[i + 1];

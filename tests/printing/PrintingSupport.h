@@ -9,8 +9,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 struct ShownPreview {
@@ -19,12 +19,10 @@ struct ShownPreview {
 };
 
 class RecordingPreview : public printing::PreviewPlatform {
-public:
-    void showPreview(QWidget* owner, const printing::Document& doc) override
-    {
+  public:
+    void showPreview(QWidget* owner, const printing::Document& doc) override {
         shown.push_back({owner, doc});
-        if (whileOpen)
-            whileOpen(doc);
+        if (whileOpen) whileOpen(doc);
     }
     std::vector<ShownPreview> shown;
     // Runs while the preview is "open", before the request returns.
@@ -32,20 +30,18 @@ public:
 };
 
 // Poppler's command-line tools (Debian's poppler-utils).
-inline bool HavePoppler()
-{
+inline bool HavePoppler() {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
            !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() &&
            !QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty();
 }
-#define REQUIRE_POPPLER()                                                                                   \
-    do {                                                                                                    \
-        if (!HavePoppler())                                                                                 \
+#define REQUIRE_POPPLER()                                                                                    \
+    do {                                                                                                     \
+        if (!HavePoppler())                                                                                  \
             GTEST_SKIP() << "pdftotext/pdfinfo/pdfimages not found: install poppler-utils to read the PDFs"; \
     } while (0)
 
-inline QString RunTool(const QString& tool, const QStringList& arguments)
-{
+inline QString RunTool(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
@@ -57,43 +53,41 @@ inline QString RunTool(const QString& tool, const QStringList& arguments)
 
 // A document written as PDF into a folder that lives as long as the object.
 class PdfFile {
-public:
-    explicit PdfFile(const printing::Document& doc) : path_(dir_.filePath(QStringLiteral("report.pdf")))
-    {
+  public:
+    explicit PdfFile(const printing::Document& doc) : path_(dir_.filePath(QStringLiteral("report.pdf"))) {
         EXPECT_TRUE(printing::WritePdf(doc, path_));
     }
     const QString& Path() const { return path_; }
     // The text of one page (0: all), layout kept so a name and its value share a line.
-    QString Text(int page = 0) const
-    {
+    QString Text(int page = 0) const {
         QStringList args{QStringLiteral("-layout")};
         if (page > 0)
-            args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+            args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                 << QString::number(page);
         return RunTool(QStringLiteral("pdftotext"), args << path_ << QStringLiteral("-"));
     }
     // A copy for a person to look at, when OHMBRIX_SNAPSHOTS names a folder.
-    void Keep(const QString& name) const
-    {
+    void Keep(const QString& name) const {
         const QString dir = QString::fromLocal8Bit(qgetenv("OHMBRIX_SNAPSHOTS"));
-        if (dir.isEmpty())
-            return;
+        if (dir.isEmpty()) return;
         QDir().mkpath(dir);
         QFile::remove(dir + '/' + name + ".pdf");
         QFile::copy(path_, dir + '/' + name + ".pdf");
     }
     QString Info() const { return RunTool(QStringLiteral("pdfinfo"), {path_}); }
     // Lines of "pdfimages -list" after its two heading lines.
-    int Images() const
-    {
-        const QStringList lines =
-            RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path_}).split('\n', Qt::SkipEmptyParts);
+    int Images() const {
+        const QStringList lines = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path_})
+                                      .split('\n', Qt::SkipEmptyParts);
         return std::max(0, int(lines.size()) - 2);
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString path_;
 };
 
 // One line of the PDF text squeezed to single blanks, for "f = 1 kHertz".
-inline QString Squeezed(const QString& text) { return text.simplified(); }
+inline QString Squeezed(const QString& text) {
+    return text.simplified();
+}

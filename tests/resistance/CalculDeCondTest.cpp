@@ -17,8 +17,8 @@ struct MetalRow {
     const char* shown; // nano-ohm-metres
 };
 const MetalRow kMetals[] = {
-    {"argent", "Silver", 1.5e-8L, "15"},       {"cuivre", "Copper", 1.59e-8L, "15.9"},
-    {"aluminium", "aluminum", 2.6e-8L, "26"},  {"tungstene", "Tungsten", 4.96e-8L, "49.6"},
+    {"argent", "Silver", 1.5e-8L, "15"},        {"cuivre", "Copper", 1.59e-8L, "15.9"},
+    {"aluminium", "aluminum", 2.6e-8L, "26"},   {"tungstene", "Tungsten", 4.96e-8L, "49.6"},
     {"manganin", "manganese", 4.82e-7L, "482"}, {"nichrome", "nichrome", 1.08e-6L, "1080"},
 };
 struct GaugeRow {
@@ -26,18 +26,19 @@ struct GaugeRow {
     const char* mm2;
 };
 const GaugeRow kGauges[] = {
-    {"250MCM", "126.6"}, {"4/0", "107.4"}, {"2/0", "67.4"},   {"1/0", "53.5"},   {"1", "42.4"},     {"2", "33.6"},
-    {"3", "26.6"},       {"4", "21.1"},    {"5", "16.8"},     {"6", "13.3"},     {"7", "10.5"},     {"8", "8.3"},
-    {"9", "6.59"},       {"10", "5.27"},   {"11", "4.17"},    {"12", "3.31"},    {"13", "2.63"},    {"14", "2.08"},
-    {"15", "1.65"},      {"16", "1.31"},   {"17", "1.04"},    {"18", "0.821"},   {"19", "0.654"},   {"20", "0.517"},
-    {"21", "0.411"},     {"22", "0.324"},  {"23", "0.259"},   {"24", "0.205"},   {"25", "0.162"},   {"26", "0.128"},
-    {"27", "0.102"},     {"28", "0.08"},   {"29", "0.065"},   {"30", "0.0507"},  {"31", "0.0401"},  {"32", "0.0324"},
-    {"33", "0.0255"},    {"34", "0.0201"}, {"35", "0.0159"},  {"36", "0.0127"},  {"37", "0.0103"},  {"38", "0.0081"},
-    {"39", "0.0062"},    {"40", "0.0049"},
+    {"250MCM", "126.6"}, {"4/0", "107.4"}, {"2/0", "67.4"},  {"1/0", "53.5"},  {"1", "42.4"},
+    {"2", "33.6"},       {"3", "26.6"},    {"4", "21.1"},    {"5", "16.8"},    {"6", "13.3"},
+    {"7", "10.5"},       {"8", "8.3"},     {"9", "6.59"},    {"10", "5.27"},   {"11", "4.17"},
+    {"12", "3.31"},      {"13", "2.63"},   {"14", "2.08"},   {"15", "1.65"},   {"16", "1.31"},
+    {"17", "1.04"},      {"18", "0.821"},  {"19", "0.654"},  {"20", "0.517"},  {"21", "0.411"},
+    {"22", "0.324"},     {"23", "0.259"},  {"24", "0.205"},  {"25", "0.162"},  {"26", "0.128"},
+    {"27", "0.102"},     {"28", "0.08"},   {"29", "0.065"},  {"30", "0.0507"}, {"31", "0.0401"},
+    {"32", "0.0324"},    {"33", "0.0255"}, {"34", "0.0201"}, {"35", "0.0159"}, {"36", "0.0127"},
+    {"37", "0.0103"},    {"38", "0.0081"}, {"39", "0.0062"}, {"40", "0.0049"},
 };
 
 class CalculDeCondTest : public SeparatorTest {
-protected:
+  protected:
     void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
     TFormResConduc* Form() { return static_cast<TFormResConduc*>(Window("TFormResConduc")); }
     QLineEdit* Length() { return Get<QLineEdit>("TFormResConduc", "Edit1"); }
@@ -45,15 +46,13 @@ protected:
     QComboBox* Gauges() { return Get<QComboBox>("TFormResConduc", "ComboBox2"); }
     QString Result() { return Text("TFormResConduc", "Label6"); }
     void Equals() { Click(Get<QWidget>("TFormResConduc", "BitBtnCalcul")); }
-    void EnterLength(const char* metres)
-    {
+    void EnterLength(const char* metres) {
         Clear(Length());
         Type(Length(), Local(metres));
     }
 };
 
-TEST_P(CalculDeCondTest, StartState)
-{
+TEST_P(CalculDeCondTest, StartState) {
     EXPECT_STREQ(Form()->metaObject()->className(), "TFormResConduc");
     EXPECT_EQ(Form()->windowTitle(), "Résistance d'un conducteur");
     EXPECT_EQ(Form()->size(), QSize(408, 342));
@@ -80,8 +79,7 @@ TEST_P(CalculDeCondTest, StartState)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(CalculDeCondTest, EveryMetalAndGaugeAsTabulated)
-{
+TEST_P(CalculDeCondTest, EveryMetalAndGaugeAsTabulated) {
     EnterLength("100");
     for (int m = 0; m < 6; ++m) {
         Pick(Metals(), m);
@@ -90,11 +88,13 @@ TEST_P(CalculDeCondTest, EveryMetalAndGaugeAsTabulated)
             Pick(Gauges(), g);
             const QString mm2 = QString::fromLatin1(kGauges[g].mm2);
             const QString shown = g == 0 ? "127" : g == 1 ? "107" : mm2; // three significant digits
-            EXPECT_EQ(Text("TFormResConduc", "Label14"), Local(shown.toLatin1().constData())) << kGauges[g].item;
+            EXPECT_EQ(Text("TFormResConduc", "Label14"), Local(shown.toLatin1().constData()))
+                << kGauges[g].item;
             const long double area = std::stold(mm2.toStdString()) * 1e-6L;
             const long double ohms = 100.0L / area * kMetals[m].resistivity;
             EXPECT_NEAR(Form()->Resistance, static_cast<double>(ohms), 1e-12 * static_cast<double>(ohms));
-            EXPECT_EQ(Result(), core::FormatNumber(ohms, core::FloatFormat::General, 10, 4, GetParam().separators))
+            EXPECT_EQ(Result(),
+                      core::FormatNumber(ohms, core::FloatFormat::General, 10, 4, GetParam().separators))
                 << kMetals[m].french << " " << kGauges[g].item;
             EXPECT_EQ(Text("TFormResConduc", "Label4"), kMetals[m].french);
             EXPECT_EQ(Text("TFormResConduc", "Label5"), kGauges[g].item);
@@ -103,15 +103,14 @@ TEST_P(CalculDeCondTest, EveryMetalAndGaugeAsTabulated)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(CalculDeCondTest, WorkedCases)
-{
+TEST_P(CalculDeCondTest, WorkedCases) {
     const struct {
         const char* length;
         int metal, gauge;
         const char* result;
     } cases[] = {
-        {"1", 0, 3, "0.0002803738318"},  // silver, 1/0
-        {"1000", 5, 43, "220408.1633"},  // nichrome, 40
+        {"1", 0, 3, "0.0002803738318"}, // silver, 1/0
+        {"1000", 5, 43, "220408.1633"}, // nichrome, 40
         {"0", 2, 10, "0"},
         {"100", 1, 21, "1.936662607"},
         {"2.5", 3, 0, "0.0009794628752"},
@@ -128,8 +127,7 @@ TEST_P(CalculDeCondTest, WorkedCases)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_P(CalculDeCondTest, TwoDigitFollowsTheBoxWithoutRecomputing)
-{
+TEST_P(CalculDeCondTest, TwoDigitFollowsTheBoxWithoutRecomputing) {
     auto* twoDigits = Get<QCheckBox>("TFormResConduc", "CheckBox1");
     Click(twoDigits);
     EXPECT_EQ(Result(), Local("1.94"));
@@ -148,8 +146,7 @@ TEST_P(CalculDeCondTest, TwoDigitFollowsTheBoxWithoutRecomputing)
     EXPECT_EQ(Result(), Local("0.02018691589"));
 }
 
-TEST_P(CalculDeCondTest, TypingEmptiesTheResultAndMirrorsTheLength)
-{
+TEST_P(CalculDeCondTest, TypingEmptiesTheResultAndMirrorsTheLength) {
     Clear(Length());
     EXPECT_EQ(Result(), "");
     EXPECT_EQ(Text("TFormResConduc", "Label7"), "");
@@ -162,8 +159,7 @@ TEST_P(CalculDeCondTest, TypingEmptiesTheResultAndMirrorsTheLength)
     EXPECT_EQ(Metals()->currentIndex(), 1);
 }
 
-TEST_P(CalculDeCondTest, EmptyLengthMessages)
-{
+TEST_P(CalculDeCondTest, EmptyLengthMessages) {
     Activate(Form());
     Clear(Length());
     const QString before = Text("TFormResConduc", "Label4");
@@ -204,8 +200,7 @@ TEST_P(CalculDeCondTest, EmptyLengthMessages)
     EXPECT_EQ(Result(), Local("0.003807266983")); // manganin, 250MCM
 }
 
-TEST_P(CalculDeCondTest, ConversionFailure)
-{
+TEST_P(CalculDeCondTest, ConversionFailure) {
     const QChar other = GetParam().separators.decimal == '.' ? ',' : '.';
     const QString typed = QString("1") + other + "5";
     Clear(Length());
@@ -229,13 +224,11 @@ TEST_P(CalculDeCondTest, ConversionFailure)
     EXPECT_EQ(Result(), Local("0.03873325213"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, CalculDeCondTest,
-                         BothSeparators(), SeparatorName);
+INSTANTIATE_TEST_SUITE_P(Separators, CalculDeCondTest, BothSeparators(), SeparatorName);
 
 class CalculDeCondLanguage : public GuiTest {};
 
-TEST_F(CalculDeCondLanguage, EnglishTextsAndMetalList)
-{
+TEST_F(CalculDeCondLanguage, EnglishTextsAndMetalList) {
     Build("*");
     auto* form = static_cast<TFormResConduc*>(Window("TFormResConduc"));
     Activate(form);
@@ -287,8 +280,7 @@ TEST_F(CalculDeCondLanguage, EnglishTextsAndMetalList)
     EXPECT_EQ(Boxes()[1].text, "No value to print");
 }
 
-TEST_F(CalculDeCondLanguage, FrenchMarkKeepsTheForm)
-{
+TEST_F(CalculDeCondLanguage, FrenchMarkKeepsTheForm) {
     Build("F");
     auto* form = Window("TFormResConduc");
     Activate(form);

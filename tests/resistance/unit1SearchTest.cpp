@@ -12,10 +12,12 @@
 
 namespace {
 
-const char* const kFrenchNames[] = {"Noir", "Brun", "Rouge", "Orange", "Jaune", "Vert", "Bleu", "Violet", "Gris", "Blanc"};
-const char* const kEnglishNames[] = {"Black", "Brown", "Red", "Orange", "Yellow", "Green", "Blue", "Violet", "Gray", "White"};
-const QColor kDigitColours[] = {{0, 0, 0},     {128, 0, 0}, {255, 0, 0},   {255, 128, 0},   {255, 255, 0},
-                                {0, 128, 0},   {0, 0, 255}, {128, 0, 128}, {128, 128, 128}, {255, 255, 255}};
+const char* const kFrenchNames[] = {"Noir", "Brun", "Rouge",  "Orange", "Jaune",
+                                    "Vert", "Bleu", "Violet", "Gris",   "Blanc"};
+const char* const kEnglishNames[] = {"Black", "Brown", "Red",    "Orange", "Yellow",
+                                     "Green", "Blue",  "Violet", "Gray",   "White"};
+const QColor kDigitColours[] = {{0, 0, 0},   {128, 0, 0}, {255, 0, 0},   {255, 128, 0},   {255, 255, 0},
+                                {0, 128, 0}, {0, 0, 255}, {128, 0, 128}, {128, 128, 128}, {255, 255, 255}};
 // The multiplier disc for 10^-2 ... 10^6.
 const struct {
     const char* text;
@@ -23,10 +25,14 @@ const struct {
     const char* french;
     const char* english;
 } kMultiplierDiscs[] = {
-    {"X .01", {192, 192, 192}, "Argent", "Silver"}, {"X .1", {128, 128, 128}, "Or", "Gold"},
-    {"X 1", {0, 0, 0}, "Noir", "Black"},            {"X 10", {128, 0, 0}, "Brun", "Brown"},
-    {"X 100", {255, 0, 0}, "Rouge", "Red"},         {"X 1 K", {255, 128, 0}, "Orange", "Orange"},
-    {"X 10 K", {255, 255, 0}, "Jaune", "Yellow"},   {"X 100 K", {0, 128, 0}, "Vert", "Green"},
+    {"X .01", {192, 192, 192}, "Argent", "Silver"},
+    {"X .1", {128, 128, 128}, "Or", "Gold"},
+    {"X 1", {0, 0, 0}, "Noir", "Black"},
+    {"X 10", {128, 0, 0}, "Brun", "Brown"},
+    {"X 100", {255, 0, 0}, "Rouge", "Red"},
+    {"X 1 K", {255, 128, 0}, "Orange", "Orange"},
+    {"X 10 K", {255, 255, 0}, "Jaune", "Yellow"},
+    {"X 100 K", {0, 128, 0}, "Vert", "Green"},
     {"X 1 M", {0, 0, 255}, "Bleu", "Blue"},
 };
 
@@ -36,7 +42,7 @@ struct Rings {
 };
 
 class CodeResSearchTest : public GuiTest {
-protected:
+  protected:
     TFormCodeRes* Form() { return static_cast<TFormCodeRes*>(Window("TFormCodeRes")); }
     QWidget* Component(const char* name) { return Get<QWidget>("TFormCodeRes", name); }
     resistance::Shape* Disc(const char* name) { return Get<resistance::Shape>("TFormCodeRes", name); }
@@ -44,15 +50,13 @@ protected:
     QComboBox* Unit() { return Get<QComboBox>("TFormCodeRes", "ComboBox2"); }
     QWidget* Edit() { return Component("Edit1"); }
     bool English() const { return ui::IsEnglish(); }
-    void Open()
-    {
+    void Open() {
         Get<QTabWidget>("TFormCodeRes", "PageControl1")->setCurrentIndex(1);
         Activate(Form());
     }
     void Mode(int rings) { Click(Component(rings == 5 ? "RadioButton2" : "RadioButton1")); }
     // Types the value with the unit already chosen (-1: none) and presses the search button.
-    void Search(int rings, const QString& text, int unit = -1)
-    {
+    void Search(int rings, const QString& text, int unit = -1) {
         Clear(Edit());
         Mode(rings);
         Unit()->setCurrentIndex(unit);
@@ -60,8 +64,7 @@ protected:
         Click(Component("BitBtn2"));
     }
     // What the result group shows, checked against the rings it should show.
-    void ExpectRings(const Rings& r, const std::string& where)
-    {
+    void ExpectRings(const Rings& r, const std::string& where) {
         const char* discs[] = {"Shape11", "Shape12", "Shape20"};
         const char* digits[] = {"Label10", "Label11", "Label12"};
         const char* names[] = {"Label17", "Label18", "Label19"};
@@ -69,7 +72,8 @@ protected:
             const int d = r.digits[i];
             EXPECT_EQ(Label(digits[i]), QString::number(d)) << where;
             EXPECT_EQ(Disc(discs[i])->Fill(), kDigitColours[d]) << where;
-            EXPECT_EQ(Label(names[i]), QString::fromUtf8(English() ? kEnglishNames[d] : kFrenchNames[d])) << where;
+            EXPECT_EQ(Label(names[i]), QString::fromUtf8(English() ? kEnglishNames[d] : kFrenchNames[d]))
+                << where;
         }
         const auto& m = kMultiplierDiscs[r.power + 2];
         EXPECT_EQ(Label("Label13"), QLatin1String(m.text)) << where;
@@ -81,28 +85,24 @@ protected:
 };
 
 // The decimal text of figures × 10^exponent, with the given separator.
-QString Decimal(const QString& figures, int exponent, QChar separator)
-{
-    if (exponent >= 0)
-        return figures + QString(exponent, '0');
+QString Decimal(const QString& figures, int exponent, QChar separator) {
+    if (exponent >= 0) return figures + QString(exponent, '0');
     const int point = figures.size() + exponent;
-    if (point > 0)
-        return figures.left(point) + separator + figures.mid(point);
+    if (point > 0) return figures.left(point) + separator + figures.mid(point);
     return QStringLiteral("0") + separator + QString(-point, '0') + figures;
 }
 
-TEST_F(CodeResSearchTest, EdgeCases)
-{
+TEST_F(CodeResSearchTest, EdgeCases) {
     const struct {
         int rings;
         const char* text; // with "." for the decimal separator
         int unit;
         Rings result;
     } cases[] = {
-        {4, "0.1", -1, {{1, 0}, -2}},    {5, "1", -1, {{1, 0, 0}, -2}},   {4, "99", 2, {{9, 9}, 6}},
-        {5, "99", 2, {{9, 9, 0}, 5}},    {4, "4.79", -1, {{4, 7}, -1}},   {4, "4.7", 1, {{4, 7}, 2}},
-        {4, "0.47", 0, {{4, 7}, -2}},    {5, "47.5", 0, {{4, 7, 5}, -1}}, {4, "470", -1, {{4, 7}, 1}},
-        {4, "470", 0, {{4, 7}, 1}},      {5, "470.5", -1, {{4, 7, 0}, 0}}, {4, "0.999", -1, {{9, 9}, -2}},
+        {4, "0.1", -1, {{1, 0}, -2}}, {5, "1", -1, {{1, 0, 0}, -2}},    {4, "99", 2, {{9, 9}, 6}},
+        {5, "99", 2, {{9, 9, 0}, 5}}, {4, "4.79", -1, {{4, 7}, -1}},    {4, "4.7", 1, {{4, 7}, 2}},
+        {4, "0.47", 0, {{4, 7}, -2}}, {5, "47.5", 0, {{4, 7, 5}, -1}},  {4, "470", -1, {{4, 7}, 1}},
+        {4, "470", 0, {{4, 7}, 1}},   {5, "470.5", -1, {{4, 7, 0}, 0}}, {4, "0.999", -1, {{9, 9}, -2}},
     };
     for (const char* mark : {"F", "*"}) {
         for (const core::Separators& s : {core::EnglishSeparators(), core::FrenchSeparators()}) {
@@ -121,8 +121,7 @@ TEST_F(CodeResSearchTest, EdgeCases)
 
 // Every pair (or triple) of figures at every multiplier, typed exactly and with one more figure
 // that must be cut, not rounded.
-TEST_F(CodeResSearchTest, EveryRingsValueFindsItsRings)
-{
+TEST_F(CodeResSearchTest, EveryRingsValueFindsItsRings) {
     Build("*");
     Open();
     for (int rings : {4, 5}) {
@@ -133,11 +132,13 @@ TEST_F(CodeResSearchTest, EveryRingsValueFindsItsRings)
         for (int figures = rings == 5 ? 100 : 10; figures < (rings == 5 ? 1000 : 100); ++figures) {
             for (int power = -2; power <= 6; ++power) {
                 for (bool extra : {false, true}) {
-                    const QString typed = Decimal(QString::number(figures) + (extra ? "9" : ""), extra ? power - 1 : power, '.');
+                    const QString typed = Decimal(QString::number(figures) + (extra ? "9" : ""),
+                                                  extra ? power - 1 : power, '.');
                     if (typed.toDouble() > 99e6) // out of range; covered with its message elsewhere
                         continue;
                     const QString digits = QString::number(figures);
-                    static_cast<QLineEdit*>(Edit())->setText(typed); // pasted: the key filter has its own test
+                    static_cast<QLineEdit*>(Edit())->setText(
+                        typed); // pasted: the key filter has its own test
                     Click(Component("BitBtn2"));
                     std::vector<int> expected;
                     for (QChar c : digits)
@@ -147,9 +148,10 @@ TEST_F(CodeResSearchTest, EveryRingsValueFindsItsRings)
                     for (int i = 0; i < count; ++i)
                         ok = ok && Label(labels[i]) == QString::number(expected[i]);
                     if (!ok && ++failures <= 5)
-                        ADD_FAILURE() << rings << " rings, " << typed.toStdString() << ": "
-                                      << Label("Label10").toStdString() << Label("Label11").toStdString()
-                                      << Label("Label12").toStdString() << " " << Label("Label13").toStdString();
+                        ADD_FAILURE()
+                            << rings << " rings, " << typed.toStdString() << ": "
+                            << Label("Label10").toStdString() << Label("Label11").toStdString()
+                            << Label("Label12").toStdString() << " " << Label("Label13").toStdString();
                 }
             }
         }
@@ -158,8 +160,7 @@ TEST_F(CodeResSearchTest, EveryRingsValueFindsItsRings)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(CodeResSearchTest, BoundsShowTheirMessageAndEmptyTheBox)
-{
+TEST_F(CodeResSearchTest, BoundsShowTheirMessageAndEmptyTheBox) {
     const struct {
         int rings;
         const char* text;
@@ -196,8 +197,7 @@ TEST_F(CodeResSearchTest, BoundsShowTheirMessageAndEmptyTheBox)
     }
 }
 
-TEST_F(CodeResSearchTest, EmptyValueMessages)
-{
+TEST_F(CodeResSearchTest, EmptyValueMessages) {
     for (const char* mark : {"F", "*"}) {
         Build(QString::fromLatin1(mark));
         Open();
@@ -229,8 +229,7 @@ TEST_F(CodeResSearchTest, EmptyValueMessages)
     }
 }
 
-TEST_F(CodeResSearchTest, UnitChangeSearchesAgain)
-{
+TEST_F(CodeResSearchTest, UnitChangeSearchesAgain) {
     Build("F");
     Open();
     EXPECT_EQ(Unit()->currentIndex(), -1);
@@ -246,8 +245,7 @@ TEST_F(CodeResSearchTest, UnitChangeSearchesAgain)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(CodeResSearchTest, SwitchingRingsSearchesAgainOrKeepsTheDiscs)
-{
+TEST_F(CodeResSearchTest, SwitchingRingsSearchesAgainOrKeepsTheDiscs) {
     Build("F");
     Open();
     Search(5, "470");
@@ -269,14 +267,13 @@ TEST_F(CodeResSearchTest, SwitchingRingsSearchesAgainOrKeepsTheDiscs)
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(CodeResSearchTest, ResetEmptiesTheResultButKeepsUnitAndMode)
-{
+TEST_F(CodeResSearchTest, ResetEmptiesTheResultButKeepsUnitAndMode) {
     Build("*");
     Open();
     Search(5, "68.2", 1);
     Click(Component("BitBtn1"));
-    for (const char* empty : {"Edit1", "Label10", "Label11", "Label12", "Label13", "Label14", "Label17", "Label18",
-                              "Label19", "Label20"})
+    for (const char* empty : {"Edit1", "Label10", "Label11", "Label12", "Label13", "Label14", "Label17",
+                              "Label18", "Label19", "Label20"})
         EXPECT_EQ(Label(empty), "") << empty;
     for (const char* disc : {"Shape11", "Shape12", "Shape20", "Shape21"})
         EXPECT_EQ(Disc(disc)->Fill(), QColor(0, 0, 0)) << disc;
@@ -287,8 +284,7 @@ TEST_F(CodeResSearchTest, ResetEmptiesTheResultButKeepsUnitAndMode)
     EXPECT_DOUBLE_EQ(Form()->SearchOhms, 68200); // the stored values stay
 }
 
-TEST_F(CodeResSearchTest, TypingAndConversion)
-{
+TEST_F(CodeResSearchTest, TypingAndConversion) {
     Build("*", core::FrenchSeparators());
     Open();
     Type(Edit(), "a-+e 1,5.");
@@ -310,14 +306,15 @@ TEST_F(CodeResSearchTest, TypingAndConversion)
     EXPECT_EQ(Label("Label13"), "X .1");
 }
 
-TEST_F(CodeResSearchTest, TextsOfTheSearchAndStandardTabs)
-{
+TEST_F(CodeResSearchTest, TextsOfTheSearchAndStandardTabs) {
     const std::pair<const char*, std::pair<const char*, const char*>> labels[] = {
         {"Label7", {"Chiffres significatifs", "Digits"}},
         {"Label8", {"Multiplificateur", "Multiplier"}},
         {"Label9", {"Tolérance", "Tolerance"}},
         {"Label21", {"Argent", "Silver"}},
-        {"Label15", {"Le standard de EIA (Electronics Industry Association) ", "Standard EIA (Electronics Industry Association)"}},
+        {"Label15",
+         {"Le standard de EIA (Electronics Industry Association) ",
+          "Standard EIA (Electronics Industry Association)"}},
         {"RadioButton1", {"4", "4"}},
         {"RadioButton2", {"5", "5"}},
     };
@@ -336,7 +333,8 @@ TEST_F(CodeResSearchTest, TextsOfTheSearchAndStandardTabs)
         for (const auto& [name, texts] : labels)
             EXPECT_EQ(Label(name), QString::fromUtf8(english ? texts.second : texts.first)) << name;
         for (const auto& [name, texts] : groups)
-            EXPECT_EQ(Get<QGroupBox>("TFormCodeRes", name)->title(), QString::fromUtf8(english ? texts.second : texts.first))
+            EXPECT_EQ(Get<QGroupBox>("TFormCodeRes", name)->title(),
+                      QString::fromUtf8(english ? texts.second : texts.first))
                 << name;
         EXPECT_EQ(Component("BitBtn1")->toolTip(), "Reset");
         delete Main();
@@ -344,8 +342,7 @@ TEST_F(CodeResSearchTest, TextsOfTheSearchAndStandardTabs)
 }
 
 // The grids are read down their columns: a cell holds figures exactly where a value belongs.
-TEST_F(CodeResSearchTest, StandardValueGrids)
-{
+TEST_F(CodeResSearchTest, StandardValueGrids) {
     Build("F");
     const struct {
         const char* image;
@@ -373,8 +370,7 @@ TEST_F(CodeResSearchTest, StandardValueGrids)
     }
 }
 
-TEST_F(CodeResSearchTest, TopicsOpenTheirTab)
-{
+TEST_F(CodeResSearchTest, TopicsOpenTheirTab) {
     Build("*");
     const struct {
         const char* topic;

@@ -15,14 +15,12 @@
 
 GuiTest::GuiTest() = default;
 
-GuiTest::~GuiTest()
-{
+GuiTest::~GuiTest() {
     delete main_;
     QCoreApplication::processEvents();
 }
 
-void GuiTest::Build(const QString& mark, core::Separators separators)
-{
+void GuiTest::Build(const QString& mark, core::Separators separators) {
     separators_.reset(); // the old pin restores what it found before the new one is installed
     separators_ = std::make_unique<core::PinnedSeparators>(separators);
     if (!pictureRoot_)
@@ -30,89 +28,74 @@ void GuiTest::Build(const QString& mark, core::Separators separators)
     main_ = app::createWindows(mark);
 }
 
-ui::Window* GuiTest::Window(const char* className) const { return app::FindWindow(className); }
+ui::Window* GuiTest::Window(const char* className) const {
+    return app::FindWindow(className);
+}
 
-QWidget* FindComponent(QWidget* window, const char* component)
-{
-    if (window->objectName() == QLatin1String(component))
-        return window;
+QWidget* FindComponent(QWidget* window, const char* component) {
+    if (window->objectName() == QLatin1String(component)) return window;
     return window->findChild<QWidget*>(QLatin1String(component));
 }
 
-std::vector<QString> Items(const QComboBox* list)
-{
+std::vector<QString> Items(const QComboBox* list) {
     std::vector<QString> items;
     for (int i = 0; i < list->count(); ++i)
         items.push_back(list->itemText(i));
     return items;
 }
 
-QString GuiTest::Text(const char* className, const char* component) const
-{
+QString GuiTest::Text(const char* className, const char* component) const {
     QWidget* w = FindIn<QWidget>(className, component);
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
-        return edit->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
-    if (auto* combo = qobject_cast<QComboBox*>(w))
-        return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
     ADD_FAILURE() << className << " has no text component " << component;
     return QString();
 }
 
-void GuiTest::Activate(QWidget* window)
-{
+void GuiTest::Activate(QWidget* window) {
     window->show();
     QApplication::setActiveWindow(window);
     QCoreApplication::processEvents();
 }
 
-void GuiTest::Type(QWidget* box, const QString& keys)
-{
+void GuiTest::Type(QWidget* box, const QString& keys) {
     box->setFocus();
     for (QChar c : keys)
         QTest::keyClick(box, c.toLatin1() ? c.toLatin1() : ' ');
 }
 
-void GuiTest::Clear(QWidget* box)
-{
-    if (auto* edit = qobject_cast<QLineEdit*>(box))
-        edit->clear();
+void GuiTest::Clear(QWidget* box) {
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->clear();
 }
 
-void GuiTest::Click(QWidget* widget)
-{
+void GuiTest::Click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-void GuiTest::Pick(QComboBox* list, int index)
-{
+void GuiTest::Pick(QComboBox* list, int index) {
     ASSERT_NE(list, nullptr);
     ASSERT_LT(index, list->count());
     list->setCurrentIndex(index);
     Q_EMIT list->activated(index);
 }
 
-void GuiTest::Hover(QWidget* widget)
-{
+void GuiTest::Hover(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
-    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()), widget->mapToGlobal(QPointF(widget->rect().center())),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()),
+                     widget->mapToGlobal(QPointF(widget->rect().center())), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
-std::optional<RecordedBox> GuiTest::LastBox() const
-{
-    if (platform_.boxes.empty())
-        return std::nullopt;
+std::optional<RecordedBox> GuiTest::LastBox() const {
+    if (platform_.boxes.empty()) return std::nullopt;
     return platform_.boxes.back();
 }
 
-QString GuiTest::UsePrivatePictures()
-{
+QString GuiTest::UsePrivatePictures() {
     privatePictures_ = std::make_unique<QTemporaryDir>();
     const QString source = QStringLiteral(OHMBRIX_PICTURE_DIR);
     QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
@@ -126,17 +109,17 @@ QString GuiTest::UsePrivatePictures()
     return ui::PictureRoot();
 }
 
-void GuiTest::WriteFile(const QString& relativeName, const QByteArray& bytes)
-{
+void GuiTest::WriteFile(const QString& relativeName, const QByteArray& bytes) {
     QFile file(ui::PictureRoot() + relativeName);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << relativeName.toStdString();
     file.write(bytes);
 }
 
-void GuiTest::RemoveFile(const QString& relativeName) { QFile::remove(ui::PictureRoot() + relativeName); }
+void GuiTest::RemoveFile(const QString& relativeName) {
+    QFile::remove(ui::PictureRoot() + relativeName);
+}
 
-void GuiTest::WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen)
-{
+void GuiTest::WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen) {
     bool seen = false;
     QTimer poll;
     int attempts = 0;
@@ -156,27 +139,23 @@ void GuiTest::WithModal(const std::function<void()>& open, const std::function<v
     EXPECT_TRUE(seen) << "no modal window was shown";
 }
 
-void GuiTest::Snapshot(QWidget* widget, const QString& name)
-{
+void GuiTest::Snapshot(QWidget* widget, const QString& name) {
     const QByteArray dir = qgetenv("OHMBRIX_SNAPSHOTS");
     const QPixmap picture = widget->grab();
     EXPECT_FALSE(picture.isNull());
-    if (dir.isEmpty())
-        return;
+    if (dir.isEmpty()) return;
     QDir().mkpath(QString::fromLocal8Bit(dir));
     picture.save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-QString InSeparators(const char* english, const core::Separators& separators)
-{
+QString InSeparators(const char* english, const core::Separators& separators) {
     QString out;
     for (const char* c = english; *c; ++c)
         out += *c == '.' ? separators.decimal : *c == ',' ? separators.thousands : QChar(*c);
     return out;
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app::Application application(argc, argv);
     app::ConfigureApplication(QStringLiteral("*"));

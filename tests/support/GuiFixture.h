@@ -12,16 +12,16 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "../core/PrintQString.h"
 
-#include "ui/Window.h"
 #include "printing/Preview.h"
+#include "ui/Window.h"
 
 #include "app/Inter.h"
 
@@ -33,9 +33,8 @@ struct RecordedBox {
 };
 
 class RecordingPlatform : public ui::Platform {
-public:
-    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override
-    {
+  public:
+    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         boxes.push_back({kind, owner, caption, text});
     }
     void openUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
@@ -47,27 +46,27 @@ public:
 // Keeps the report previews asked for instead of opening the preview window, which would wait
 // for a user to close it.
 class KeptPreviews : public printing::PreviewPlatform {
-public:
-    void showPreview(QWidget* owner, const printing::Document& doc) override { shown.push_back({owner, doc}); }
+  public:
+    void showPreview(QWidget* owner, const printing::Document& doc) override {
+        shown.push_back({owner, doc});
+    }
     std::vector<std::pair<QWidget*, printing::Document>> shown;
 };
 
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     GuiTest();
     ~GuiTest() override;
 
     // Creates every window with this mark ("*" English) and these separators.
-    void Build(const QString& mark = QStringLiteral("*"), core::Separators separators = core::EnglishSeparators());
+    void Build(const QString& mark = QStringLiteral("*"),
+               core::Separators separators = core::EnglishSeparators());
 
     TInterface1* Main() const { return main_.data(); }
     ui::Window* Window(const char* className) const;
-    template <class W>
-    W* Get(const char* className, const char* component) const
-    {
+    template <class W> W* Get(const char* className, const char* component) const {
         W* w = FindIn<W>(className, component);
-        if (!w)
-            ADD_FAILURE() << className << " has no " << component;
+        if (!w) ADD_FAILURE() << className << " has no " << component;
         return w;
     }
     QString Text(const char* className, const char* component) const; // a label's or box's text
@@ -76,9 +75,9 @@ protected:
     void Activate(QWidget* window);               // the window becomes the active window
     void Type(QWidget* box, const QString& keys); // typed key by key, through the key hook
     void Clear(QWidget* box);
-    void Click(QWidget* widget);                  // left click in the middle
-    void Pick(QComboBox* list, int index);        // picks an item from the drop-down
-    void Hover(QWidget* widget);                  // one mouse move over it
+    void Click(QWidget* widget);           // left click in the middle
+    void Pick(QComboBox* list, int index); // picks an item from the drop-down
+    void Hover(QWidget* widget);           // one mouse move over it
 
     // Boxes shown so far, and the last one.
     const std::vector<RecordedBox>& Boxes() const { return platform_.boxes; }
@@ -100,9 +99,8 @@ protected:
     // Writes a PNG of the widget when OHMBRIX_SNAPSHOTS names a folder.
     void Snapshot(QWidget* widget, const QString& name);
 
-private:
-    template <class W>
-    W* FindIn(const char* className, const char* component) const;
+  private:
+    template <class W> W* FindIn(const char* className, const char* component) const;
 
     RecordingPlatform platform_;
     ui::ScopedPlatform scopedPlatform_{platform_};
@@ -119,9 +117,7 @@ QWidget* FindComponent(QWidget* window, const char* component);
 // The items of a drop-down list, in order.
 std::vector<QString> Items(const QComboBox* list);
 
-template <class W>
-W* GuiTest::FindIn(const char* className, const char* component) const
-{
+template <class W> W* GuiTest::FindIn(const char* className, const char* component) const {
     QWidget* window = Window(className);
     return window ? qobject_cast<W*>(FindComponent(window, component)) : nullptr;
 }
@@ -132,20 +128,20 @@ struct SeparatorCase {
     core::Separators separators;
 };
 
-inline auto BothSeparators()
-{
+inline auto BothSeparators() {
     return ::testing::Values(SeparatorCase{"French", core::FrenchSeparators()},
                              SeparatorCase{"English", core::EnglishSeparators()});
 }
 
-inline std::string SeparatorName(const ::testing::TestParamInfo<SeparatorCase>& info) { return info.param.name; }
+inline std::string SeparatorName(const ::testing::TestParamInfo<SeparatorCase>& info) {
+    return info.param.name;
+}
 
 // An English-layout text ("3,184.7134") written with the given separators.
 QString InSeparators(const char* english, const core::Separators& separators);
 
 class SeparatorTest : public GuiTest, public ::testing::WithParamInterface<SeparatorCase> {
-protected:
+  protected:
     const core::Separators& Separators() const { return GetParam().separators; }
     QString Local(const char* english) const { return InSeparators(english, Separators()); }
 };
-

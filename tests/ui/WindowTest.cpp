@@ -10,7 +10,7 @@
 namespace {
 
 class Counting : public ui::Window {
-public:
+  public:
     using ui::Window::Window;
     void FormCreate() override { ++created; }
     void FormActivate() override { ++activated; }
@@ -20,8 +20,7 @@ public:
 
 class WindowTest : public GuiTest {};
 
-TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack)
-{
+TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack) {
     Build("*");
     Counting window(Main());
     window.Initialise();
@@ -32,8 +31,7 @@ TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack)
 
     // A real modal box the window opened: closing it hands the focus straight back.
     QTimer::singleShot(20, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     QMessageBox box(QMessageBox::NoIcon, "t", "text", QMessageBox::Ok, &window);
     box.exec();
@@ -53,8 +51,7 @@ TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack)
     EXPECT_EQ(window.activated, 2);
 }
 
-TEST_F(WindowTest, ReturnAndEscapeDoNotCloseAWindow)
-{
+TEST_F(WindowTest, ReturnAndEscapeDoNotCloseAWindow) {
     Build("*");
     Counting window(Main());
     Activate(&window);

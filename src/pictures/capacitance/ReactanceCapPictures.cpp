@@ -6,8 +6,7 @@
 
 namespace pictures {
 
-QImage ReactanceCapCircuit()
-{
+QImage ReactanceCapCircuit() {
     QImage image(105, 89, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
@@ -22,9 +21,9 @@ QImage ReactanceCapCircuit()
     return image;
 }
 
-QImage ReactanceCapFormula()
-{
-    return FormulaBox(QStringLiteral("X_{c} = \\frac{1}{2 \\pi f C}"), QSize(105, 41), QColor(0x00, 0xB0, 0x50), 15);
+QImage ReactanceCapFormula() {
+    return FormulaBox(QStringLiteral("X_{c} = \\frac{1}{2 \\pi f C}"), QSize(105, 41),
+                      QColor(0x00, 0xB0, 0x50), 15);
 }
 
 } // namespace pictures

@@ -11,8 +11,7 @@ namespace {
 const QColor kGreenBox{0x00, 0xC0, 0x50};
 const QColor kPanel{0xC0, 0xC0, 0xC0};
 
-QImage GreenFormula(const QString& markup, QSize size, qreal typeSize)
-{
+QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kPanel);
     QPainter p(&image);
@@ -27,8 +26,7 @@ QImage GreenFormula(const QString& markup, QSize size, qreal typeSize)
 
 } // namespace
 
-QImage SerieRLCCircuit()
-{
+QImage SerieRLCCircuit() {
     QImage image(289, 89, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
@@ -66,13 +64,11 @@ QImage SerieRLCCircuit()
     return image;
 }
 
-QImage SerieRLCImpedance()
-{
+QImage SerieRLCImpedance() {
     return GreenFormula(QStringLiteral("Z = \\sqrt{R^{2} + (X_{L} - X_{C})^{2}}"), QSize(169, 49), 15);
 }
 
-QImage SerieRLCPhase()
-{
+QImage SerieRLCPhase() {
     // Too narrow for one line at a legible size: the angle on top, the quotient under it.
     QImage image = GreenFormula(QString(), QSize(89, 49), 12);
     QPainter p(&image);

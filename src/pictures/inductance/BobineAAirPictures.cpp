@@ -8,8 +8,7 @@
 
 namespace pictures {
 
-QImage ToroidPicture()
-{
+QImage ToroidPicture() {
     QImage image(185, 105, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
@@ -62,8 +61,7 @@ QImage ToroidPicture()
     return image;
 }
 
-QImage ToroidFormula()
-{
+QImage ToroidFormula() {
     QImage image(185, 41, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter p(&image);

@@ -16,37 +16,47 @@ struct Shape {
 };
 
 const Shape kShapes[kFormulaCount] = {
-    {"\\frac{E}{R}", "formule/EdivRC.bmp"},           // I = E / R
-    {"\\frac{P}{E}", "formule/PdivE.bmp"},            // I = P / E
-    {"\\sqrt{\\frac{P}{R}}", "formule/RcPdivR.bmp", "\\sqrt{P/R}"},   // I = sqrt(P / R)
-    {"\\frac{E}{I}", "formule/EdivI.bmp"},            // R = E / I
-    {"\\frac{E^{2}}{P}", "formule/EcardivP.bmp"},     // R = E² / P
-    {"\\frac{P}{I^{2}}", "formule/PdivIcar.bmp"},     // R = P / I²
-    {"I \\times R", "formule/IfoisRa.bmp"},           // E = I × R
-    {"\\frac{P}{I}", "formule/PdivI.bmp"},            // E = P / I
-    {"\\sqrt{P \\times R}", "formule/rcPfoisR.bmp", "\\sqrt{P R}"},  // E = sqrt(P × R)
-    {"I \\times E", "formule/IfoisE.bmp"},            // P = I × E
-    {"I^{2} \\times R", "formule/IfoisR.bmp"},        // P = I² × R
-    {"\\frac{E^{2}}{R}", "formule/EdivR.bmp"},        // P = E² / R
+    {"\\frac{E}{R}", "formule/EdivRC.bmp"},                         // I = E / R
+    {"\\frac{P}{E}", "formule/PdivE.bmp"},                          // I = P / E
+    {"\\sqrt{\\frac{P}{R}}", "formule/RcPdivR.bmp", "\\sqrt{P/R}"}, // I = sqrt(P / R)
+    {"\\frac{E}{I}", "formule/EdivI.bmp"},                          // R = E / I
+    {"\\frac{E^{2}}{P}", "formule/EcardivP.bmp"},                   // R = E² / P
+    {"\\frac{P}{I^{2}}", "formule/PdivIcar.bmp"},                   // R = P / I²
+    {"I \\times R", "formule/IfoisRa.bmp"},                         // E = I × R
+    {"\\frac{P}{I}", "formule/PdivI.bmp"},                          // E = P / I
+    {"\\sqrt{P \\times R}", "formule/rcPfoisR.bmp", "\\sqrt{P R}"}, // E = sqrt(P × R)
+    {"I \\times E", "formule/IfoisE.bmp"},                          // P = I × E
+    {"I^{2} \\times R", "formule/IfoisR.bmp"},                      // P = I² × R
+    {"\\frac{E^{2}}{R}", "formule/EdivR.bmp"},                      // P = E² / R
 };
 
-const Shape& ShapeOf(int formula) { return kShapes[qBound(1, formula, kFormulaCount) - 1]; }
+const Shape& ShapeOf(int formula) {
+    return kShapes[qBound(1, formula, kFormulaCount) - 1];
+}
 
-QImage FormulaOn(const char* markup, QSize size, qreal typeSize)
-{
+QImage FormulaOn(const char* markup, QSize size, qreal typeSize) {
     return pictures::Formula(QLatin1String(markup), size, Qt::white, Qt::black, typeSize);
 }
 
 } // namespace
 
-QColor PowerColour() { return {0xFF, 0xD2, 0x4A}; }
-QColor CurrentColour() { return {0x8C, 0xD8, 0x78}; }
-QColor VoltageColour() { return {0x7E, 0xB8, 0xF0}; }
-QColor ResistanceColour() { return {0xE6, 0x9C, 0xD8}; }
-QColor HubColour() { return {0xD0, 0x10, 0x10}; }
+QColor PowerColour() {
+    return {0xFF, 0xD2, 0x4A};
+}
+QColor CurrentColour() {
+    return {0x8C, 0xD8, 0x78};
+}
+QColor VoltageColour() {
+    return {0x7E, 0xB8, 0xF0};
+}
+QColor ResistanceColour() {
+    return {0xE6, 0x9C, 0xD8};
+}
+QColor HubColour() {
+    return {0xD0, 0x10, 0x10};
+}
 
-QImage WheelPicture()
-{
+QImage WheelPicture() {
     QImage image(kWheelWidth, kWheelHeight, QImage::Format_RGB32);
     image.fill(QColor(0xE3, 0xE3, 0xE3));
     QPainter p(&image);
@@ -86,8 +96,7 @@ QImage WheelPicture()
     return image;
 }
 
-QImage OhmSignPicture()
-{
+QImage OhmSignPicture() {
     QImage image(30, 18, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -101,14 +110,17 @@ QImage OhmSignPicture()
     return image;
 }
 
-QImage FormulaButtonPicture(int formula)
-{
+QImage FormulaButtonPicture(int formula) {
     const Shape& s = ShapeOf(formula);
     return FormulaOn(s.compact ? s.compact : s.markup, QSize(29, 21), 13);
 }
 
-QImage FormulaFilePicture(int formula) { return FormulaOn(ShapeOf(formula).markup, QSize(81, 40), 22); }
+QImage FormulaFilePicture(int formula) {
+    return FormulaOn(ShapeOf(formula).markup, QSize(81, 40), 22);
+}
 
-QString FormulaFileName(int formula) { return QLatin1String(ShapeOf(formula).file); }
+QString FormulaFileName(int formula) {
+    return QLatin1String(ShapeOf(formula).file);
+}
 
 } // namespace pictures::ohmslaw

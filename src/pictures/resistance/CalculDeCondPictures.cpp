@@ -5,8 +5,7 @@
 
 namespace pictures {
 
-QImage ConductorFormula(QColor around)
-{
+QImage ConductorFormula(QColor around) {
     QImage image(113, 65, QImage::Format_RGB32);
     image.fill(around);
     QPainter p(&image);

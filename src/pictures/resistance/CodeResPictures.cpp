@@ -6,8 +6,7 @@
 
 namespace pictures {
 
-QImage MagnifyingGlass(int size)
-{
+QImage MagnifyingGlass(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -28,15 +27,13 @@ QImage MagnifyingGlass(int size)
     return image;
 }
 
-QImage StandardValuesGrid(const QStringList& values, int rows, QSize size)
-{
+QImage StandardValuesGrid(const QStringList& values, int rows, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 0));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     const int columns = (static_cast<int>(values.size()) + rows - 1) / rows;
-    if (columns == 0)
-        return image;
+    if (columns == 0) return image;
     const qreal cellWidth = qreal(size.width()) / columns;
     const qreal cellHeight = qreal(size.height()) / rows;
     QFont font(QStringLiteral("Arial"));
