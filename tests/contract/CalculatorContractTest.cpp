@@ -141,8 +141,12 @@ TEST_P(CalculatorContract, KeyFilterLetsOnlyNumericKeysIn) {
         auto* edit = Part<QLineEdit>(box);
         ASSERT_NE(edit, nullptr) << box;
         Clear(edit);
-        Type(edit, "1a,b.2-x 3E");
+        Type(edit, "1a,b.2-+x 3E");
         EXPECT_EQ(edit->text(), "1,.23") << box;
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); // a control code, not a paste
+        EXPECT_EQ(edit->text(), "1,.23") << box;
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->text(), "1,.2") << box;
     }
 }
 
