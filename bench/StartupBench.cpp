@@ -5,12 +5,10 @@
 #include "app/Startup.h"
 #include "ui/Registry.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
-
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -144,7 +142,7 @@ void Hover(benchmark::State& state) {
     static app::Application* application = new app::Application(argc, argv);
     (void)application;
     app::ConfigureApplication(QStringLiteral("*"));
-    TInterface1* main = app::createWindows(QStringLiteral("*"));
+    TInterface1* main = app::CreateWindows(QStringLiteral("*"));
     main->show();
     const char* labels[] = {"Label25", "Label41", "Label13", "Label2"};
     std::size_t i = 0;

@@ -1,10 +1,10 @@
 #include "app/APropos.h"
-#include "ui/Registry.h"
 
 #include "pictures/Logo.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {

@@ -1,13 +1,13 @@
 #include "app/Inter.h"
 
 #include "app/Startup.h"
-#include "ui/Registry.h"
 #include "app/Topics.h"
 #include "pictures/Glyphs.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>

@@ -86,7 +86,7 @@ class AfterFirstPaint : public QObject {
 
 } // namespace
 
-TInterface1* createWindows(const QString& languageMark) {
+TInterface1* CreateWindows(const QString& languageMark) {
     TInterface1* main = CreateMainWindow(languageMark);
     CreateOtherWindows(main);
     return main;

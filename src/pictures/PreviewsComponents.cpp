@@ -1,13 +1,12 @@
 // Previews of the capacitance and inductance topics.
-#include <QPainter>
-#include <QPainterPath>
-
-#include <cmath>
-
 #include "core/Numbers.h"
 #include "formulas/Reactance.h"
 #include "pictures/Previews.h"
 #include "pictures/Schematic.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 
 namespace pictures {
 
@@ -195,13 +194,12 @@ std::vector<PictureFile> InductancePreviews() {
          SourceWithF({Part::L}, {"L"}),
          {"X_{L} = 2 \\pi f \\times L"}},
         {"interface/TabReactance.bmp", QString::fromUtf8("Tableur de la réactance inductive"),
-         GridWithFormula(
-             Headings("kHz \\ mH", {10, 50, 100}),
-             Cells({1, 10, 100}, {10, 50, 100},
-                   [](long double kHz, long double mH) {
-                       return formulas::InductiveReactance(kHz * 1000.0L, mH / 1000.0L);
-                   }),
-             table, "X_{L} = 2 \\pi f L")},
+         GridWithFormula(Headings("kHz \\ mH", {10, 50, 100}),
+                         Cells({1, 10, 100}, {10, 50, 100},
+                               [](long double kHz, long double mH) {
+                                   return formulas::InductiveReactance(kHz * 1000.0L, mH / 1000.0L);
+                               }),
+                         table, "X_{L} = 2 \\pi f L")},
         {"interface/ConsTempRL.bmp",
          QStringLiteral("Constante de temp RL"),
          SourceLoop(false, {Part::R, Part::L}, {"R", "L"}),

@@ -25,7 +25,6 @@ QFont ReportFont(const char* family, int height, bool bold, bool italic) {
     return font;
 }
 
-// ---- items ----
 
 ReportItem::ReportItem(Band* band, const QString& name, qreal left, qreal top)
     : QObject(band), left_(left), top_(top) {
@@ -158,7 +157,6 @@ void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const {
     }
 }
 
-// ---- bands and the report ----
 
 Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area) {
     setObjectName(name);

@@ -5,9 +5,9 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
-#include "printing/ReportRows.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRValeurRec.h"
+#include "printing/ReportRows.h"
 
 #include <map>
 
@@ -37,8 +37,8 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
 // The window each report with a layout of its own prints.
 const std::map<QString, const char*>& Windows() {
     static const std::map<QString, const char*> windows{
-        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},       {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
-        {QStringLiteral("TQREia"), "TFormCodeRes"},           {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
+        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"}, {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
+        {QStringLiteral("TQREia"), "TFormCodeRes"},     {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
     };
     return windows;

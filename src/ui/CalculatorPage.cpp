@@ -119,8 +119,8 @@ bool CalculatorPage::AllHoldText(std::initializer_list<const QLineEdit*> boxes) 
 }
 
 void CalculatorPage::Show(QLabel* label, long double value, Display display) {
-    label->setText(
-        core::FormatNumber(value, display.format, display.precision, display.digits, core::CurrentSeparators()));
+    label->setText(core::FormatNumber(value, display.format, display.precision, display.digits,
+                                      core::CurrentSeparators()));
 }
 
 void CalculatorPage::Refresh(QLabel* label, bool twoDigits, double value) {

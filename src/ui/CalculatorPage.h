@@ -46,8 +46,7 @@ void ApplyTexts(QWidget* root, std::initializer_list<EnglishText> texts);
 
 // Runs a computation under the floating-point guard: division by zero, invalid operation and
 // overflow raise their failures; a number that is not finite raises too.
-template <class F>
-auto Compute(F&& formula) {
+template <class F> auto Compute(F&& formula) {
     core::FloatGuard guard;
     const auto value = std::forward<F>(formula)();
     guard.check();

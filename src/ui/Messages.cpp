@@ -10,12 +10,12 @@ namespace {
 
 class DesktopPlatform : public Platform {
   public:
-    void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+    void ShowBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
                         QMessageBox::Ok, owner);
         box.exec();
     }
-    void openUrl(QWidget*, const QUrl& url) override { QDesktopServices::openUrl(url); }
+    void OpenUrl(QWidget*, const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
 Platform* g_platform = nullptr;
@@ -43,16 +43,16 @@ QString AppTitle() {
 }
 
 void Message(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Message, owner, AppTitle(), text);
+    CurrentPlatform().ShowBox(BoxKind::Message, owner, AppTitle(), text);
 }
 void PlainBox(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Plain, owner, QString(), text);
+    CurrentPlatform().ShowBox(BoxKind::Plain, owner, QString(), text);
 }
 void ErrorBox(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Error, owner, AppTitle(), text);
+    CurrentPlatform().ShowBox(BoxKind::Error, owner, AppTitle(), text);
 }
 void OpenUrl(QWidget* owner, const QUrl& url) {
-    CurrentPlatform().openUrl(owner, url);
+    CurrentPlatform().OpenUrl(owner, url);
 }
 
 QUrl MakerUrl() {

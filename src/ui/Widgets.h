@@ -1,6 +1,8 @@
 #pragma once
 // The pieces calculator windows are made of. Every factory names the widget after its component
 // and places it at the form's position (left, top, width, height; 0 means "fit the content").
+#include "pictures/Palette.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,12 +16,15 @@ class QCheckBox;
 
 namespace ui {
 
-inline const QColor kSilver{0xC0, 0xC0, 0xC0};
-inline const QColor kYellow{0xFF, 0xFF, 0x00};
-inline const QColor kBlue{0x00, 0x00, 0xFF};
-inline const QColor kNavy{0x00, 0x00, 0x80};
-inline const QColor kWhite{0xFF, 0xFF, 0xFF};
-inline const QColor kBtnFace{0xF0, 0xF0, 0xF0};
+using palette::kAqua;
+using palette::kBlue;
+using palette::kBtnFace;
+using palette::kLime;
+using palette::kNavy;
+using palette::kRed;
+using palette::kSilver;
+using palette::kWhite;
+using palette::kYellow;
 
 // A form font: the family as the form names it (mapped at start-up) and its height in pixels.
 QFont FormFont(const char* family, int pixelHeight, bool bold = false);

@@ -1,10 +1,9 @@
-#include "support/GuiFixture.h"
-
 #include "app/Inter.h"
 #include "app/Startup.h"
-#include "ui/Registry.h"
 #include "app/Topics.h"
+#include "support/GuiFixture.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 
 #include <QApplication>
 #include <QMenu>

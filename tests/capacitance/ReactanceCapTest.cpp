@@ -1,7 +1,6 @@
-#include "support/GuiFixture.h"
-
 #include "capacitance/ReactanceCap.h"
 #include "capacitance/TabReacCap.h"
+#include "support/GuiFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

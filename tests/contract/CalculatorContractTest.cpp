@@ -16,7 +16,7 @@ namespace {
 
 struct Calculator {
     const char* window;
-    const char* tab; // the tab page holding the calculator, or null
+    const char* tab;                                         // the tab page holding the calculator, or null
     std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
     const char* equals;
     std::vector<const char*> results;
@@ -52,7 +52,8 @@ const Calculator kCalculators[] = {
      {"Label8"},
      "BitBtn1",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
-     {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1", "BitBtn2"},
+     {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1",
+      "BitBtn2"},
      {{"Label1", "Number of turns"},
       {"Label2", "Exterior diameter"},
       {"Label4", "Interior diameter"},

@@ -1,6 +1,5 @@
-#include "support/GuiFixture.h"
-
 #include "impedance/CircuitSerieLRC.h"
+#include "support/GuiFixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

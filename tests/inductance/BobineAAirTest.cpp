@@ -1,6 +1,5 @@
-#include "support/GuiFixture.h"
-
 #include "inductance/BobineAAir.h"
+#include "support/GuiFixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,9 +1,8 @@
+#include "core/Failure.h"
 #include "printing/Layouts.h"
 #include "printing/PreviewWindow.h"
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
-
-#include "core/Failure.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,6 @@
 #include "printing/Layouts.h"
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
-
 #include "ui/Registry.h"
 
 #include <QPushButton>
@@ -28,7 +27,9 @@ const Dialog kDialogs[] = {
 class ChosenPageReport : public printing::TableReport {
   public:
     ChosenPageReport() : TableReport(QStringLiteral("Tableur")) {}
-    void QuickRep1StartPage() override { SetTablePage({{QStringLiteral("page"), QString::number(TablePage())}}); }
+    void QuickRep1StartPage() override {
+        SetTablePage({{QStringLiteral("page"), QString::number(TablePage())}});
+    }
 };
 
 QString PrintedPage(const printing::Document& doc) {

@@ -41,7 +41,7 @@ void GuiTest::Build(const QString& mark, core::Separators separators) {
     separators_ = std::make_unique<core::PinnedSeparators>(separators);
     if (!pictureRoot_)
         pictureRoot_ = std::make_unique<ui::ScopedPictureRoot>(QStringLiteral(OHMBRIX_PICTURE_DIR));
-    main_ = app::createWindows(mark);
+    main_ = app::CreateWindows(mark);
 }
 
 ui::Window* GuiTest::Window(const char* className) const {

@@ -1,10 +1,15 @@
 #pragma once
 // Builds the whole program's windows headless with a chosen mark and separators, records the
 // boxes a user would see, and drives the real widgets by their component names.
+#include "app/Inter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "printing/Preview.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/Window.h"
+
+#include "../core/PrintQString.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,13 +23,6 @@
 #include <optional>
 #include <vector>
 
-#include "../core/PrintQString.h"
-
-#include "printing/Preview.h"
-#include "ui/Window.h"
-
-#include "app/Inter.h"
-
 struct RecordedBox {
     ui::BoxKind kind;
     QWidget* owner;
@@ -34,10 +32,10 @@ struct RecordedBox {
 
 class RecordingPlatform : public ui::Platform {
   public:
-    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+    void ShowBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         boxes.push_back({kind, owner, caption, text});
     }
-    void openUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
+    void OpenUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
 
     std::vector<RecordedBox> boxes;
     std::vector<std::pair<QWidget*, QUrl>> opened;
@@ -52,7 +50,7 @@ struct ShownPreview {
 // for a user to close it.
 class KeptPreviews : public printing::PreviewPlatform {
   public:
-    void showPreview(QWidget* owner, const printing::Document& doc) override {
+    void ShowPreview(QWidget* owner, const printing::Document& doc) override {
         shown.push_back({owner, doc});
         if (whileOpen) whileOpen(doc);
     }

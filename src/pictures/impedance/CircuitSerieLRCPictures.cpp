@@ -1,5 +1,7 @@
 #include "pictures/impedance/CircuitSerieLRCPictures.h"
+
 #include "pictures/Formula.h"
+#include "pictures/Palette.h"
 #include "pictures/Schematic.h"
 
 #include <QPainter>
@@ -9,7 +11,7 @@ namespace pictures {
 namespace {
 
 const QColor kGreenBox{0x00, 0xC0, 0x50};
-const QColor kPanel{0xC0, 0xC0, 0xC0};
+const QColor& kPanel = palette::kSilver;
 
 QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
     QImage image(size, QImage::Format_RGB32);

@@ -1,5 +1,7 @@
 #include "pictures/inductance/BobineAAirPictures.h"
+
 #include "pictures/Formula.h"
+#include "pictures/Palette.h"
 #include "pictures/Schematic.h"
 
 #include <QPainter>
@@ -10,7 +12,7 @@ namespace pictures {
 
 QImage ToroidPicture() {
     QImage image(185, 105, QImage::Format_RGB32);
-    image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
+    image.fill(palette::kYellow); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -63,7 +65,7 @@ QImage ToroidPicture() {
 
 QImage ToroidFormula() {
     QImage image(185, 41, QImage::Format_RGB32);
-    image.fill(QColor(0xC0, 0xC0, 0xC0));
+    image.fill(palette::kSilver);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor green(0x00, 0xC0, 0x50);
