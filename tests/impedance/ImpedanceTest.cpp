@@ -11,11 +11,12 @@ namespace {
 // The two series windows: two boxes in ohms, an impedance and an angle.
 struct SeriesWindow {
     const char* className;
+    const char* topic;
     const char* impedance;
     const char* phase;
 };
-constexpr SeriesWindow kRLRC{"TFormImpedance", "Label7", "Label8"};
-constexpr SeriesWindow kLC{"TFormCircuitLCSerie", "Label9", "Label11"};
+constexpr SeriesWindow kRLRC{"TFormImpedance", "Label7", "Label7", "Label8"};
+constexpr SeriesWindow kLC{"TFormCircuitLCSerie", "Label32", "Label9", "Label11"};
 
 class SeriesImpedanceTest : public SeparatorTest {
   protected:
@@ -74,7 +75,8 @@ TEST_P(SeriesImpedanceTest, ResetEmptiesAndHidingKeeps) {
     for (const SeriesWindow& w : {kRLRC, kLC}) {
         SCOPED_TRACE(w.className);
         ui::Window* form = Window(w.className);
-        form->ShowTopic();
+        Click(Get<QWidget>("TInterface1", w.topic));
+        ASSERT_TRUE(form->isVisible());
         Compute(w, "3", "4");
         form->hide();
         form->ShowTopic();
