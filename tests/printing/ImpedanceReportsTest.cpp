@@ -17,8 +17,7 @@ class ImpedanceReportsTest : public GuiTest {
         Clear(Get<QWidget>(window, box));
         Type(Get<QWidget>(window, box), QString::fromUtf8(text));
     }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_F(ImpedanceReportsTest, EachReportPrintsWhatItsWindowShows) {
