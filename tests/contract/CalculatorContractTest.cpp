@@ -329,8 +329,9 @@ INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
                          ::testing::Combine(::testing::ValuesIn(kCalculators), BothSeparators()),
                          [](const auto& info) {
                              const Calculator& c = std::get<0>(info.param);
-                             return std::string(c.window) + (c.tab ? std::string("_") + c.tab : std::string()) +
-                                    "_" + std::get<1>(info.param).name;
+                             return std::string(c.window) +
+                                    (c.tab ? std::string("_") + c.tab : std::string()) + "_" +
+                                    std::get<1>(info.param).name;
                          });
 
 // Every component a report row names is part of the window the row prints.
