@@ -5,6 +5,7 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
+#include "printing/QRTabImpSerieRLC.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRValeurRec.h"
 #include "printing/ReportRows.h"
@@ -25,6 +26,7 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQREia"), Make<TQREia>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
+        {QStringLiteral("TQRTabImpSerieRLC"), Make<TQRTabImpSerieRLC>()},
     };
     return table;
 }
@@ -37,9 +39,12 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
 // The window each report with a layout of its own prints.
 const std::map<QString, const char*>& Windows() {
     static const std::map<QString, const char*> windows{
-        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"}, {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
-        {QStringLiteral("TQREia"), "TFormCodeRes"},     {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
+        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},
+        {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
+        {QStringLiteral("TQREia"), "TFormCodeRes"},
+        {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
+        {QStringLiteral("TQRTabImpSerieRLC"), "TFormTableurImpedance"},
     };
     return windows;
 }
