@@ -182,7 +182,8 @@ void TInterface1::SetMark(const QString& mark) {
 }
 
 void TInterface1::FormCreate() {
-    setWindowState(Qt::WindowMinimized);
+    // Only the final, maximised state: passing through minimised before the first show maps the
+    // window iconified, and a window manager plays that as an iconify and restore.
     setWindowState(Qt::WindowMaximized);
 }
 

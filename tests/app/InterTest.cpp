@@ -307,3 +307,33 @@ TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder) {
 }
 
 } // namespace
+
+namespace {
+
+// Every state the main window takes from its creation to its first paint.
+class StateRecorder : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && qobject_cast<TInterface1*>(watched))
+            states.push_back(static_cast<QWidget*>(watched)->windowState());
+        return false;
+    }
+    std::vector<Qt::WindowStates> states;
+};
+
+TEST_F(InterTest, StartUpIsNeverMinimised) {
+    StateRecorder recorder;
+    qApp->installEventFilter(&recorder);
+    bool created = false;
+    QPointer<TInterface1> main = app::StartUp(QStringLiteral("F"), [&] { created = true; });
+    for (int i = 0; i < 200 && !created; ++i)
+        QTest::qWait(5);
+    qApp->removeEventFilter(&recorder);
+    ASSERT_FALSE(recorder.states.empty());
+    for (Qt::WindowStates state : recorder.states)
+        EXPECT_FALSE(state.testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(main->windowState().testFlag(Qt::WindowMaximized));
+    delete main.data();
+}
+
+} // namespace
