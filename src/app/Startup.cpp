@@ -17,6 +17,7 @@
 #include "ui/Language.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
@@ -29,6 +30,7 @@ namespace app {
 namespace {
 
 std::vector<ui::Window*> g_windows;
+std::function<void(ui::Window*, qint64)> g_observer;
 
 using Factory = std::function<ui::Window*(QWidget* owner)>;
 template <class W> Factory Make() {
@@ -80,20 +82,26 @@ namespace {
 
 TInterface1* CreateMainWindow(const QString& languageMark) {
     g_windows.clear();
+    QElapsedTimer clock;
+    clock.start();
     auto* main = new TInterface1();
     main->SetMark(languageMark);
     ui::SetMainWindow(main);
     g_windows.push_back(main);
     QObject::connect(main, &QObject::destroyed, [] { g_windows.clear(); });
     main->Initialise();
+    if (g_observer) g_observer(main, clock.nsecsElapsed() / 1000);
     return main;
 }
 
 void CreateOtherWindows(TInterface1* main) {
     for (const Factory& make : Factories()) {
+        QElapsedTimer clock;
+        clock.start();
         ui::Window* w = make(main);
         g_windows.push_back(w);
         w->Initialise();
+        if (g_observer) g_observer(w, clock.nsecsElapsed() / 1000);
     }
 }
 
@@ -138,6 +146,10 @@ TInterface1* StartUp(const QString& languageMark, std::function<void()> created)
     new AfterFirstPaint(main, std::move(created));
     main->showMaximized();
     return main;
+}
+
+void ObserveCreation(std::function<void(ui::Window*, qint64)> observer) {
+    g_observer = std::move(observer);
 }
 
 const std::vector<ui::Window*>& Windows() {

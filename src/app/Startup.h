@@ -25,6 +25,10 @@ TInterface1* createWindows(const QString& languageMark);
 // `created` runs once they do.
 TInterface1* StartUp(const QString& languageMark, std::function<void()> created = {});
 
+// Called with each window and the microseconds its creation and FormCreate took (the benchmark
+// reads them).
+void ObserveCreation(std::function<void(ui::Window*, qint64 microseconds)> observer);
+
 // The windows in creation order (the main window first).
 const std::vector<ui::Window*>& Windows();
 // The single instance of a window class, or null when that window is not part of the program.
