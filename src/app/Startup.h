@@ -29,9 +29,4 @@ TInterface1* StartUp(const QString& languageMark, std::function<void()> created 
 // reads them).
 void ObserveCreation(std::function<void(ui::Window*, qint64 microseconds)> observer);
 
-// The windows in creation order (the main window first).
-const std::vector<ui::Window*>& Windows();
-// The single instance of a window class, or null when that window is not part of the program.
-ui::Window* FindWindow(const char* className);
-
 } // namespace app
