@@ -4,6 +4,7 @@
 #include "core/Regional.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,6 +27,7 @@ void ConfigureApplication(const QString& languageMark) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     QApplication::setFont(font);
+    ui::InstallFormStyle();
 
     static QPointer<QTranslator> qtFrench;
     if (!ui::MarkIsEnglish(languageMark) && !qtFrench) {

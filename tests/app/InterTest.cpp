@@ -2,13 +2,14 @@
 
 #include "app/Inter.h"
 #include "app/Startup.h"
-#include "ui/Registry.h"
 #include "app/Topics.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -335,6 +336,28 @@ TEST_F(InterTest, StartUpIsNeverMinimised) {
         EXPECT_FALSE(state.testFlag(Qt::WindowMinimized));
     EXPECT_TRUE(main->windowState().testFlag(Qt::WindowMaximized));
     delete main.data();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InterTest, HoverResetsOverTheWhiteBeyondTheForm) {
+    Build("*");
+    Main()->show();
+    Main()->resize(1280, 900); // as maximised on a large screen
+    Hover(Topic("Label13"));
+    ASSERT_EQ(BoldLabels(), std::vector<QString>{"Label13"});
+    // Below and right of the form's 754 x 516, where no component stands.
+    const QPoint beyond(1100, 800);
+    QWidget* under = Main()->childAt(beyond);
+    QWidget* target = under ? under : Main();
+    const QPointF local = target->mapFrom(Main(), QPointF(beyond));
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    EXPECT_TRUE(BoldLabels().empty());
+    EXPECT_TRUE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
 } // namespace
