@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -197,12 +199,20 @@ struct Decimal {
 Decimal ToDecimal(long double magnitude) {
     Decimal d;
     if (magnitude == 0.0L) return d;
-    int e2 = 0;
-    const long double fraction = std::frexp(magnitude, &e2);
-    const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    const int e = e2 - 64;
+    // The x87 format keeps its 64-bit significand whole, integer bit included: the magnitude is
+    // exactly m * 2^e, read from the bits (frexp and ldexp on long double are library calls).
+    static_assert(std::numeric_limits<long double>::digits == 64, "x87 extended precision");
+    std::uint64_t m = 0;
+    std::uint16_t biased = 0;
+    std::memcpy(&m, &magnitude, sizeof m);
+    std::memcpy(&biased, reinterpret_cast<const char*>(&magnitude) + sizeof m, sizeof biased);
+    int e = (biased & 0x7FFF) == 0 ? 1 - 16383 - 63 : (biased & 0x7FFF) - 16383 - 63;
+    const int leading = __builtin_clzll(m); // subnormals: shift the significand up
+    m <<= leading;
+    e -= leading;
+    const int e2 = e + 64; // 2^(e2-1) <= magnitude < 2^e2
     // The estimate is the exponent or one below it.
-    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
+    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521)) + 1;
     Scaled s = Scale(magnitude, m, e, kSignificant - e10);
     for (int i = 0; i < 2 && (s.whole >= kTen18 || s.whole < kTen17); ++i) {
         e10 += s.whole >= kTen18 ? 1 : -1;
