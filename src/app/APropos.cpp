@@ -7,6 +7,8 @@
 #include "ui/Registry.h"
 #include "ui/Widgets.h"
 
+#include <QWindow>
+
 TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormAPropos"));
     SetForm(QStringLiteral("A Propos"), 216, 183, Qt::black);
@@ -53,6 +55,8 @@ TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
 void TFormAPropos::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QString());
+    // The platform shows the program's name for an empty title; the form's title bar reads nothing.
+    if (QWindow* shown = windowHandle()) shown->setTitle(QStringLiteral(" "));
     findChild<QLabel*>(QStringLiteral("Label4"))->setText(QStringLiteral("Ohmbrix"));
     QLabel* by = findChild<QLabel*>(QStringLiteral("Label3"));
     by->setText(QStringLiteral("Produced by"));

@@ -25,4 +25,8 @@ TInterface1* CreateWindows(const QString& languageMark);
 // `created` runs once they do.
 TInterface1* StartUp(const QString& languageMark, std::function<void()> created = {});
 
+// Called with each window and the microseconds its creation and FormCreate took (the benchmark
+// reads them).
+void ObserveCreation(std::function<void(ui::Window*, qint64 microseconds)> observer);
+
 } // namespace app

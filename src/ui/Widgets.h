@@ -26,6 +26,11 @@ using palette::kSilver;
 using palette::kWhite;
 using palette::kYellow;
 
+// The forms' look over the platform style, for the whole application: drop-down lists that drop
+// their row count and show their items whole at the forms' widths, group boxes whose frame runs
+// through the caption's middle so that the forms' first rows stay clear of it.
+void InstallFormStyle();
+
 // A form font: the family as the form names it (mapped at start-up) and its height in pixels.
 QFont FormFont(const char* family, int pixelHeight, bool bold = false);
 

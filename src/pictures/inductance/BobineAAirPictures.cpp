@@ -1,7 +1,5 @@
 #include "pictures/inductance/BobineAAirPictures.h"
-
 #include "pictures/Formula.h"
-#include "pictures/Palette.h"
 #include "pictures/Schematic.h"
 
 #include <QPainter>
@@ -12,7 +10,7 @@ namespace pictures {
 
 QImage ToroidPicture() {
     QImage image(185, 105, QImage::Format_RGB32);
-    image.fill(palette::kYellow); // the yellow of its panel
+    image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -64,19 +62,9 @@ QImage ToroidPicture() {
 }
 
 QImage ToroidFormula() {
-    QImage image(185, 41, QImage::Format_RGB32);
-    image.fill(palette::kSilver);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor green(0x00, 0xC0, 0x50);
-    p.setPen(QPen(green.darker(160), 1));
-    p.setBrush(green);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.setPen(Qt::black);
     // Written with the decimal comma, as the form draws it.
-    DrawFormula(p, QRectF(image.rect()).adjusted(5, 2, -5, -2),
-                QStringLiteral("L = 0,314 N^{2} (\\sqrt{a} - \\sqrt{b})^{2}"), 16);
-    return image;
+    return FormulaBox(QStringLiteral("L = 0,314 N^{2} (\\sqrt{a} - \\sqrt{b})^{2}"), QSize(185, 41),
+                      QColor(0x00, 0xC0, 0x50), 16, 8);
 }
 
 } // namespace pictures
