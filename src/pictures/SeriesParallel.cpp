@@ -78,7 +78,7 @@ QImage ParallelCircuit(Part part, const QStringList& names, const QString& total
     p.setRenderHint(QPainter::Antialiasing);
     SetWirePen(p);
     const qreal top = 14, bottom = size.height() - 14;
-    const qreal terminal = mark == TotalMark::Meter ? 42 : 40, right = size.width() - 22;
+    const qreal terminal = 40, right = size.width() - 32; // room for the last name
     const int n = int(names.size());
     const qreal first = terminal + 30, step = n > 1 ? (right - first) / (n - 1) : 0;
     Wire(p, {terminal, top}, {first + step * (n - 1), top});
@@ -90,7 +90,7 @@ QImage ParallelCircuit(Part part, const QStringList& names, const QString& total
             Junction(p, {x, top});
             Junction(p, {x, bottom});
         }
-        Label(p, {x + 8, (top + bottom) / 2}, names[k], 12, true, Qt::AlignLeft | Qt::AlignVCenter);
+        Label(p, {x + 11, (top + bottom) / 2}, names[k], 12, true, Qt::AlignLeft | Qt::AlignVCenter);
     }
     Terminal(p, {terminal, top});
     Terminal(p, {terminal, bottom});
@@ -104,7 +104,17 @@ QImage ParallelCircuit(Part part, const QStringList& names, const QString& total
 }
 
 QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
-    return FormulaBox(markup, size, kFormulaGreen, typeSize);
+    // Transparent around the rounded corners, so the panel sits on whatever page holds it.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kFormulaGreen.darker(150), 1));
+    p.setBrush(kFormulaGreen);
+    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
+    p.setPen(Qt::black);
+    DrawFormula(p, QRectF(image.rect()).adjusted(6, 3, -6, -3), markup, typeSize);
+    return image;
 }
 
 } // namespace pictures
