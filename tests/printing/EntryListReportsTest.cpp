@@ -14,8 +14,7 @@ class EntryListReportsTest : public GuiTest {
         REQUIRE_POPPLER();
         Build(QStringLiteral("F"), core::FrenchSeparators());
     }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_F(EntryListReportsTest, EachListPrintsAsShown) {
