@@ -67,6 +67,7 @@ TEST_F(EntryListReportsTest, EachListPrintsAsShown) {
             Type(Get<QWidget>(c.window, c.box), value);
             QTest::keyClick(Get<QWidget>(c.window, c.box), Qt::Key_Return);
         }
+        Snapshot(Window(c.window), QString::fromLatin1(c.report) + "-window");
         preview_.shown.clear();
         Click(Get<QWidget>(c.window, c.print));
         EXPECT_TRUE(Boxes().empty());
