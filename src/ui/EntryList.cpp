@@ -20,13 +20,19 @@ void EntryList::Enter(const std::function<void(long double)>& join) {
     }
     ++count_;
     list_->addItem(letter_ + QString::number(count_) + QStringLiteral("= ") + box_->text());
+    const auto undo = [this] {
+        delete list_->takeItem(list_->count() - 1);
+        --count_;
+    };
     try {
         join(CalculatorPage::Read(box_));
     } catch (const core::Failure&) {
         Message(window_, QStringLiteral("Virgule flottante incorrecte"));
-        delete list_->takeItem(list_->count() - 1);
-        --count_;
+        undo();
         return;
+    } catch (...) { // anything else is the default handler's, but the list stays true
+        undo();
+        throw;
     }
     box_->clear();
 }
