@@ -6,12 +6,14 @@
 #include "capacitance/Condensor.h"
 #include "inductance/IndSeriePara.h"
 #include "resistance/Resistor.h"
+#include "ui/EntryList.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTest>
+#include <stdexcept>
 
 namespace {
 
@@ -206,5 +208,28 @@ TEST_P(EntryListTest, ResetTouchesOnlyItsTab) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, EntryListTest, BothSeparators(), SeparatorName);
+
+// A join that ends with anything but a conversion or computation failure still takes its line
+// back, and the failure goes on to the default handler.
+class EntryListPiece : public GuiTest {};
+
+TEST_F(EntryListPiece, AnyEndOfTheJoinUndoesTheLine) {
+    QWidget window;
+    QLineEdit box(&window);
+    QListWidget list(&window);
+    int count = 0;
+    ui::EntryList entries(&window, &box, &list, QStringLiteral("X"), count, ui::EntryList::OnEmpty::Nothing);
+    box.setText(QStringLiteral("12"));
+    entries.Enter([](long double value) { EXPECT_EQ(value, 12.0L); });
+    EXPECT_EQ(count, 1);
+    box.setText(QStringLiteral("3"));
+    EXPECT_THROW(entries.Enter([](long double) { throw std::runtime_error("not a failure"); }),
+                 std::runtime_error);
+    EXPECT_EQ(count, 1);
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.item(0)->text(), "X1= 12");
+    EXPECT_EQ(box.text(), "3");
+    EXPECT_TRUE(Boxes().empty());
+}
 
 } // namespace
