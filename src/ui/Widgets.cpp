@@ -1,4 +1,5 @@
 #include "ui/Widgets.h"
+
 #include "core/KeyFilter.h"
 #include "pictures/Glyphs.h"
 
@@ -7,11 +8,15 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
-
+#include <QTabWidget>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <algorithm>
 
 namespace ui {
@@ -314,6 +319,42 @@ QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, in
     button->setIcon(QIcon(QPixmap::fromImage(pictures::PrinterGlyph())));
     button->setIconSize(pictures::PrinterGlyph().size());
     return button;
+}
+
+QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption) {
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    page->setProperty("formCaption", caption);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+QListWidget* MakeListBox(QWidget* parent, const char* name, int x, int y, int w, int h) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(x, y, w, h);
+    list->setFocusPolicy(Qt::ClickFocus);
+    return list;
+}
+
+QTextEdit* MakeNote(QWidget* parent, const char* name, const QStringList& lines, int x, int y, int w, int h) {
+    auto* note = new QTextEdit(parent);
+    note->setObjectName(QLatin1String(name));
+    note->setGeometry(x, y, w, h);
+    note->setFocusPolicy(Qt::ClickFocus);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetNoteLines(note, lines);
+    return note;
+}
+
+void SetNoteLines(QTextEdit* note, const QStringList& lines) {
+    note->setPlainText(lines.join(QLatin1Char('\n')));
+    QTextCursor all(note->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(centred);
 }
 
 } // namespace ui

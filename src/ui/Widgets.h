@@ -13,6 +13,9 @@
 class QFrame;
 class QGroupBox;
 class QCheckBox;
+class QListWidget;
+class QTabWidget;
+class QTextEdit;
 
 namespace ui {
 
@@ -113,5 +116,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h);
 QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h);
 QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h);
+
+// A tab sheet named `name` whose property "formCaption" keeps the form's caption, by which the
+// main window selects it whatever language the tab shows.
+QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption);
+// A list box that the Tab key skips.
+QListWidget* MakeListBox(QWidget* parent, const char* name, int x, int y, int w, int h);
+// A rich-text note of centred lines, not a tab stop.
+QTextEdit* MakeNote(QWidget* parent, const char* name, const QStringList& lines, int x, int y, int w, int h);
+void SetNoteLines(QTextEdit* note, const QStringList& lines);
 
 } // namespace ui
