@@ -7,6 +7,7 @@
 #include "printing/QRMemory.h"
 #include "printing/ReportRows.h"
 #include "printing/QRTabReacCap.h"
+#include "printing/QRTabReacInd.h"
 #include "printing/QRValeurRec.h"
 
 #include <map>
@@ -25,6 +26,7 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQREia"), Make<TQREia>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
+        {QStringLiteral("TQRTabReacInd"), Make<TQRTabReacInd>()},
     };
     return table;
 }
@@ -40,6 +42,7 @@ const std::map<QString, const char*>& Windows() {
         {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},       {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
         {QStringLiteral("TQREia"), "TFormCodeRes"},           {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
+        {QStringLiteral("TQRTabReacInd"), "TFormTableurInd"},
     };
     return windows;
 }
