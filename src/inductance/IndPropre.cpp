@@ -71,12 +71,12 @@ TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
     QPushButton* coax = MakeGlyphButton(this, "BitBtn2", pictures::CoaxPieceGlyph(), 384, 216, 75, 57);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 232, 8, 257, 193, ui::kSilver);
-    MakeCaption(calc, "Label6", QStringLiteral("Nombre de spires ( N ) "), 8, 15, 113);
+    MakeCaption(calc, "Label6", QStringLiteral("Nombre de spires ( N ) "), 0, 15, 124);
     editN_ = ui::MakeValueBox(calc, "EditN", 128, 12, 57, 19);
-    MakeCaption(calc, "Label8", QStringLiteral("Diamètre du noyau ( d ) "), 8, 47, 113);
+    MakeCaption(calc, "Label8", QStringLiteral("Diamètre du noyau ( d ) "), 0, 47, 124);
     editD_ = ui::MakeValueBox(calc, "EditD", 128, 44, 65, 19);
     diameterUnit_ = ui::MakeUnitList(calc, "ComboBox1", 192, 44, 60, LengthUnits());
-    MakeCaption(calc, "Label9", QStringLiteral("Longueur du noyau ( l )"), 8, 79, 113);
+    MakeCaption(calc, "Label9", QStringLiteral("Longueur du noyau ( l )"), 0, 79, 124);
     editL_ = ui::MakeValueBox(calc, "EditI", 128, 76, 65, 19);
     lengthUnit_ = ui::MakeUnitList(calc, "ComboBox2", 192, 76, 60, LengthUnits());
 

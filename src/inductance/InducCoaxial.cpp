@@ -27,6 +27,15 @@ QLabel* MakeUnitLabel(QWidget* parent, const char* name, const QString& text, in
     return label;
 }
 
+// The form's long captions, in a type small enough for them to fit the form's widths.
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
+    QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
+    QFont f = label->font();
+    f.setPixelSize(10);
+    label->setFont(f);
+    return label;
+}
+
 } // namespace
 
 TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
@@ -44,19 +53,18 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
                     25);
     ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 4, 128, 33,
                     17);
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Longueur du conducteur, en mètres"), 40, 58, 0, 13);
-    ui::MakeLabel(legend, "Label2", QStringLiteral("Diamètre intérieur du conducteur, en mètres"), 40, 82, 0,
-                  13);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Diamètre du conducteur intérieur, en mètres"), 40, 104, 0,
-                  13);
-    ui::MakeLabel(legend, "Label4", QStringLiteral("Inductance en microhenrys"), 40, 130, 0, 13);
+    MakeCaption(legend, "Label1", QStringLiteral("Longueur du conducteur, en mètres"), 40, 58, 206);
+    MakeCaption(legend, "Label2", QStringLiteral("Diamètre intérieur du conducteur, en mètres"), 40, 82, 206);
+    MakeCaption(legend, "Label3", QStringLiteral("Diamètre du conducteur intérieur, en mètres"), 40, 104,
+                206);
+    MakeCaption(legend, "Label4", QStringLiteral("Inductance en microhenrys"), 40, 130, 206);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 264, 6, 281, 297, ui::kSilver);
-    ui::MakeLabel(calc, "Label6", QStringLiteral("Longueur du conducteur en mètres (l)"), 3, 27, 177, 13);
-    ui::MakeLabel(calc, "Label7", QStringLiteral("Diamètre intérieur du conducteur"), 3, 48, 177, 13);
-    ui::MakeLabel(calc, "Label9", QStringLiteral("extérieur (D) (en mm)"), 3, 60, 177, 13);
-    ui::MakeLabel(calc, "Label8", QStringLiteral("Diamètre du conducteur intérieur (d)"), 3, 88, 177, 13);
-    ui::MakeLabel(calc, "Label12", QStringLiteral("(en mm)"), 3, 100, 177, 13);
+    MakeCaption(calc, "Label6", QStringLiteral("Longueur du conducteur en mètres (l)"), 3, 27, 180);
+    MakeCaption(calc, "Label7", QStringLiteral("Diamètre intérieur du conducteur"), 3, 48, 180);
+    MakeCaption(calc, "Label9", QStringLiteral("extérieur (D) (en mm)"), 3, 60, 180);
+    MakeCaption(calc, "Label8", QStringLiteral("Diamètre du conducteur intérieur (d)"), 3, 88, 180);
+    MakeCaption(calc, "Label12", QStringLiteral("(en mm)"), 3, 100, 180);
     editLength_ = ui::MakeValueBox(calc, "Editl", 184, 24, 49, 19);
     MakeUnitLabel(calc, "Label13", QStringLiteral("mètres"), 232, 25);
     editOuter_ = ui::MakeValueBox(calc, "EditD", 184, 48, 49, 19);

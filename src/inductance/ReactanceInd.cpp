@@ -33,7 +33,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::Window(parent) {
     ui::MakePicture(legend, "Image2", pictures::ReactanceIndFormula(), 43, 7, 103, 34);
     ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 24, 48, 33,
                     17);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en hertz"), 72, 48, 92, 13);
+    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en hertz"), 72, 48, 0, 13);
     ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 24, 64, 33,
                     17);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Inductance en henries"), 72, 64, 0, 13);

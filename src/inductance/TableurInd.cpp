@@ -75,6 +75,7 @@ TFormTableurInd::TFormTableurInd(QWidget* parent) : ui::Window(parent) {
 
     grid_ = ui::MakeGrid(this, "StringGrid1", {kRows, kColumns, 0, 0, 700, 500, 60, 20, ui::kSilver});
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->setFocusPolicy(Qt::NoFocus);
 
     auto* choices = new QHBoxLayout;

@@ -111,6 +111,8 @@ TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
 }
 
 TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage) {
+    if (printing::ReportClasses().contains(QString::fromLatin1(GetParam().report)))
+        GTEST_SKIP() << GetParam().report << " exists";
     Click(Button(2));
     EXPECT_EQ(Form()->PageSelector, 2);
     EXPECT_TRUE(preview_.shown.empty());
