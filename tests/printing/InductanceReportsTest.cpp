@@ -32,8 +32,7 @@ struct CalculatorCase {
 class InductanceReportTest : public GuiTest, public ::testing::WithParamInterface<CalculatorCase> {
   protected:
     void SetUp() override { REQUIRE_POPPLER(); }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_P(InductanceReportTest, HoldsTheWindowsValues) {
@@ -136,8 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Reports, InductanceReportTest, ::testing::ValuesIn(kCal
 
 class TableReportTest : public GuiTest {
   protected:
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 // The print button opens the page choice; each page is one range, whatever the window shows.
