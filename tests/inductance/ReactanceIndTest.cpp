@@ -136,3 +136,19 @@ TEST_F(ReactanceIndLanguage, FrenchKeepsTheFormAndReadsNoFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ReactanceIndLanguage, MissingEnglishTableurLeavesTheOvalEmptyAndTheTextsSet) {
+    const QString root = UsePrivatePictures();
+    RemoveFile("interface/tableur_en.bmp");
+    Build("*");
+    Activate(Window("TFormReacInd"));
+    ASSERT_TRUE(LastBox());
+    EXPECT_EQ(LastBox()->text, "Impossible d'ouvrir le fichier " + root + "interface/tableur_en.bmp.");
+    EXPECT_TRUE(Get<QLabel>("TFormReacInd", "Image7")->pixmap().isNull());
+    EXPECT_EQ(Text("TFormReacInd", "Label3"), "Frequency"); // set before the picture
+    EXPECT_EQ(Window("TFormReacInd")->windowTitle(), "Inductive reactance");
+}
+
+} // namespace
