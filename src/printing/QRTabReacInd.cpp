@@ -3,6 +3,7 @@
 #include "printing/TablePages.h"
 
 #include <QWidget>
+#include <algorithm>
 
 TQRTabReacInd::TQRTabReacInd() : TableReport(QStringLiteral("Tableur de la réactance inductive"), true) {}
 
