@@ -7,6 +7,7 @@
 #include "printing/QRMemory.h"
 #include "printing/QRTabImpSerieRLC.h"
 #include "printing/QRTabReacCap.h"
+#include "printing/QRTabReacInd.h"
 #include "printing/QRValeurRec.h"
 #include "printing/ReportRows.h"
 
@@ -27,6 +28,7 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
         {QStringLiteral("TQRTabImpSerieRLC"), Make<TQRTabImpSerieRLC>()},
+        {QStringLiteral("TQRTabReacInd"), Make<TQRTabReacInd>()},
     };
     return table;
 }
@@ -45,6 +47,7 @@ const std::map<QString, const char*>& Windows() {
         {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
         {QStringLiteral("TQRTabImpSerieRLC"), "TFormTableurImpedance"},
+        {QStringLiteral("TQRTabReacInd"), "TFormTableurInd"},
     };
     return windows;
 }
