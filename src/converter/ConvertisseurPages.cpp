@@ -72,8 +72,11 @@ void TFormConvertisseur::BuildOptions() {
         decimals_->addItem(QStringLiteral("Décimal = %1").arg(digits));
     decimals_->addItem(QStringLiteral(" "));
 
+    // Right-aligned captions; grown to the left by a few pixels, as our sans serif runs wider
+    // than the form's.
     auto rightLabel = [this](const char* name, const QString& text, int x, int w) {
-        QLabel* label = ui::MakeLabel(this, name, text, x, 5, w, 13);
+        QLabel* label = ui::MakeLabel(this, name, text, x - 8, 4, w + 8, 15);
+        label->setFont(ui::FormFont("MS Sans Serif", kSmallFont));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     };
