@@ -261,6 +261,23 @@ TEST_P(ConvertisseurTest, FailuresOnTriggersButNotWhileTyping) {
     EXPECT_EQ(LastBox()->text, "Division par zéro en virgule flottante.");
 }
 
+// A failure stops the conversions after it, so the first bad page tells the order.
+TEST_P(ConvertisseurTest, ModeSwitchConvertsDiversFirst) {
+    Open("*");
+    const QString other = Separators().decimal == ',' ? "." : ",";
+    Type(Edit("Edit1"), "1" + other + "5");
+    Type(Edit("Edit15"), "2" + other + "5");
+    EXPECT_TRUE(Boxes().empty());
+    const QString failure = QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte.");
+    Click(Radio(2));
+    ASSERT_TRUE(LastBox());
+    EXPECT_EQ(LastBox()->text, failure.arg("2" + other + "5"));
+    EXPECT_EQ(Form()->DisplayMode, TFormConvertisseur::Mode::Integral); // set before the conversions
+    Pick(Combo("ComboBox1"), 3);
+    EXPECT_EQ(LastBox()->text, failure.arg("1" + other + "5"));
+    EXPECT_EQ(Boxes().size(), 2u);
+}
+
 TEST_P(ConvertisseurTest, ActivationRefillsTheLists) {
     for (const char* mark : {"*", "F"}) {
         Open(mark);
