@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -106,6 +107,9 @@ void TFormConvertisseur::BuildOptions() {
         pageControl_->addTab(sheet, QString::fromUtf8(kCaptions[i]));
         pages_[i].sheet = sheet;
     }
+    // The tab row scrolls by its arrows; they are no tab stops either.
+    for (QToolButton* arrow : pageControl_->tabBar()->findChildren<QToolButton*>())
+        arrow->setFocusPolicy(Qt::NoFocus);
 }
 
 void TFormConvertisseur::BuildPrefixPage(int index) {

@@ -240,16 +240,24 @@ TEST_P(ConvertisseurTest, FailuresOnTriggersButNotWhileTyping) {
     Open("*");
     Pages()->setCurrentIndex(8);
     TypeInto("Edit17", "2");
-    const QString before = Edit("Edit18")->text();
+    EXPECT_EQ(Edit("Edit18")->text(), Local("0.002"));
+    const QString failure = QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte.");
+    Edit("Edit17")->setText("2x"); // pasted: past the key filter and the change handler
+    ClickItem(16, 3);
+    ASSERT_TRUE(LastBox());
+    EXPECT_EQ(LastBox()->text, failure.arg("2x"));
+    EXPECT_EQ(Edit("Edit18")->text(), Local("0.002")); // the output keeps what it showed
+    EXPECT_EQ(Text(kForm, "Label19"), List(16)->item(3)->text());
+
     // The other separator: no number, but no box while typing either.
+    ForgetBoxes();
+    TypeInto("Edit17", "2");
     Type(Edit("Edit17"), Separators().decimal == ',' ? "." : ",");
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Edit("Edit18")->text(), "");
-    ClickItem(16, 3);
+    ClickItem(16, 4);
     ASSERT_TRUE(LastBox());
-    EXPECT_EQ(LastBox()->text, QStringLiteral("'%1' n'est pas une valeur en virgule flottante correcte.")
-                                   .arg(Edit("Edit17")->text()));
-    EXPECT_FALSE(before.isEmpty());
+    EXPECT_EQ(LastBox()->text, failure.arg(Edit("Edit17")->text()));
 
     Pages()->setCurrentIndex(7);
     ClickItem(15, 54); // eV to wavelength: no photon of zero energy
