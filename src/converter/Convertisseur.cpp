@@ -17,6 +17,16 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+namespace {
+
+// The row the user chose; a list's first focus makes a row current without choosing it.
+int ChosenRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.front());
+}
+
+} // namespace
+
 TFormConvertisseur::TFormConvertisseur(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormConvertisseur"));
     SetForm(QString(), 510, 332, ui::kBtnFace);
@@ -153,9 +163,8 @@ void TFormConvertisseur::UnitClick(int index, bool toList) {
     Page& page = pages_[index];
     page.input->setFocus();
     QListWidget* list = toList ? page.to : page.from;
-    const QList<QListWidgetItem*> chosen = list->selectedItems();
-    if (!chosen.isEmpty()) {
-        QString unit = chosen.front()->text();
+    if (const int row = ChosenRow(list); row >= 0) {
+        QString unit = list->item(row)->text();
         while (unit.endsWith(QChar(' ')))
             unit.chop(1);
         (toList ? page.toLabel : page.fromLabel)->setText(unit);
@@ -165,8 +174,8 @@ void TFormConvertisseur::UnitClick(int index, bool toList) {
 
 void TFormConvertisseur::PairClick(int index) {
     Page& page = pages_[index];
-    const QList<QListWidgetItem*> chosen = page.pairs->selectedItems();
-    if (!chosen.isEmpty()) page.pairLabel->setText(chosen.front()->text());
+    if (const int row = ChosenRow(page.pairs); row >= 0)
+        page.pairLabel->setText(page.pairs->item(row)->text());
     if (index == kFirstPairPage) page.input->setFocus();
     if (page.input->text().isEmpty()) return;
     Convert(index);
@@ -218,17 +227,16 @@ void TFormConvertisseur::Convert(int index) {
     const long double value = ui::CalculatorPage::Read(page.input);
     long double result = 0;
     if (page.pairs) {
-        const int row = page.pairs->currentRow();
+        const int row = ChosenRow(page.pairs);
         if (row < 0) {
             page.output->clear();
             return;
         }
         result = ui::Compute([&] { return formulas::ConvertPair(page.kind, row, value); });
     } else {
-        const int from = page.from->currentRow();
-        const int to = page.to->currentRow();
-        if (from < 0 || to < 0 || page.from->selectedItems().isEmpty() ||
-            page.to->selectedItems().isEmpty()) {
+        const int from = ChosenRow(page.from);
+        const int to = ChosenRow(page.to);
+        if (from < 0 || to < 0) {
             page.output->clear(); // no unit chosen yet on one side
             return;
         }
