@@ -97,6 +97,9 @@ TEST_P(ConvertisseurTest, PrecisionAndDecimalsChoices) {
 TEST_P(ConvertisseurTest, UnitClickOnAnEmptyPageOnlyNamesTheUnit) {
     Open("F");
     Pages()->setCurrentIndex(1);
+    List(3)->setFocus(); // tabbing in chooses nothing
+    EXPECT_EQ(QApplication::focusWidget(), List(3));
+    EXPECT_EQ(Text(kForm, "Label4"), "");
     ClickItem(4, 3); // "KW" in the to list
     EXPECT_EQ(Text(kForm, "Label5"), "KW");
     EXPECT_EQ(QApplication::focusWidget(), Edit("Edit3"));
