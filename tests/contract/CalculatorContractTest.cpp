@@ -310,6 +310,34 @@ const Calculator kCalculators[] = {
       {"Label7", "Inductance (L)"}},
      "BitBtn2",
      "TQRReacInd"},
+    // The converter: no "=", Reset or report; its conversions and failures are its own cases.
+    {"TFormConvertisseur",
+     nullptr,
+     {{"Edit1", "1"},
+      {"Edit3", "1"},
+      {"Edit5", "1"},
+      {"Edit7", "1"},
+      {"Edit9", "1"},
+      {"Edit11", "1"},
+      {"Edit13", "1"},
+      {"Edit15", "1"},
+      {"Edit17", "1"},
+      {"Edit19", "1"},
+      {"Edit21", "1"},
+      {"Edit23", "1"}},
+     nullptr,
+     {},
+     nullptr,
+     {"ComboBox2", "ComboBox1"},
+     {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
+      "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
+      "ListBox7",  "ListBox8",  "Edit7",        "ListBox9",     "ListBox10", "Edit9",     "ListBox11",
+      "ListBox12", "Edit11",    "ListBox13",    "ListBox14",    "Edit13",    "ListBox15", "Edit15",
+      "ListBox16", "Edit17",    "Edit18",       "ListBox17",    "Edit19",    "Edit20",    "ListBox18",
+      "Edit21",    "Edit22",    "ListBox19",    "Edit23",       "Edit24"},
+     {{"Label16", "General"}, {"Label18", "Integral"}},
+     nullptr,
+     nullptr},
 };
 
 void PrintTo(const Calculator& c, std::ostream* os) {
@@ -370,6 +398,7 @@ TEST_P(CalculatorContract, KeyFilterLetsOnlyNumericKeysIn) {
 }
 
 TEST_P(CalculatorContract, AFailureKeepsResultsAndStoredValues) {
+    if (!Row().equals) GTEST_SKIP() << "no \"=\" button";
     Show();
     EnterValid();
     Confirm();
@@ -452,6 +481,7 @@ TEST_P(CalculatorContract, EnglishTextsOnActivation) {
 }
 
 TEST_P(CalculatorContract, PrintPreviewsItsReport) {
+    if (!Row().print) GTEST_SKIP() << "no report";
     Show();
     EnterValid();
     Confirm();
