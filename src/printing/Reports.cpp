@@ -5,6 +5,8 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
+#include "printing/QRTabConst.h"
+#include "printing/QRTabProduitLC.h"
 #include "printing/ReportRows.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRValeurRec.h"
@@ -25,6 +27,9 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQREia"), Make<TQREia>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
+        {QStringLiteral("TQRtabProduitLC"), Make<TQRtabProduitLC>()},
+        {QStringLiteral("TQRTabConstRL"), Make<TQRTabConstRL>()},
+        {QStringLiteral("TQRTabConstRC"), Make<TQRTabConstRC>()},
     };
     return table;
 }
@@ -40,6 +45,9 @@ const std::map<QString, const char*>& Windows() {
         {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},       {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
         {QStringLiteral("TQREia"), "TFormCodeRes"},           {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
+        {QStringLiteral("TQRtabProduitLC"), "TFormIndCapProReso"},
+        {QStringLiteral("TQRTabConstRL"), "TFormTableurRL"},
+        {QStringLiteral("TQRTabConstRC"), "TFormTableurRC"},
     };
     return windows;
 }
