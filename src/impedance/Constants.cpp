@@ -68,9 +68,9 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
                     17);
     ui::MakePicture(legendRL, "Image4", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 88, 33,
                     17);
-    ui::MakeLabel(legendRL, "Label1", QStringLiteral("Inductance en Henry"), 48, 48, 100, 13);
-    ui::MakeLabel(legendRL, "Label2", QStringLiteral("Résistance en ohms"), 48, 64, 96, 13);
-    ui::MakeLabel(legendRL, "Label3", QStringLiteral("Temp en secondes"), 48, 88, 91, 13);
+    ui::MakeLabel(legendRL, "Label1", QStringLiteral("Inductance en Henry"), 48, 48, 0, 13);
+    ui::MakeLabel(legendRL, "Label2", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
+    ui::MakeLabel(legendRL, "Label3", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
 
     QFrame* circuitRL = ui::MakePanel(rlTab_, "Panel2", 0, 0, 169, 145, ui::kYellow);
     ui::MakePicture(circuitRL, "Image5", pictures::TimeConstantRLCircuit(), 16, 8, 145, 129);
@@ -78,8 +78,8 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     MakeLetter(circuitRL, "Label8", "L", 112, 96, 8);
 
     QFrame* calcRL = ui::MakePanel(rlTab_, "Panel3", 176, 0, 217, 257, ui::kSilver);
-    ui::MakeLabel(calcRL, "Label4", QStringLiteral("Inductance (L)"), 4, 8, 69, 13);
-    ui::MakeLabel(calcRL, "Label5", QStringLiteral("Résistance (R)"), 4, 32, 70, 13);
+    ui::MakeLabel(calcRL, "Label4", QStringLiteral("Inductance (L)"), 4, 8, 0, 13);
+    ui::MakeLabel(calcRL, "Label5", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
     ui::MakePicture(calcRL, "Image6", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 64, 33, 17);
     resultRL_ = ui::MakeResultLabel(calcRL, "Label6", 48, 64, 105, 17);
     tableurRL_ = ui::MakeClickablePicture(calcRL, "Image13", pictures::TableurOval(QStringLiteral("TABLEUR")),
@@ -104,9 +104,9 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
                     17);
     ui::MakePicture(legendRC, "Image10", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 88, 33,
                     17);
-    ui::MakeLabel(legendRC, "Label9", QStringLiteral("Capacitance en Farads"), 48, 48, 110, 13);
-    ui::MakeLabel(legendRC, "Label10", QStringLiteral("Résistance en ohms"), 48, 64, 96, 13);
-    ui::MakeLabel(legendRC, "Label11", QStringLiteral("Temp en secondes"), 48, 88, 91, 13);
+    ui::MakeLabel(legendRC, "Label9", QStringLiteral("Capacitance en Farads"), 48, 48, 0, 13);
+    ui::MakeLabel(legendRC, "Label10", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
+    ui::MakeLabel(legendRC, "Label11", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
 
     QFrame* circuitRC = ui::MakePanel(rcTab_, "Panel5", 0, 0, 169, 137, ui::kYellow);
     ui::MakePicture(circuitRC, "Image11", pictures::TimeConstantRCCircuit(), 24, 8, 129, 121);
@@ -114,8 +114,8 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     MakeLetter(circuitRC, "Label13", "C", 96, 104, 9);
 
     QFrame* calcRC = ui::MakePanel(rcTab_, "Panel6", 176, 0, 217, 257, ui::kSilver);
-    ui::MakeLabel(calcRC, "Label14", QStringLiteral("Capacitance (C)"), 3, 8, 76, 13);
-    ui::MakeLabel(calcRC, "Label15", QStringLiteral("Résistance (R)"), 4, 32, 70, 13);
+    ui::MakeLabel(calcRC, "Label14", QStringLiteral("Capacitance (C)"), 3, 8, 0, 13);
+    ui::MakeLabel(calcRC, "Label15", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
     ui::MakePicture(calcRC, "Image12", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 64, 33, 17);
     resultRC_ = ui::MakeResultLabel(calcRC, "Label16", 48, 64, 105, 17);
     tableurRC_ = ui::MakeClickablePicture(calcRC, "Image14", pictures::TableurOval(QStringLiteral("TABLEUR")),

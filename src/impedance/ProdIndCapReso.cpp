@@ -56,6 +56,9 @@ TFormIndCapProReso::TFormIndCapProReso(QWidget* parent) : ui::Window(parent) {
     grid_ = ui::MakeGrid(this, "StringGrid1", {kTableRows + 1, 3, 0, 0, 233, 350, 64, 20, kAqua});
     grid_->setColumnWidth(0, 60);
     grid_->setColumnWidth(2, 71);
+    // "Wavelength" fits its 64 pixels only in a smaller, regular type.
+    for (int c = 1; c < 3; ++c)
+        grid_->item(0, c)->setFont(ui::FormFont("MS Sans Serif", 10));
     // A panel with a caption, over the grid's empty top-left cell.
     QLabel* corner = ui::MakeLabel(this, "Panel2", QStringLiteral("f (Khz)"), 2, 2, 60, 20);
     corner->setFrameStyle(QFrame::Panel | QFrame::Raised);

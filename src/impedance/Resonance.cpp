@@ -29,9 +29,9 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::Window(parent) {
     ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("C ="), symbol), 32, 72, 33, 17);
     ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol), 32, 96, 33,
                     17);
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Inductance en uH"), 72, 56, 86, 13);
-    ui::MakeLabel(legend, "Label2", QStringLiteral("Capacitance en uF"), 72, 72, 90, 13);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en mHz"), 72, 96, 90, 13);
+    ui::MakeLabel(legend, "Label1", QStringLiteral("Inductance en uH"), 72, 56, 0, 13);
+    ui::MakeLabel(legend, "Label2", QStringLiteral("Capacitance en uF"), 72, 72, 0, 13);
+    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en mHz"), 72, 96, 0, 13);
 
     QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 193, 137, ui::kYellow);
     ui::MakePicture(circuit, "Image5", pictures::ResonanceCircuit(), 32, 24, 121, 97);

@@ -30,6 +30,7 @@ TimeConstantTable::TimeConstantTable(QWidget* parent, const char* name, const Co
     const QFont bold = ui::FormFont("MS Sans Serif", 11, true);
     resistanceText_ = ui::MakeLabel(this, "Label1", QString::fromUtf8(content.resistanceText), 8, 8, 0, 13);
     resistanceText_->setFont(bold);
+    resistanceText_->adjustSize();
     valueText_ = ui::MakeLabel(this, "Label2", QString::fromUtf8(content.valueText), 8 + kFirstColumn, 28,
                                (kColumns - 1) * kColumn, 13);
     valueText_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -62,6 +63,7 @@ void TimeConstantTable::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QString::fromUtf8(content_.english));
     resistanceText_->setText(QString::fromUtf8(content_.resistanceEnglish));
+    resistanceText_->adjustSize();
     valueText_->setText(QString::fromUtf8(content_.valueEnglish));
     time_->setText(QStringLiteral("Time"));
 }

@@ -80,6 +80,7 @@ TEST_P(ConstantsTest, TimeConstantsInTheChosenUnits) {
     EXPECT_DOUBLE_EQ(Form()->CapacitanceRC, 1e-12);
     EXPECT_DOUBLE_EQ(Form()->ResistanceRC, 1.0);
     EXPECT_TRUE(Boxes().empty());
+    Snapshot(Form(), QStringLiteral("Constants-values-%1").arg(GetParam().name));
 }
 
 TEST_P(ConstantsTest, NoResistanceInRLIsADivisionByZero) {

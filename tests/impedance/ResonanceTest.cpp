@@ -79,6 +79,7 @@ TEST_P(ResonanceWindowsTest, ResonantFrequencyInTheChosenUnit) {
     EXPECT_DOUBLE_EQ(Resonance()->Capacitance, 0.47e-6);
     EXPECT_NEAR(Resonance()->Frequency, 4643.02688418944, 1e-9);
     EXPECT_TRUE(Boxes().empty());
+    Snapshot(Resonance(), QStringLiteral("Resonance-values-%1").arg(GetParam().name));
 }
 
 TEST_P(ResonanceWindowsTest, UnitListsWithAnEmptyBoxEchoOrEmptyTheResult) {
