@@ -163,8 +163,7 @@ TEST_F(PreviewTest, SaveAndLoadShowTheSameReport) {
 class PreviewRequestTest : public GuiTest {
   protected:
     void SetUp() override { Build(QStringLiteral("F"), core::FrenchSeparators()); }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_F(PreviewRequestTest, SecondRequestWhileOpenIsIgnored) {

@@ -49,8 +49,7 @@ class PrintChoiceTest : public GuiTest, public ::testing::WithParamInterface<Dia
         return Get<QPushButton>(GetParam().className,
                                 QByteArray("Button" + QByteArray::number(n)).constData());
     }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_P(PrintChoiceTest, Layout) {

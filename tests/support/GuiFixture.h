@@ -43,14 +43,22 @@ class RecordingPlatform : public ui::Platform {
     std::vector<std::pair<QWidget*, QUrl>> opened;
 };
 
+struct ShownPreview {
+    QWidget* owner;
+    printing::Document doc;
+};
+
 // Keeps the report previews asked for instead of opening the preview window, which would wait
 // for a user to close it.
 class KeptPreviews : public printing::PreviewPlatform {
   public:
     void showPreview(QWidget* owner, const printing::Document& doc) override {
         shown.push_back({owner, doc});
+        if (whileOpen) whileOpen(doc);
     }
-    std::vector<std::pair<QWidget*, printing::Document>> shown;
+    std::vector<ShownPreview> shown;
+    // Runs while the preview is "open", before the request returns.
+    std::function<void(const printing::Document&)> whileOpen;
 };
 
 class GuiTest : public ::testing::Test {
@@ -84,7 +92,7 @@ class GuiTest : public ::testing::Test {
     std::optional<RecordedBox> LastBox() const;
     const RecordingPlatform& Platform() const { return platform_; }
     // Report previews asked for so far (owner and filled pages).
-    const KeptPreviews& Previews() const { return previews_; }
+    KeptPreviews& Previews() { return previews_; }
     void ForgetBoxes() { platform_.boxes.clear(); }
 
     // A picture tree of our own: a copy of the built one that a test may break.
@@ -95,6 +103,11 @@ class GuiTest : public ::testing::Test {
     // Runs `open` (which shows a modal window) and, once the modal window is up, `whileOpen`
     // on it; then closes it. Fails if no modal window appears.
     void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen);
+
+    // Each component's Tab key leads to the next one (widgets that take no Tab focus skipped).
+    void ExpectTabOrder(const char* className, const std::vector<const char*>& order);
+    // Fills value boxes as a user would: emptied, then typed key by key.
+    void Enter(const char* className, const std::vector<std::pair<const char*, QString>>& boxes);
 
     // Writes a PNG of the widget when OHMBRIX_SNAPSHOTS names a folder.
     void Snapshot(QWidget* widget, const QString& name);
@@ -110,6 +123,9 @@ class GuiTest : public ::testing::Test {
     std::unique_ptr<ui::ScopedPictureRoot> pictureRoot_;
     std::unique_ptr<QTemporaryDir> privatePictures_;
     QPointer<TInterface1> main_;
+    // Fails the test when a modal window opens that no WithModal expects, and closes it.
+    std::unique_ptr<QObject> watchdog_;
+    bool expectingModal_ = false;
 };
 
 QWidget* FindComponent(QWidget* window, const char* component);
@@ -127,6 +143,9 @@ struct SeparatorCase {
     const char* name;
     core::Separators separators;
 };
+inline void PrintTo(const SeparatorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline auto BothSeparators() {
     return ::testing::Values(SeparatorCase{"French", core::FrenchSeparators()},
