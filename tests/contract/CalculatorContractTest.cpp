@@ -98,6 +98,63 @@ const Calculator kCalculators[] = {
       {"GroupBox1", "Values"}},
      "BitBtn1",
      "TQRResCond"},
+    // Resonance, the LC product and the two time constant tabs.
+    {"TFormResonance",
+     nullptr,
+     {{"Edit1", "10"}, {"Edit2", "100"}},
+     "Button1",
+     {"Label4"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1", "BitBtn2"},
+     {{"Label1", "Inductance"},
+      {"Label2", "Capacitance"},
+      {"Label3", "Frequency"},
+      {"Label6", "Inductance"},
+      {"Label5", "Capacitance"}},
+     "BitBtn2",
+     "TQRResonance"},
+    {"TFormIndCapProReso",
+     nullptr,
+     {{"Edit1", "1"}},
+     "Button1",
+     {"Label3"},
+     "BitBtn1",
+     {"ComboBox1"},
+     {"Edit1", "ComboBox1", "Button1", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"},
+     {{"Label1", "Frequency"}, {"BitBtn3", "Table page 1"}, {"BitBtn4", "Table page 2"}},
+     "BitBtn2",
+     "TQRProduitLC"},
+    {"TFormConstants",
+     "TabSheet1",
+     {{"Edit1", "1"}, {"Edit2", "1"}},
+     "Button1",
+     {"Label6"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label1", "Inductance "},
+      {"Label2", "Resistance"},
+      {"Label3", "Time "},
+      {"Label4", "Inductance (L)"},
+      {"Label5", "Resistance (R)"}},
+     "BitBtn2",
+     "TQRConstanteRL"},
+    {"TFormConstants",
+     "TabSheet2",
+     {{"Edit3", "1"}, {"Edit4", "1"}},
+     "Button2",
+     {"Label16"},
+     "BitBtn3",
+     {"ComboBox4", "ComboBox5", "ComboBox6"},
+     {"Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "BitBtn3", "Button2", "BitBtn4"},
+     {{"Label9", "Capacitance "},
+      {"Label10", "Resistance"},
+      {"Label11", "Time "},
+      {"Label14", "Capacitance (C)"},
+      {"Label15", "Resistance (R)"}},
+     "BitBtn4",
+     "TQRConstanteRC"},
 };
 
 void PrintTo(const Calculator& c, std::ostream* os) {
@@ -245,8 +302,9 @@ TEST_P(CalculatorContract, PrintPreviewsItsReport) {
 INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
                          ::testing::Combine(::testing::ValuesIn(kCalculators), BothSeparators()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).window) + "_" +
-                                    std::get<1>(info.param).name;
+                             const Calculator& row = std::get<0>(info.param);
+                             return std::string(row.window) + (row.tab ? "_" : "") + (row.tab ? row.tab : "") +
+                                    "_" + std::get<1>(info.param).name;
                          });
 
 // Every component a report row names is part of the window the row prints.

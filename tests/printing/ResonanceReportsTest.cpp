@@ -11,8 +11,6 @@ namespace {
 class ResonanceReportsTest : public GuiTest {
   protected:
     void SetUp() override { REQUIRE_POPPLER(); }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
 
     void Enter(const char* window, const char* box, const char* text) {
         Clear(Get<QWidget>(window, box));
@@ -20,10 +18,11 @@ class ResonanceReportsTest : public GuiTest {
     }
     // The one document shown since the last call, as PDF text squeezed to single blanks.
     QString PrintedText(const char* reportClass, int pages = 1) {
-        EXPECT_EQ(preview_.shown.size(), 1u);
-        if (preview_.shown.empty()) return QString();
-        const printing::Document doc = preview_.shown.back().doc;
-        preview_.shown.clear();
+        auto& shown = Previews().shown;
+        EXPECT_EQ(shown.size(), 1u);
+        if (shown.empty()) return QString();
+        const printing::Document doc = shown.back().doc;
+        shown.clear();
         EXPECT_EQ(doc.reportClass, reportClass);
         EXPECT_EQ(int(doc.pages.size()), pages);
         PdfFile pdf(doc);
