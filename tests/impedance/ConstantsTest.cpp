@@ -213,6 +213,31 @@ TEST_P(ConstantsTest, TableCells) {
     }
 }
 
+// Without the English TABLEUR picture the texts are set, Image13 stays empty and the failure
+// ends the activation before Image14 is touched; the resonance window's Image7 stays empty too.
+TEST_F(GuiTest, EnglishActivationWithoutTheTableurPicture) {
+    UsePrivatePictures();
+    RemoveFile("interface/tableur_en.bmp");
+    Build(QStringLiteral("*"));
+    const struct {
+        const char* window;
+        const char* label;
+        const char* english;
+        const char* emptied;
+        const char* kept;
+    } cases[] = {{"TFormConstants", "Label14", "Capacitance (C)", "Image13", "Image14"},
+                 {"TFormResonance", "Label6", "Inductance", "Image7", nullptr}};
+    for (const auto& c : cases) {
+        ForgetBoxes();
+        Activate(Window(c.window));
+        ASSERT_TRUE(LastBox()) << c.window;
+        EXPECT_TRUE(LastBox()->text.startsWith("Impossible d'ouvrir le fichier ")) << c.window;
+        EXPECT_EQ(Text(c.window, c.label), c.english);
+        EXPECT_TRUE(Get<QLabel>(c.window, c.emptied)->pixmap().isNull()) << c.window;
+        if (c.kept) EXPECT_FALSE(Get<QLabel>(c.window, c.kept)->pixmap().isNull()) << c.window;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Settings, ConstantsTest,
     ::testing::Values(Setting{"FrenchMarkFrenchSeparators", "F", core::FrenchSeparators()},

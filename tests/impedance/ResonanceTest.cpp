@@ -108,9 +108,14 @@ TEST_P(ResonanceWindowsTest, UnitListsWithAnEmptyBoxEchoOrEmptyTheResult) {
     EXPECT_EQ(Text("TFormResonance", "Label10"), "nF");
 }
 
-TEST_P(ResonanceWindowsTest, TableurOpensTheLCProductTable) {
+TEST_P(ResonanceWindowsTest, TopicsAndTableurOpenTheWindows) {
+    Click(Get<QLabel>("TInterface1", "Label21"));
+    EXPECT_TRUE(Resonance()->isVisible());
     Activate(Resonance());
     Click(R("Image7"));
+    EXPECT_TRUE(Product()->isVisible());
+    Product()->hide();
+    Click(Get<QLabel>("TInterface1", "Label22"));
     EXPECT_TRUE(Product()->isVisible());
     EXPECT_EQ(Resonance()->windowTitle(), English() ? "Resonance" : "Calcul de la résonance");
     EXPECT_EQ(R<QLabel>("Image7")->pixmap().isNull(), false);
