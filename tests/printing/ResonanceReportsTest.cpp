@@ -3,6 +3,7 @@
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
 
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -23,6 +24,7 @@ class ResonanceReportsTest : public GuiTest {
         if (shown.empty()) return QString();
         const printing::Document doc = shown.back().doc;
         shown.clear();
+        last_ = doc;
         EXPECT_EQ(doc.reportClass, reportClass);
         EXPECT_EQ(int(doc.pages.size()), pages);
         PdfFile pdf(doc);
@@ -36,6 +38,8 @@ class ResonanceReportsTest : public GuiTest {
             EXPECT_TRUE(Unblanked(text).contains(Unblanked(line)))
                 << line.toStdString() << "\nin: " << text.toStdString();
     }
+
+    printing::Document last_;
 
   private:
     int keptCount_ = 0;
@@ -117,6 +121,12 @@ TEST_F(ResonanceReportsTest, TimeConstantTablesPrintTheirGrid) {
         Activate(Window(c.window));
         Click(Get<QWidget>(c.window, "BitBtn1"));
         ExpectLines(PrintedText(c.report), c.lines);
+        // Every number fits its cell, the longest ones in a smaller type.
+        ASSERT_FALSE(last_.pages.empty());
+        for (const printing::Element& e : last_.pages[0].elements)
+            if (e.kind == printing::Element::Kind::Text && e.text.contains(QLatin1Char(',')))
+                EXPECT_LE(QFontMetricsF(e.font).horizontalAdvance(e.text), e.rect.width())
+                    << e.text.toStdString();
     }
 }
 
