@@ -11,6 +11,7 @@
 #include "ui/Widgets.h"
 
 #include <QFrame>
+#include <QScrollBar>
 #include <QTableWidget>
 
 using Op = ui::UnitList::Op;
@@ -64,6 +65,9 @@ TFormIndCapProReso::TFormIndCapProReso(QWidget* parent) : ui::Window(parent) {
     corner->setFrameStyle(QFrame::Panel | QFrame::Raised);
     corner->setAlignment(Qt::AlignCenter);
     ui::SetBackground(corner, kAqua);
+    // The panel scrolls away with the head row it stands on, instead of hiding a frequency.
+    ui::On(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+           [this, corner] { corner->move(2, 2 + grid_->rowViewportPosition(0)); });
 
     QFrame* calc = ui::MakePanel(this, "Panel1", 238, 8, 185, 337, ui::kSilver);
     ui::MakePicture(calc, "Image2", pictures::ProductLCFormula(), 40, 8, 105, 41);

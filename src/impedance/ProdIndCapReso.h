@@ -35,8 +35,6 @@ class TFormIndCapProReso : public ui::Window {
     // The table's frequencies in kilohertz, row 1 first, as the grid shows them.
     static const QStringList& Frequencies();
     static constexpr int kTableRows = 159;
-    // Rows of the grid on each printed page: page 1 rows 1 to 80, page 2 the rest.
-    static constexpr int kRowsOnPage1 = 80;
 
   private:
     ui::CalculatorPage page_{this};

@@ -5,6 +5,7 @@
 #include "impedance/Resonance.h"
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -164,6 +165,11 @@ TEST_P(ResonanceWindowsTest, TableRowsAndHeads) {
     EXPECT_EQ(Cell(0, 0), "");
     EXPECT_EQ(Cell(0, 1), English() ? "Wavelength" : "L d'onde(m)");
     EXPECT_EQ(Cell(0, 2), "L x C");
+    // The head panel scrolls away with the head row rather than hiding the first frequency shown.
+    Grid()->verticalScrollBar()->setValue(3);
+    EXPECT_LT(P("Panel2")->geometry().bottom(), 0);
+    Grid()->verticalScrollBar()->setValue(0);
+    EXPECT_EQ(P("Panel2")->pos(), QPoint(2, 2));
     // Wavelength 300000 / f (Number 4/2), LC 1 / (2 pi f / 1000)^2 (Number 8/7), worked out apart.
     const struct {
         int row;
