@@ -303,8 +303,8 @@ INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
                          ::testing::Combine(::testing::ValuesIn(kCalculators), BothSeparators()),
                          [](const auto& info) {
                              const Calculator& row = std::get<0>(info.param);
-                             return std::string(row.window) + (row.tab ? "_" : "") + (row.tab ? row.tab : "") +
-                                    "_" + std::get<1>(info.param).name;
+                             return std::string(row.window) + (row.tab ? "_" : "") +
+                                    (row.tab ? row.tab : "") + "_" + std::get<1>(info.param).name;
                          });
 
 // Every component a report row names is part of the window the row prints.
