@@ -31,8 +31,6 @@ class TimeConstantTable : public ui::Window {
     void FillGrid();
     void BitBtn1Click(); // Print
 
-    const Content& Table() const { return content_; }
-
   protected:
     TimeConstantTable(QWidget* parent, const char* name, const Content& content);
 
