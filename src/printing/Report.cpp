@@ -123,6 +123,10 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const {
             text.rect = box.rect.adjusted(4, 0, -4, 0);
             text.text = rows_[r][c];
             text.font = ReportFont("Arial", 13, heading);
+            // A number wider than its cell shrinks to fit rather than losing its first digits.
+            const qreal needed = QFontMetricsF(text.font).horizontalAdvance(text.text);
+            if (needed > text.rect.width())
+                text.font.setPixelSize(std::max(7, int(13 * text.rect.width() / needed)));
             text.flags = Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine;
             out.elements.push_back(text);
         }

@@ -170,6 +170,32 @@ const std::vector<ReportRow>& ReportRows() {
          {},
          {{QStringLiteral("Lt ="), "Label2"}},
          "ListBox2"},
+        // Resonance, the LC product and the time constants. The product is in microhenry x
+        // microfarad, which its window leaves unwritten.
+        {"TQRResonance",
+         "TFormResonance",
+         QStringLiteral("Résonance"),
+         {{{"Panel2", true}}, {{"Image1"}}},
+         {{QStringLiteral("L ="), "Edit1", "ComboBox1"}, {QStringLiteral("C ="), "Edit2", "ComboBox2"}},
+         {{QStringLiteral("Fo="), "Label4", "ComboBox3"}}},
+        {"TQRProduitLC",
+         "TFormIndCapProReso",
+         QStringLiteral("Produit L X C"),
+         {{{"Image2"}}},
+         {{QStringLiteral("f ="), "Edit1", "ComboBox1"}},
+         {{QStringLiteral("L X C ="), "Label3", nullptr, QStringLiteral("uH x uF")}}},
+        {"TQRConstanteRL",
+         "TFormConstants",
+         QStringLiteral("Constante de temp RL"),
+         {{{"Panel2", true}}, {{"Image1"}}},
+         {{QStringLiteral("L ="), "Edit1", "ComboBox1"}, {QStringLiteral("R ="), "Edit2", "ComboBox2"}},
+         {{QStringLiteral("t ="), "Label6", "ComboBox3"}}},
+        {"TQRConstanteRC",
+         "TFormConstants",
+         QStringLiteral("Constante de temp RC"),
+         {{{"Panel5", true}}, {{"Image7"}}},
+         {{QStringLiteral("C ="), "Edit3", "ComboBox4"}, {QStringLiteral("R ="), "Edit4", "ComboBox5"}},
+         {{QStringLiteral("t ="), "Label16", "ComboBox6"}}},
     };
     return rows;
 }

@@ -5,7 +5,9 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
+#include "printing/QRTabConst.h"
 #include "printing/QRTabImpSerieRLC.h"
+#include "printing/QRTabProduitLC.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRTabReacInd.h"
 #include "printing/QRValeurRec.h"
@@ -29,6 +31,9 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
         {QStringLiteral("TQRTabImpSerieRLC"), Make<TQRTabImpSerieRLC>()},
         {QStringLiteral("TQRTabReacInd"), Make<TQRTabReacInd>()},
+        {QStringLiteral("TQRtabProduitLC"), Make<TQRtabProduitLC>()},
+        {QStringLiteral("TQRTabConstRL"), Make<TQRTabConstRL>()},
+        {QStringLiteral("TQRTabConstRC"), Make<TQRTabConstRC>()},
     };
     return table;
 }
@@ -48,6 +53,9 @@ const std::map<QString, const char*>& Windows() {
         {QStringLiteral("TQRMemory"), "TAboutBox"},
         {QStringLiteral("TQRTabImpSerieRLC"), "TFormTableurImpedance"},
         {QStringLiteral("TQRTabReacInd"), "TFormTableurInd"},
+        {QStringLiteral("TQRtabProduitLC"), "TFormIndCapProReso"},
+        {QStringLiteral("TQRTabConstRL"), "TFormTableurRL"},
+        {QStringLiteral("TQRTabConstRC"), "TFormTableurRC"},
     };
     return windows;
 }

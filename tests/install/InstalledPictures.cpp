@@ -17,11 +17,11 @@ namespace {
 
 class CountingPlatform : public ui::Platform {
   public:
-    void showBox(ui::BoxKind, QWidget*, const QString&, const QString& text) override {
+    void ShowBox(ui::BoxKind, QWidget*, const QString&, const QString& text) override {
         lastBox = text;
         ++boxes;
     }
-    void openUrl(QWidget*, const QUrl&) override {}
+    void OpenUrl(QWidget*, const QUrl&) override {}
     int boxes = 0;
     QString lastBox;
 };
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     QTextStream out(stdout), err(stderr);
 
     app::ConfigureApplication(QStringLiteral("*"));
-    std::unique_ptr<TInterface1> main(app::createWindows(QStringLiteral("*")));
+    std::unique_ptr<TInterface1> main(app::CreateWindows(QStringLiteral("*")));
     main->show();
     auto* preview = main->findChild<QLabel*>(QStringLiteral("Image26"));
     if (!preview) {
