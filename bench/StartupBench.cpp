@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Inter.h"
 #include "app/Startup.h"
+#include "ui/Registry.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #include "app/APropos.h"
+#include "ui/Registry.h"
 
 #include "pictures/Logo.h"
 #include "ui/Guard.h"
@@ -61,3 +62,5 @@ void TFormAPropos::FormActivate() {
 void TFormAPropos::Label5Click() {
     ui::OpenUrl(this, ui::MakerUrl());
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormAPropos)

@@ -1,6 +1,7 @@
 #include "app/Inter.h"
 
 #include "app/Startup.h"
+#include "ui/Registry.h"
 #include "app/Topics.h"
 #include "pictures/Glyphs.h"
 #include "ui/Guard.h"
@@ -220,7 +221,7 @@ void TInterface1::LabelMouseMove(const QString& name) {
 void TInterface1::LabelClick(const QString& name) {
     for (const app::Topic& t : app::Topics()) {
         if (name != QLatin1String(t.label)) continue;
-        ui::Window* window = app::FindWindow(t.window);
+        ui::Window* window = ui::FindWindow(t.window);
         if (!window) return; // that topic's window is not part of the program yet
         if (t.tab) {
             if (auto* pages = window->findChild<QTabWidget*>()) {
@@ -238,7 +239,7 @@ void TInterface1::LabelClick(const QString& name) {
 }
 
 void TInterface1::APropos1Click() {
-    if (ui::Window* about = app::FindWindow("TFormAPropos")) about->ShowModalTopic();
+    if (ui::Window* about = ui::FindWindow("TFormAPropos")) about->ShowModalTopic();
 }
 
 void TInterface1::Kelmorainternational1Click() {

@@ -1,20 +1,9 @@
 #include "app/Startup.h"
 
-#include "app/APropos.h"
 #include "app/Inter.h"
-#include "capacitance/ReactanceCap.h"
-#include "capacitance/TabReacCap.h"
 #include "core/Regional.h"
-#include "impedance/CircuitSerieLRC.h"
-#include "inductance/BobineAAir.h"
-#include "ohmslaw/About.h"
-#include "printing/ImpReacCap.h"
-#include "printing/ImpTabPara.h"
-#include "printing/ImpTabSerie.h"
-#include "printing/impReacInd.h"
-#include "resistance/CalculDeCond.h"
-#include "resistance/unit1.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -22,39 +11,9 @@
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
-#include <cstring>
 #include <functional>
 
 namespace app {
-namespace {
-
-std::vector<ui::Window*> g_windows;
-
-using Factory = std::function<ui::Window*(QWidget* owner)>;
-template <class W> Factory Make() {
-    return [](QWidget* owner) { return new W(owner); };
-}
-
-// Start-up order; windows not part of the program yet are simply absent.
-std::vector<Factory> Factories() {
-    return {
-        Make<TFormResConduc>(),
-        Make<TFormCodeRes>(),
-        Make<TBobineDair>(),
-        Make<TFormReacCap>(),
-        Make<TFormSerieRLC>(),
-        Make<TFormImpTabPara>(),
-        Make<TFormImpTabserie>(),
-        Make<TFormImpSerieRLC>(),
-        Make<TAboutBox>(),
-        Make<TFormAPropos>(),
-        Make<TFormImpReacInd>(),
-        // The table windows opened by topics and TABLEUR pictures come after the listed ones.
-        Make<TFormTabReacCap>(),
-    };
-}
-
-} // namespace
 
 void ConfigureApplication(const QString& languageMark) {
     // The forms' fonts, mapped to metric-compatible families present on every machine.
@@ -79,20 +38,20 @@ void ConfigureApplication(const QString& languageMark) {
 namespace {
 
 TInterface1* CreateMainWindow(const QString& languageMark) {
-    g_windows.clear();
+    ui::ForgetWindows();
     auto* main = new TInterface1();
     main->SetMark(languageMark);
     ui::SetMainWindow(main);
-    g_windows.push_back(main);
-    QObject::connect(main, &QObject::destroyed, [] { g_windows.clear(); });
+    ui::AddWindow(main);
+    QObject::connect(main, &QObject::destroyed, [] { ui::ForgetWindows(); });
     main->Initialise();
     return main;
 }
 
 void CreateOtherWindows(TInterface1* main) {
-    for (const Factory& make : Factories()) {
+    for (const auto& [name, make] : ui::StartupFactories()) {
         ui::Window* w = make(main);
-        g_windows.push_back(w);
+        ui::AddWindow(w);
         w->Initialise();
     }
 }
@@ -138,16 +97,6 @@ TInterface1* StartUp(const QString& languageMark, std::function<void()> created)
     new AfterFirstPaint(main, std::move(created));
     main->showMaximized();
     return main;
-}
-
-const std::vector<ui::Window*>& Windows() {
-    return g_windows;
-}
-
-ui::Window* FindWindow(const char* className) {
-    for (ui::Window* w : g_windows)
-        if (std::strcmp(w->metaObject()->className(), className) == 0) return w;
-    return nullptr;
 }
 
 } // namespace app

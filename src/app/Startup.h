@@ -25,9 +25,4 @@ TInterface1* createWindows(const QString& languageMark);
 // `created` runs once they do.
 TInterface1* StartUp(const QString& languageMark, std::function<void()> created = {});
 
-// The windows in creation order (the main window first).
-const std::vector<ui::Window*>& Windows();
-// The single instance of a window class, or null when that window is not part of the program.
-ui::Window* FindWindow(const char* className);
-
 } // namespace app

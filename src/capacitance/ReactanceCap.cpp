@@ -1,12 +1,12 @@
 #include "capacitance/ReactanceCap.h"
+#include "ui/Registry.h"
 
-#include "app/Startup.h"
-#include "core/FloatGuard.h"
-#include "core/Numbers.h"
-#include "core/Regional.h"
+#include "capacitance/TabReacCap.h"
+#include "formulas/Reactance.h"
 #include "pictures/Glyphs.h"
 #include "pictures/capacitance/ReactanceCapPictures.h"
 #include "printing/Preview.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
@@ -73,6 +73,8 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     ui::SetTabOrder(
         {edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});
 
+    page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Frequency, &Capacitance, &Reactance});
+
     ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
     ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(capacitanceUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
@@ -91,13 +93,12 @@ void TFormReacCap::FormCreate() {
 void TFormReacCap::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Capacitive reactance"));
-    const std::pair<const char*, const char*> texts[] = {
-        {"Label2", "Frequency"}, {"Label1", "Capacitance"}, {"Label3", "Reactance"},
-        {"Label4", "Frequency"}, {"Label5", "Capacitance"},
-    };
-    for (const auto& [name, text] : texts)
-        findChild<QLabel*>(QLatin1String(name))->setText(QLatin1String(text));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Calculator"));
+    ui::ApplyTexts(this, {{"Label2", "Frequency"},
+                          {"Label1", "Capacitance"},
+                          {"Label3", "Reactance"},
+                          {"Label4", "Frequency"},
+                          {"Label5", "Capacitance"},
+                          {"GroupBox1", "Calculator"}});
     tableur_->clear();
     ui::LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
 }
@@ -108,52 +109,36 @@ void TFormReacCap::Calculate() {
     frequencyUnitEcho_->setText(frequencyUnit_->currentText());
     capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
 
-    const core::Separators& seps = core::CurrentSeparators();
-    core::FloatGuard guard;
-    Frequency = static_cast<double>(core::ParseNumber(edit1_->text(), seps));
-    Frequency = static_cast<double>(frequencyUnit_->Scale(Frequency));
-    Capacitance = static_cast<double>(core::ParseNumber(edit2_->text(), seps));
-    Capacitance = static_cast<double>(capacitanceUnit_->Scale(Capacitance));
-    guard.check();
-    // 6.28 as the form has it, not 2 pi.
-    const long double product = static_cast<long double>(Frequency) * Capacitance * 6.28L;
-    Reactance = static_cast<double>(1.0L / product);
-    guard.check();
-    Reactance = static_cast<double>(reactanceUnit_->Scale(Reactance));
-    guard.check();
-    result_->setText(core::FormatNumber(Reactance, core::FloatFormat::Number, 10, 4, seps));
-}
-
-bool TFormReacCap::BothBoxesHoldText() const {
-    return !edit1_->text().isEmpty() && !edit2_->text().isEmpty();
+    Frequency = ui::Stored(page_.Read(edit1_, frequencyUnit_));
+    Capacitance = ui::Stored(page_.Read(edit2_, capacitanceUnit_));
+    Reactance = ui::Stored(page_.InUnit(
+        ui::Compute([this] { return formulas::CapacitiveReactance(Frequency, Capacitance); }), reactanceUnit_));
+    page_.Show(result_, Reactance, kReactanceDisplay);
 }
 
 void TFormReacCap::ComboBox1Change() {
-    if (BothBoxesHoldText())
+    if (page_.AllHoldText())
         Calculate();
     else
         frequencyUnitEcho_->setText(frequencyUnit_->currentText());
 }
 
 void TFormReacCap::ComboBox2Change() {
-    if (BothBoxesHoldText())
+    if (page_.AllHoldText())
         Calculate();
     else
         capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
 }
 
 void TFormReacCap::ComboBox3Change() {
-    if (BothBoxesHoldText())
+    if (page_.AllHoldText())
         Calculate();
     else
         result_->clear();
 }
 
 void TFormReacCap::BitBtn2Click() {
-    Frequency = Capacitance = Reactance = 0;
-    edit1_->clear();
-    edit2_->clear();
-    result_->clear();
+    page_.Clear();
     edit1_->setFocus();
 }
 
@@ -162,5 +147,7 @@ void TFormReacCap::BitBtn1Click() {
 }
 
 void TFormReacCap::Image6Click() {
-    if (ui::Window* table = app::FindWindow("TFormTabReacCap")) table->ShowTopic();
+    if (auto* table = ui::Find<TFormTabReacCap>()) table->ShowTopic();
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormReacCap)

@@ -1,5 +1,6 @@
 #pragma once
 // Capacitive reactance: Xc = 1 / (f x C x 6.28) from a frequency and a capacitance with their units.
+#include "ui/CalculatorPage.h"
 #include "ui/Window.h"
 
 class QLabel;
@@ -30,7 +31,9 @@ class TFormReacCap : public ui::Window {
     double Reactance = 0;   // in the unit of the result list
 
   private:
-    bool BothBoxesHoldText() const;
+    static constexpr ui::Display kReactanceDisplay = ui::kNumber10_4;
+
+    ui::CalculatorPage page_{this};
 
     QLineEdit* edit1_;
     QLineEdit* edit2_;

@@ -1,14 +1,13 @@
 #include "capacitance/TabReacCap.h"
+#include "ui/Registry.h"
 
-#include "core/FloatGuard.h"
-#include "core/Numbers.h"
-#include "core/Regional.h"
+#include "formulas/Reactance.h"
 #include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
+#include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
-#include <QHeaderView>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -31,10 +30,6 @@ const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range) {
     return range == 0 ? audio : radio;
 }
 
-long double TFormTabReacCap::Reactance(long double hertz, long double farad) {
-    return 1.0L / (hertz * farad * 6.28L);
-}
-
 TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormTabReacCap"));
     SetForm(QStringLiteral("Tableur de la Réactance Capacitive(Ohms)"), 560, 560, ui::kSilver);
@@ -51,30 +46,7 @@ TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent) {
     QLabel* unit = ui::MakeLabel(this, "Label1", QStringLiteral("uF"), 300, 56, 30, 16);
     unit->setFont(ui::FormFont("MS Sans Serif", 11, true));
 
-    grid_ = new QTableWidget(kRows, kColumns, this);
-    grid_->setObjectName(QStringLiteral("StringGrid1"));
-    grid_->setGeometry(8, 74, 544, 440);
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int c = 0; c < kColumns; ++c)
-        grid_->setColumnWidth(c, 74);
-    for (int r = 0; r < kRows; ++r)
-        grid_->setRowHeight(r, 18);
-    for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (r == 0 || c == 0) { // the headings, as fixed cells
-                item->setBackground(ui::kSilver);
-                QFont f = item->font();
-                f.setBold(true);
-                item->setFont(f);
-            }
-            grid_->setItem(r, c, item);
-        }
-    }
+    grid_ = ui::MakeGrid(this, "StringGrid1", {kRows, kColumns, 8, 74, 544, 440, 74, 18, ui::kSilver});
 
     QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 8, 524, 33, 25);
     ui::On(audio_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
@@ -108,19 +80,13 @@ void TFormTabReacCap::BitBtn1Click() {
 void TFormTabReacCap::FillGrid(int range) {
     range_ = range;
     const Axis& axis = RangeAxis(range);
-    const core::Separators& seps = core::CurrentSeparators();
-    grid_->item(0, 0)->setText(range == 0 ? QStringLiteral("Hz") : QStringLiteral("kHz"));
-    for (int c = 1; c < kColumns; ++c)
-        grid_->item(0, c)->setText(core::FormatGeneral(axis.capacitances[c - 1], seps));
-    core::FloatGuard guard;
-    for (int r = 1; r < kRows; ++r) {
-        const long double f = axis.frequencies[r - 1];
-        grid_->item(r, 0)->setText(core::FormatNumber(f, core::FloatFormat::Number, 15, 0, seps));
-        for (int c = 1; c < kColumns; ++c) {
-            const double xc = static_cast<double>(
-                Reactance(f * axis.frequencyFactor, axis.capacitances[c - 1] / 1000000.0L));
-            grid_->item(r, c)->setText(core::FormatNumber(xc, core::FloatFormat::Number, 8, 2, seps));
-        }
-    }
-    guard.check();
+    ui::FillTable(
+        grid_, range == 0 ? QStringLiteral("Hz") : QStringLiteral("kHz"), {axis.frequencies, ui::kWhole},
+        {axis.capacitances, ui::kGeneral15},
+        [&axis](long double f, long double uF) {
+            return static_cast<double>(formulas::CapacitiveReactance(f * axis.frequencyFactor, uF / 1000000.0L));
+        },
+        {core::FloatFormat::Number, 8, 2});
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormTabReacCap)

@@ -27,8 +27,6 @@ class TFormTabReacCap : public ui::Window {
         std::vector<long double> capacitances; // uF
     };
     static const Axis& RangeAxis(int range);
-    // The same computation as the calculator: 1 / (f x C x 6.28).
-    static long double Reactance(long double hertz, long double farad);
 
   private:
     QTableWidget* grid_;

@@ -1,26 +1,23 @@
 #include "impedance/CircuitSerieLRC.h"
+#include "ui/Registry.h"
 
-#include "core/FloatGuard.h"
-#include "core/Numbers.h"
-#include "core/Regional.h"
+#include "formulas/Impedance.h"
 #include "pictures/Glyphs.h"
 #include "pictures/impedance/CircuitSerieLRCPictures.h"
 #include "printing/Preview.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
 #include <QFrame>
 #include <QGroupBox>
-#include <cmath>
 
 using Op = ui::UnitList::Op;
 
 namespace {
 
 const QColor kLime{0x00, 0xFF, 0x00};
-// The full extended-precision pi, not the 3.14 some of the other windows use.
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 QLabel* MakeFixedUnit(QWidget* parent, const char* name, const QString& text, int x, int y) {
     QLabel* label = ui::MakeLabel(parent, name, text, x, y, 41, 17);
@@ -78,6 +75,10 @@ TFormSerieRLC::TFormSerieRLC(QWidget* parent) : ui::Window(parent) {
 
     ui::SetTabOrder({edit1_, resistanceUnit_, edit2_, edit3_, reset, equals, print});
 
+    page_.Boxes({edit1_, edit2_, edit3_})
+        .Results({impedance_, phase_})
+        .Fields({&PhaseAngle, &Resistance, &InductiveReactance, &CapacitiveReactance, &Impedance});
+
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(resistanceUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -91,40 +92,31 @@ void TFormSerieRLC::FormCreate() {
 void TFormSerieRLC::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Impedance in series RCL"));
-    const std::pair<const char*, const char*> texts[] = {
-        {"Label1", "Resistance"},           {"Label2", "Inductive reactance"},
-        {"Label3", "Capacitice reactance"}, {"Label4", "Impedance"},
-        {"Label5", "Resistance"},           {"Label6", "Reactance Xl (Ohms)"},
-        {"Label7", "Reactance Xc (Ohms)"},  {"Label13", "Degree"},
-    };
-    for (const auto& [name, text] : texts)
-        findChild<QLabel*>(QLatin1String(name))->setText(QLatin1String(text));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Calculator"));
+    ui::ApplyTexts(this, {{"Label1", "Resistance"},
+                          {"Label2", "Inductive reactance"},
+                          {"Label3", "Capacitice reactance"},
+                          {"Label4", "Impedance"},
+                          {"Label5", "Resistance"},
+                          {"Label6", "Reactance Xl (Ohms)"},
+                          {"Label7", "Reactance Xc (Ohms)"},
+                          {"Label13", "Degree"},
+                          {"GroupBox1", "Calculator"}});
 }
 
 void TFormSerieRLC::Calculate() {
-    const core::Separators& seps = core::CurrentSeparators();
-    core::FloatGuard guard;
-    // Each value is stored as soon as it converts, so a failing box leaves the earlier ones set.
-    Resistance = static_cast<double>(core::ParseNumber(edit1_->text(), seps));
-    guard.check();
-    InductiveReactance = static_cast<double>(core::ParseNumber(edit2_->text(), seps));
-    guard.check();
-    CapacitiveReactance = static_cast<double>(core::ParseNumber(edit3_->text(), seps));
-    guard.check();
-    Resistance = static_cast<double>(resistanceUnit_->Scale(Resistance));
-    guard.check();
+    // Each value is stored as soon as it converts, so a failing box leaves the earlier ones set;
+    // the resistance is scaled to ohms once all three have converted.
+    Resistance = ui::Stored(page_.Read(edit1_));
+    InductiveReactance = ui::Stored(page_.Read(edit2_));
+    CapacitiveReactance = ui::Stored(page_.Read(edit3_));
+    Resistance = ui::Stored(page_.InUnit(Resistance, resistanceUnit_));
 
-    const long double r = Resistance;
-    const long double x = static_cast<long double>(InductiveReactance) - CapacitiveReactance;
-    Impedance = static_cast<double>(std::sqrt(r * r + x * x));
-    guard.check();
-    // The one-argument arctangent: R = 0 fails here (x / 0, or 0 / 0 when XL = XC).
-    PhaseAngle = static_cast<double>(std::atan(x / r) * 180.0L / kPi);
-    guard.check();
-
-    impedance_->setText(core::FormatNumber(Impedance, core::FloatFormat::Number, 10, 4, seps));
-    phase_->setText(core::FormatNumber(PhaseAngle, core::FloatFormat::Number, 10, 4, seps));
+    Impedance = ui::Stored(ui::Compute(
+        [this] { return formulas::SeriesRLCImpedance(Resistance, InductiveReactance, CapacitiveReactance); }));
+    PhaseAngle = ui::Stored(
+        ui::Compute([this] { return formulas::SeriesRLCPhase(Resistance, InductiveReactance, CapacitiveReactance); }));
+    page_.Show(impedance_, Impedance, ui::kNumber10_4);
+    page_.Show(phase_, PhaseAngle, ui::kNumber10_4);
 }
 
 void TFormSerieRLC::Button1Click() {
@@ -132,18 +124,15 @@ void TFormSerieRLC::Button1Click() {
 }
 
 void TFormSerieRLC::ComboBox1Change() {
-    if (!edit1_->text().isEmpty() && !edit2_->text().isEmpty() && !edit3_->text().isEmpty()) Calculate();
+    if (page_.AllHoldText()) Calculate();
 }
 
 void TFormSerieRLC::BitBtn1Click() {
-    edit1_->clear();
-    edit2_->clear();
-    edit3_->clear();
-    impedance_->clear();
-    phase_->clear();
-    PhaseAngle = Resistance = InductiveReactance = CapacitiveReactance = Impedance = 0;
+    page_.Clear();
 }
 
 void TFormSerieRLC::BitBtn2Click() {
     printing::PreviewReport(QStringLiteral("TQRImpSerieRLC"), this);
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormSerieRLC)

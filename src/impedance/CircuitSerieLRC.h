@@ -1,5 +1,6 @@
 #pragma once
 // Series RLC impedance: Z = sqrt(R^2 + (XL - XC)^2) and its phase angle, from R and the two reactances.
+#include "ui/CalculatorPage.h"
 #include "ui/Window.h"
 
 class QLabel;
@@ -28,6 +29,7 @@ class TFormSerieRLC : public ui::Window {
     double Impedance = 0;           // ohms
 
   private:
+    ui::CalculatorPage page_{this};
     QLineEdit* edit1_;
     QLineEdit* edit2_;
     QLineEdit* edit3_;

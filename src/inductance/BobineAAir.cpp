@@ -1,18 +1,17 @@
 #include "inductance/BobineAAir.h"
+#include "ui/Registry.h"
 
-#include "core/FloatGuard.h"
-#include "core/Numbers.h"
-#include "core/Regional.h"
+#include "formulas/Coils.h"
 #include "pictures/Glyphs.h"
 #include "pictures/inductance/BobineAAirPictures.h"
 #include "printing/Preview.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <cmath>
 
 using Op = ui::UnitList::Op;
 
@@ -81,6 +80,10 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
     ui::SetTabOrder(
         {editN_, editA_, outerUnit_, editB_, innerUnit_, inductanceUnit_, twoDigits_, reset, equals, print});
 
+    page_.Boxes({editN_, editA_, editB_})
+        .Results({result_})
+        .Fields({&Inductance, &OuterDiameter, &InnerDiameter, &Turns});
+
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(outerUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(innerUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
@@ -98,14 +101,13 @@ void TBobineDair::FormCreate() {
 
 void TBobineDair::FormActivate() {
     if (!ui::IsEnglish()) return;
-    const std::pair<const char*, const char*> texts[] = {
-        {"Label1", "Number of turns"},       {"Label2", "Exterior diameter"},
-        {"Label4", "Interior diameter"},     {"Label5", "Inductance"},
-        {"Label6", "Number of turns (N)"},   {"Label3", "Exterior diameter (a)"},
-        {"Label7", "Interior diameter (b)"},
-    };
-    for (const auto& [name, text] : texts)
-        findChild<QLabel*>(QLatin1String(name))->setText(QLatin1String(text));
+    ui::ApplyTexts(this, {{"Label1", "Number of turns"},
+                          {"Label2", "Exterior diameter"},
+                          {"Label4", "Interior diameter"},
+                          {"Label5", "Inductance"},
+                          {"Label6", "Number of turns (N)"},
+                          {"Label3", "Exterior diameter (a)"},
+                          {"Label7", "Interior diameter (b)"}});
     setWindowTitle(QStringLiteral("Inductance (toroidale coil) "));
     // Both diameter lists are refilled and go back to metres at every activation; the typed
     // numbers and the shown result stay.
@@ -117,38 +119,18 @@ void TBobineDair::FormActivate() {
 }
 
 void TBobineDair::Calculate() {
-    const core::Separators& seps = core::CurrentSeparators();
-    core::FloatGuard guard;
     // Each value is stored as soon as it converts, so a failing box leaves the earlier ones set.
-    Turns = static_cast<double>(core::ParseNumber(editN_->text(), seps));
-    guard.check();
-    OuterDiameter = static_cast<double>(core::ParseNumber(editA_->text(), seps));
-    guard.check();
-    OuterDiameter = static_cast<double>(outerUnit_->Scale(OuterDiameter));
-    guard.check();
-    InnerDiameter = static_cast<double>(core::ParseNumber(editB_->text(), seps));
-    guard.check();
-    InnerDiameter = static_cast<double>(innerUnit_->Scale(InnerDiameter));
-    guard.check();
-
-    // 0.314 is the coil formula's own constant, not derived from pi.
-    const long double difference = std::sqrt(static_cast<long double>(OuterDiameter)) -
-                                   std::sqrt(static_cast<long double>(InnerDiameter));
-    const long double turns = Turns;
-    Inductance = static_cast<double>(difference * difference * (turns * turns * 0.314L));
-    guard.check();
-    Inductance = static_cast<double>(inductanceUnit_->Scale(Inductance));
-    guard.check();
-    result_->setText(core::FormatNumber(Inductance, core::FloatFormat::General, 10, 4, seps));
+    Turns = ui::Stored(page_.Read(editN_));
+    OuterDiameter = ui::Stored(page_.Read(editA_, outerUnit_));
+    InnerDiameter = ui::Stored(page_.Read(editB_, innerUnit_));
+    Inductance = ui::Stored(page_.InUnit(
+        ui::Compute([this] { return formulas::ToroidInductance(Turns, OuterDiameter, InnerDiameter); }),
+        inductanceUnit_));
+    page_.Show(result_, Inductance, ui::kGeneral10_4);
 }
 
 void TBobineDair::RefreshDisplay() {
-    result_->setText(core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Inductance,
-                                              core::CurrentSeparators()));
-}
-
-bool TBobineDair::AllBoxesHoldText() const {
-    return !editN_->text().isEmpty() && !editA_->text().isEmpty() && !editB_->text().isEmpty();
+    page_.Refresh(result_, twoDigits_->isChecked(), Inductance);
 }
 
 void TBobineDair::Button1Click() {
@@ -157,7 +139,7 @@ void TBobineDair::Button1Click() {
 }
 
 void TBobineDair::ComboBox1Change() {
-    if (AllBoxesHoldText()) {
+    if (page_.AllHoldText()) {
         Calculate();
         RefreshDisplay();
     }
@@ -178,13 +160,11 @@ void TBobineDair::CheckBox1Click() {
 }
 
 void TBobineDair::BitBtn1Click() {
-    Inductance = OuterDiameter = InnerDiameter = Turns = 0;
-    editN_->clear();
-    editA_->clear();
-    editB_->clear();
-    result_->clear();
+    page_.Clear();
 }
 
 void TBobineDair::BitBtn2Click() {
     printing::PreviewReport(QStringLiteral("TQRIndNoyauAir"), this);
 }
+
+OHMBRIX_REGISTER_WINDOW(TBobineDair)

@@ -1,5 +1,6 @@
 #pragma once
 // Toroidal air-core coil: L = 0.314 x N^2 x (sqrt a - sqrt b)^2 microhenries, diameters in metres.
+#include "ui/CalculatorPage.h"
 #include "ui/Window.h"
 
 class QCheckBox;
@@ -32,7 +33,7 @@ class TBobineDair : public ui::Window {
     double Turns = 0;
 
   private:
-    bool AllBoxesHoldText() const;
+    ui::CalculatorPage page_{this};
 
     QLineEdit* editN_;
     QLineEdit* editA_;

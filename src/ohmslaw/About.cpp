@@ -1,9 +1,11 @@
 #include "ohmslaw/About.h"
+#include "ui/Registry.h"
 
 #include "core/FloatGuard.h"
 #include "core/KeyFilter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "formulas/OhmsLaw.h"
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 #include "printing/Preview.h"
 #include "ui/Guard.h"
@@ -457,7 +459,7 @@ void TAboutBox::Calculate() {
     const long double b = secondUnits_->ToBase(second);
     SecondValue = double(b);
     guard.check();
-    const long double result = resultUnits_->FromBase(ohmslaw::Compute(FormulaNumber, a, b));
+    const long double result = resultUnits_->FromBase(formulas::OhmsLaw(FormulaNumber, a, b));
     ResultValue = double(result);
     guard.check();
     answer_->setText(
@@ -482,3 +484,5 @@ void TAboutBox::BitBtn2Click() {
     }
     printing::PreviewReport(QStringLiteral("TQRMemory"), this);
 }
+
+OHMBRIX_REGISTER_WINDOW(TAboutBox)

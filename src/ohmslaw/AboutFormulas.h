@@ -19,9 +19,6 @@ struct FormulaButton {
 const FormulaButton (&FormulaButtons())[12];
 const FormulaButton& ButtonOf(int formula);
 
-// The formula in base units (volts, amperes, ohms, watts); the caller guards the arithmetic.
-long double Compute(int formula, long double first, long double second);
-
 // A unit list whose items and factors follow the quantity it is filled for.
 class QuantityList : public QComboBox {
     Q_OBJECT

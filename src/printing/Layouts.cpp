@@ -147,7 +147,7 @@ QImage GrabOf(QWidget* window, const char* component) {
 namespace {
 
 // The pictures one after the other, down or across, centred across the other way.
-QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation along) {
+QImage Arranged(const std::vector<QImage>& pictures, int gap, Qt::Orientation along) {
     const bool down = along == Qt::Vertical;
     int length = 0;
     int breadth = 0;
@@ -172,11 +172,11 @@ QImage Arranged(std::initializer_list<QImage> pictures, int gap, Qt::Orientation
 
 } // namespace
 
-QImage Stacked(std::initializer_list<QImage> pictures, int gap) {
+QImage Stacked(const std::vector<QImage>& pictures, int gap) {
     return Arranged(pictures, gap, Qt::Vertical);
 }
 
-QImage SideBySide(std::initializer_list<QImage> pictures, int gap) {
+QImage SideBySide(const std::vector<QImage>& pictures, int gap) {
     return Arranged(pictures, gap, Qt::Horizontal);
 }
 

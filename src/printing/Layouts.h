@@ -93,9 +93,9 @@ QImage PictureOf(QWidget* window, const char* component);
 // A component drawn as it looks on screen (a panel with its picture and echoes).
 QImage GrabOf(QWidget* window, const char* component);
 // Pictures one above the other, left-aligned, on white.
-QImage Stacked(std::initializer_list<QImage> pictures, int gap = 8);
+QImage Stacked(const std::vector<QImage>& pictures, int gap = 8);
 // Pictures side by side, centred on one another, on white.
-QImage SideBySide(std::initializer_list<QImage> pictures, int gap = 24);
+QImage SideBySide(const std::vector<QImage>& pictures, int gap = 24);
 // A table page from a grid: its heading row and column (row 0, column 0) and the cells
 // [firstRow, lastRow] x [firstColumn, lastColumn], as the grid shows them.
 std::vector<QStringList> GridCells(const QTableWidget* grid, int firstRow, int lastRow, int firstColumn,

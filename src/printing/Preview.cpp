@@ -61,9 +61,10 @@ bool IsPreviewOpen(const QString& reportClass) {
     return g_open.contains(reportClass);
 }
 
-bool PreviewReport(const QString& reportClass, QWidget* owner) {
+bool PreviewReport(const QString& reportClass, QWidget* form, int tablePage, QWidget* owner) {
     if (IsPreviewOpen(reportClass)) return false;
-    std::unique_ptr<Report> report = CreateReport(reportClass);
+    if (!owner) owner = form;
+    std::unique_ptr<Report> report = CreateReport(reportClass, form, tablePage);
     if (!report) return false;
     OpenMark mark(reportClass);
     Document doc = report->Produce();

@@ -33,16 +33,19 @@ class ScopedPreview {
     PreviewPlatform* previous_;
 };
 
-// A window's print request: fills the named report (Reports.cpp) from its window and shows its
-// preview, returning when the preview closes. Ignored (false) while that report's preview is
-// already open, and when the program has no such report.
-bool PreviewReport(const QString& reportClass, QWidget* owner);
+// A window's print request: fills the named report (Reports.cpp) from `form`, the window it
+// prints, and shows its preview, returning when the preview closes. The preview belongs to
+// `owner` (the form itself unless a print-choice dialog asks). Ignored (false) while that
+// report's preview is already open, and when the program has no such report.
+bool PreviewReport(const QString& reportClass, QWidget* form, int tablePage = 1, QWidget* owner = nullptr);
 bool IsPreviewOpen(const QString& reportClass);
 
 // The reports of the program, by class name.
 using ReportFactory = std::function<std::unique_ptr<Report>()>;
-std::unique_ptr<Report> CreateReport(const QString& reportClass);
+std::unique_ptr<Report> CreateReport(const QString& reportClass, QWidget* form = nullptr, int tablePage = 1);
 QStringList ReportClasses();
+// The class of the window a report prints (for checks over every report).
+const char* ReportWindow(const QString& reportClass);
 
 // Tests add a report of their own (or replace one) for the lifetime of the object.
 class ScopedReport {

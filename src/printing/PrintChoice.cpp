@@ -1,6 +1,5 @@
 #include "printing/PrintChoice.h"
 
-#include "app/Startup.h"
 #include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Widgets.h"
@@ -32,12 +31,12 @@ void PrintChoice::ChoosePage(int page) {
     // A click while the report's preview is open does nothing, not even change the page.
     if (page < 1 || page > Pages() || IsPreviewOpen(report_)) return;
     PageSelector = page;
-    PreviewReport(report_, this);
+    PreviewReport(report_, table_, PageSelector, this);
 }
 
-int ChosenPage(const char* dialogClass) {
-    if (auto* dialog = qobject_cast<PrintChoice*>(app::FindWindow(dialogClass))) return dialog->PageSelector;
-    return 1;
+void PrintChoice::OpenFor(QWidget* table) {
+    table_ = table;
+    ShowModalTopic();
 }
 
 } // namespace printing

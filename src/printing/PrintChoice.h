@@ -1,9 +1,10 @@
 #pragma once
 // A print-choice dialog: a small tool window with one button per table page. A button stores
 // its page in the page selector and opens the preview of the dialog's table report, which
-// reads the page from here; the dialog stays open afterwards.
+// is handed the page and the table it prints; the dialog stays open afterwards.
 #include "ui/Window.h"
 
+#include <QPointer>
 #include <QRect>
 #include <vector>
 
@@ -15,6 +16,9 @@ class PrintChoice : public ui::Window {
     void Button1Click() { ChoosePage(1); } // "P1"
     void Button2Click() { ChoosePage(2); } // "P2"
     void Button3Click() { ChoosePage(3); } // "P3", where the table has three pages
+
+    // The table's print button: the dialog, shown modally, prints that table.
+    void OpenFor(QWidget* table);
 
     const QString& ReportClass() const { return report_; }
     int Pages() const { return int(buttons_.size()); }
@@ -30,9 +34,7 @@ class PrintChoice : public ui::Window {
 
     QString report_;
     std::vector<QRect> buttons_;
+    QPointer<QWidget> table_;
 };
-
-// The page chosen in a print-choice dialog (1 when the dialog is absent), for its table report.
-int ChosenPage(const char* dialogClass);
 
 } // namespace printing

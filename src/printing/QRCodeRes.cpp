@@ -1,7 +1,6 @@
 #include "printing/QRCodeRes.h"
 
-#include "app/Startup.h"
-#include "ui/Window.h"
+#include <QWidget>
 
 using printing::TextOf;
 
@@ -11,7 +10,7 @@ TQRCodeRes::TQRCodeRes()
           {QStringLiteral("Couleurs choisie:"), QStringLiteral("Résultat:"), QStringLiteral("Tolérance:")}) {}
 
 void TQRCodeRes::QuickRep1StartPage() {
-    ui::Window* form = app::FindWindow("TFormCodeRes");
+    QWidget* form = Form();
     if (!form) return;
     QStringList colours;
     for (const char* list : {"ListBox1", "ListBox2", "ListBox5", "ListBox3", "ListBox4"}) {

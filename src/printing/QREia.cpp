@@ -1,7 +1,6 @@
 #include "printing/QREia.h"
 
-#include "app/Startup.h"
-#include "ui/Window.h"
+#include <QWidget>
 
 TQREia::TQREia() {
     SetTitle(QStringLiteral("Standard de EIA"), printing::ReportFont("Arial", 27), 8);
@@ -10,7 +9,7 @@ TQREia::TQREia() {
 }
 
 void TQREia::QuickRep1StartPage() {
-    ui::Window* form = app::FindWindow("TFormCodeRes");
+    QWidget* form = Form();
     if (!form) return;
     picture_->SetPicture(
         printing::Stacked({printing::GrabOf(form, "Label15"), printing::GrabOf(form, "GroupBox4"),

@@ -1,7 +1,6 @@
 #include "printing/QRMemory.h"
 
-#include "app/Startup.h"
-#include "ui/Window.h"
+#include <QWidget>
 
 using printing::ReportFont;
 using printing::TextOf;
@@ -22,7 +21,7 @@ TQRMemory::TQRMemory() {
 }
 
 void TQRMemory::QuickRep1StartPage() {
-    ui::Window* form = app::FindWindow("TAboutBox");
+    QWidget* form = Form();
     if (!form) return;
     Title()->SetCaption(TextOf(form, "LabelPuis"));
     unit_->SetCaption(TextOf(form, "LabelUnite"));

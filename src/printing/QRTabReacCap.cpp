@@ -1,7 +1,6 @@
 #include "printing/QRTabReacCap.h"
 
-#include "app/Startup.h"
-#include "ui/Window.h"
+#include <QWidget>
 
 #include <QRadioButton>
 #include <QTableWidget>
@@ -9,7 +8,7 @@
 TQRTabReacCap::TQRTabReacCap() : TableReport(QStringLiteral("Tableur de la réactance capacitive")) {}
 
 void TQRTabReacCap::QuickRep1StartPage() {
-    ui::Window* form = app::FindWindow("TFormTabReacCap");
+    QWidget* form = Form();
     if (!form) return;
     QString range;
     for (const QRadioButton* choice : form->findChildren<QRadioButton*>())

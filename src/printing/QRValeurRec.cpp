@@ -1,7 +1,6 @@
 #include "printing/QRValeurRec.h"
 
-#include "app/Startup.h"
-#include "ui/Window.h"
+#include <QWidget>
 
 using printing::TextOf;
 
@@ -10,7 +9,7 @@ TQRValeurRec::TQRValeurRec()
                      {QStringLiteral("Valeur saisie:"), QStringLiteral("Résultat:")}) {}
 
 void TQRValeurRec::QuickRep1StartPage() {
-    ui::Window* form = app::FindWindow("TFormCodeRes");
+    QWidget* form = Form();
     if (!form) return;
     SetValue(0, printing::ValueWithUnit(form, "Edit1", "ComboBox2"));
     // The rings in order: the digits' colours (the third only with five rings), multiplier, tolerance.

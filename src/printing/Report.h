@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <vector>
 
+class QWidget;
+
 namespace printing {
 
 // Report units per inch; the page below in those units.
@@ -179,6 +181,14 @@ class Report : public QObject {
     // Fills and lays out every page; the class name and the title go with the pages.
     Document Produce();
 
+    // The window the report prints, and the table page a print-choice dialog chose (1 otherwise).
+    void SetSource(QWidget* form, int tablePage = 1) {
+        form_ = form;
+        tablePage_ = tablePage;
+    }
+    QWidget* Form() const { return form_; }
+    int TablePage() const { return tablePage_; }
+
     Band* TitleBand() const { return title_; }
     Band* FooterBand() const { return footer_; }
     int PageNumber() const { return page_; } // during QuickRep1StartPage
@@ -207,6 +217,8 @@ class Report : public QObject {
     int labels_ = 0;
     int images_ = 0;
     int memos_ = 0;
+    QWidget* form_ = nullptr;
+    int tablePage_ = 1;
 };
 
 } // namespace printing

@@ -1,13 +1,11 @@
-// The reports of the program by class name: a window's print handler and a print-choice
-// dialog ask for their report by this name.
+// The reports of the program by class name: the rows of the standard calculator report, and
+// the classes of the reports with a layout of their own. A window's print handler and a
+// print-choice dialog ask for their report by this name.
 #include "printing/Preview.h"
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
-#include "printing/QRImpSerieRLC.h"
-#include "printing/QRIndNoyauAir.h"
 #include "printing/QRMemory.h"
-#include "printing/QRReacCap.h"
-#include "printing/QRResCond.h"
+#include "printing/ReportRows.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRValeurRec.h"
 
@@ -25,11 +23,7 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQRCodeRes"), Make<TQRCodeRes>()},
         {QStringLiteral("TQRValeurRec"), Make<TQRValeurRec>()},
         {QStringLiteral("TQREia"), Make<TQREia>()},
-        {QStringLiteral("TQRResCond"), Make<TQRResCond>()},
-        {QStringLiteral("TQRReacCap"), Make<TQRReacCap>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
-        {QStringLiteral("TQRIndNoyauAir"), Make<TQRIndNoyauAir>()},
-        {QStringLiteral("TQRImpSerieRLC"), Make<TQRImpSerieRLC>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
     };
     return table;
@@ -40,17 +34,42 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
     return replaced;
 }
 
+// The window each report with a layout of its own prints.
+const std::map<QString, const char*>& Windows() {
+    static const std::map<QString, const char*> windows{
+        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},       {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
+        {QStringLiteral("TQREia"), "TFormCodeRes"},           {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
+        {QStringLiteral("TQRMemory"), "TAboutBox"},
+    };
+    return windows;
+}
+
 } // namespace
 
-std::unique_ptr<Report> CreateReport(const QString& reportClass) {
+const char* ReportWindow(const QString& reportClass) {
+    if (const ReportRow* row = FindReportRow(reportClass)) return row->window;
+    const auto found = Windows().find(reportClass);
+    return found == Windows().end() ? nullptr : found->second;
+}
+
+std::unique_ptr<Report> CreateReport(const QString& reportClass, QWidget* form, int tablePage) {
+    std::unique_ptr<Report> report;
     const auto found = Table().find(reportClass);
-    return found == Table().end() || !found->second ? nullptr : found->second();
+    if (found != Table().end() && found->second)
+        report = found->second();
+    else if (const ReportRow* row = FindReportRow(reportClass))
+        report = std::make_unique<RowReport>(*row);
+    if (report) report->SetSource(form, tablePage);
+    return report;
 }
 
 QStringList ReportClasses() {
     QStringList names;
     for (const auto& [name, factory] : Table())
         if (factory) names << name;
+    for (const ReportRow& row : ReportRows())
+        if (!Table().count(QLatin1String(row.report))) names << QLatin1String(row.report);
+    names.sort();
     return names;
 }
 

@@ -1,10 +1,12 @@
 #include "resistance/CalculDeCond.h"
+#include "ui/Registry.h"
 
-#include "core/FloatGuard.h"
+#include "formulas/Conductor.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "pictures/resistance/CalculDeCondPictures.h"
 #include "printing/Preview.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -143,6 +145,9 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent) {
 
     ui::SetTabOrder({edit1_, metal_, gauge_, equals, print, twoDigits_});
 
+    // No Reset button: the page keeps only the stored values.
+    page_.Boxes({edit1_}).Results({result_}).Fields({&Resistivity, &Length, &Section, &Resistance});
+
     ui::On(edit1_, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
     ui::On(metal_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(gauge_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
@@ -172,20 +177,16 @@ void TFormResConduc::FormActivate() {
         english << QLatin1String(m.english);
     metal_->SetItems(english);
     metalEcho_->setText(metal_->currentText());
-    const std::pair<const char*, const char*> texts[] = {
-        {"Label20", "Resistivities of conductors"},
-        {"Label21", "Conductor diameter"},
-        {"Label1", "-------------------------------> Length in metre"},
-        {"Label2", "Conductor type"},
-        {"Label3", "Cable section number"},
-        {"Label8", "Length in metre"},
-        {"Label9", "Conductor type"},
-        {"Label10", "Cable section number"},
-        {"Label11", "Resistance in OHMS"},
-    };
-    for (const auto& [name, text] : texts)
-        findChild<QLabel*>(QLatin1String(name))->setText(QLatin1String(text));
-    findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->setTitle(QStringLiteral("Values"));
+    ui::ApplyTexts(this, {{"Label20", "Resistivities of conductors"},
+                          {"Label21", "Conductor diameter"},
+                          {"Label1", "-------------------------------> Length in metre"},
+                          {"Label2", "Conductor type"},
+                          {"Label3", "Cable section number"},
+                          {"Label8", "Length in metre"},
+                          {"Label9", "Conductor type"},
+                          {"Label10", "Cable section number"},
+                          {"Label11", "Resistance in OHMS"},
+                          {"GroupBox1", "Values"}});
 }
 
 void TFormResConduc::Edit1Change() {
@@ -248,8 +249,7 @@ void TFormResConduc::Calculate() {
         result_->clear();
         return;
     }
-    result_->setText(
-        core::FormatNumber(Resistance, core::FloatFormat::General, 10, 5, core::CurrentSeparators()));
+    page_.Show(result_, Resistance, ui::kGeneral10_5);
 }
 
 bool TFormResConduc::ComputeAndShow() {
@@ -257,14 +257,11 @@ bool TFormResConduc::ComputeAndShow() {
     const int gauge = gauge_->currentIndex();
     if (metal < 0 || metal >= int(std::size(kMetals)) || gauge < 0 || gauge >= int(std::size(kGauges)))
         return false; // both lists always hold a choice; never compute without one
-    const core::Separators& seps = core::CurrentSeparators();
-    core::FloatGuard guard;
-    Resistivity = static_cast<double>(kMetals[metal].resistivity);
-    Section = static_cast<double>(SectionOf(gauge));
-    Length = static_cast<double>(core::ParseNumber(edit1_->text(), seps));
-    guard.check();
-    Resistance = static_cast<double>(Length / static_cast<long double>(Section) * Resistivity);
-    guard.check();
+    Resistivity = ui::Stored(kMetals[metal].resistivity);
+    Section = ui::Stored(SectionOf(gauge));
+    Length = ui::Stored(page_.Read(edit1_));
+    Resistance =
+        ui::Stored(ui::Compute([this] { return formulas::ConductorResistance(Length, Section, Resistivity); }));
     lengthEcho_->setText(edit1_->text());
     metalEcho_->setText(metal_->currentText());
     gaugeEcho_->setText(gauge_->currentText());
@@ -272,6 +269,7 @@ bool TFormResConduc::ComputeAndShow() {
 }
 
 void TFormResConduc::RefreshDisplay() {
-    result_->setText(core::RefreshDisplayText(result_->text(), twoDigits_->isChecked(), Resistance,
-                                              core::CurrentSeparators()));
+    page_.Refresh(result_, twoDigits_->isChecked(), Resistance);
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormResConduc)

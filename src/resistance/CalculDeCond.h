@@ -1,5 +1,6 @@
 #pragma once
 // Resistance of a wire: R = (L / A) x rho, from its length, its metal and its AWG gauge.
+#include "ui/CalculatorPage.h"
 #include "ui/Window.h"
 
 class QCheckBox;
@@ -31,6 +32,7 @@ class TFormResConduc : public ui::Window {
     double Resistance = 0;  // ohms
 
   private:
+    ui::CalculatorPage page_{this};
     // Reads the length, computes with the chosen metal and gauge, and echoes everything.
     bool ComputeAndShow();
     void ShowResistivity(int digits);

@@ -1,4 +1,5 @@
 #include "resistance/unit1.h"
+#include "ui/Registry.h"
 
 #include "core/FloatGuard.h"
 #include "core/Numbers.h"
@@ -373,3 +374,5 @@ void TFormCodeRes::DecodeRings(bool fiveRings) {
     lowest_->setText(FormatResult(lowest));
     value_->setText(FormatResult(value));
 }
+
+OHMBRIX_REGISTER_WINDOW(TFormCodeRes)

@@ -2,6 +2,7 @@
 
 #include "app/Inter.h"
 #include "app/Startup.h"
+#include "ui/Registry.h"
 #include "app/Topics.h"
 #include "ui/Language.h"
 
@@ -238,19 +239,19 @@ TEST_F(InterTest, AboutWindowIsModalAndSpeaksTheLanguage) {
 
 TEST_F(InterTest, StartUpCreatesEveryWindowHiddenButTheMain) {
     Build("*");
-    const auto& windows = app::Windows();
+    const auto& windows = ui::Windows();
     ASSERT_FALSE(windows.empty());
     EXPECT_EQ(windows.front(), Main());
     for (ui::Window* w : windows) {
         if (w != Main()) {
             EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
         }
-        EXPECT_EQ(app::FindWindow(w->metaObject()->className()), w);
+        EXPECT_EQ(ui::FindWindow(w->metaObject()->className()), w);
     }
-    EXPECT_EQ(app::FindWindow("TNoSuchWindow"), nullptr);
+    EXPECT_EQ(ui::FindWindow("TNoSuchWindow"), nullptr);
     // A topic whose window is not part of the program does nothing.
     for (const app::Topic& t : app::Topics()) {
-        if (app::FindWindow(t.window)) continue;
+        if (ui::FindWindow(t.window)) continue;
         Click(Topic(t.label));
         for (ui::Window* w : windows)
             EXPECT_EQ(w->isVisible(), false) << t.label;
@@ -284,19 +285,19 @@ namespace {
 TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder) {
     Build("F"); // the reference list of windows, created at once
     std::vector<std::string> expected;
-    for (ui::Window* w : app::Windows())
+    for (ui::Window* w : ui::Windows())
         expected.push_back(w->metaObject()->className());
     delete Main();
 
     bool created = false;
     QPointer<TInterface1> main = app::StartUp(QStringLiteral("F"), [&] { created = true; });
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(app::Windows().size(), 1u); // only the main window before its first paint
+    EXPECT_EQ(ui::Windows().size(), 1u); // only the main window before its first paint
     for (int i = 0; i < 200 && !created; ++i)
         QTest::qWait(5);
     ASSERT_TRUE(created);
     std::vector<std::string> order;
-    for (ui::Window* w : app::Windows()) {
+    for (ui::Window* w : ui::Windows()) {
         order.push_back(w->metaObject()->className());
         if (w != main) {
             EXPECT_FALSE(w->isVisible()) << order.back();

@@ -3,7 +3,7 @@
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
 
-#include "app/Startup.h"
+#include "ui/Registry.h"
 
 #include <QPushButton>
 #include <algorithm>
@@ -27,13 +27,8 @@ const Dialog kDialogs[] = {
 // A stand-in table report that prints the page its dialog chose.
 class ChosenPageReport : public printing::TableReport {
   public:
-    explicit ChosenPageReport(const char* dialog) : TableReport(QStringLiteral("Tableur")), dialog_(dialog) {}
-    void QuickRep1StartPage() override {
-        SetTablePage({{QStringLiteral("page"), QString::number(printing::ChosenPage(dialog_))}});
-    }
-
-  private:
-    const char* dialog_;
+    ChosenPageReport() : TableReport(QStringLiteral("Tableur")) {}
+    void QuickRep1StartPage() override { SetTablePage({{QStringLiteral("page"), QString::number(TablePage())}}); }
 };
 
 QString PrintedPage(const printing::Document& doc) {
@@ -85,7 +80,7 @@ TEST_P(PrintChoiceTest, Layout) {
 TEST_P(PrintChoiceTest, ButtonsChooseThePageAndOpenTheReport) {
     const Dialog& d = GetParam();
     printing::ScopedReport report(QString::fromLatin1(d.report),
-                                  [&d] { return std::make_unique<ChosenPageReport>(d.className); });
+                                  [] { return std::make_unique<ChosenPageReport>(); });
     Activate(Form());
     const int last = int(d.buttons.size());
     // "P1", close the preview, then the last page: the preview opens again with that page.
@@ -105,7 +100,7 @@ TEST_P(PrintChoiceTest, ButtonsChooseThePageAndOpenTheReport) {
 TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
     const Dialog& d = GetParam();
     printing::ScopedReport report(QString::fromLatin1(d.report),
-                                  [&d] { return std::make_unique<ChosenPageReport>(d.className); });
+                                  [] { return std::make_unique<ChosenPageReport>(); });
     preview_.whileOpen = [this](const printing::Document&) {
         Click(Button(2));
         EXPECT_EQ(Form()->PageSelector, 1);
@@ -128,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, PrintChoiceTest, ::testing::ValuesIn(kDialogs)
 TEST_F(GuiTest, PrintChoiceDialogsTakeTheirPlacesAtStartUp) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
     std::vector<std::string> order;
-    for (ui::Window* w : app::Windows())
+    for (ui::Window* w : ui::Windows())
         order.push_back(w->metaObject()->className());
     auto at = [&order](const char* name) {
         return std::find(order.begin(), order.end(), name) - order.begin();

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Inter.h"
 #include "app/Startup.h"
+#include "ui/Registry.h"
 #include "ui/Window.h"
 
 #include <QAbstractButton>
@@ -30,7 +31,7 @@ void GuiTest::Build(const QString& mark, core::Separators separators) {
 }
 
 ui::Window* GuiTest::Window(const char* className) const {
-    return app::FindWindow(className);
+    return ui::FindWindow(className);
 }
 
 QWidget* FindComponent(QWidget* window, const char* component) {
