@@ -119,8 +119,8 @@ bool CalculatorPage::AllHoldText(std::initializer_list<const QLineEdit*> boxes) 
 }
 
 void CalculatorPage::Show(QLabel* label, long double value, Display display) {
-    label->setText(
-        core::FormatNumber(value, display.format, display.precision, display.digits, core::CurrentSeparators()));
+    label->setText(core::FormatNumber(value, display.format, display.precision, display.digits,
+                                      core::CurrentSeparators()));
 }
 
 void CalculatorPage::Refresh(QLabel* label, bool twoDigits, double value) {
@@ -145,6 +145,14 @@ std::vector<std::pair<QString, double>> StoredValues(const QWidget* window) {
             values.emplace_back(QStringLiteral("%1/%2").arg(page->Widget()->objectName()).arg(i++), *f);
     }
     return values;
+}
+
+std::vector<const QLabel*> ResultLabels(const QWidget* window) {
+    std::vector<const QLabel*> labels;
+    for (const CalculatorPage* page : Pages())
+        if (page->Widget() == window || window->isAncestorOf(page->Widget()))
+            labels.insert(labels.end(), page->ResultLabels().begin(), page->ResultLabels().end());
+    return labels;
 }
 
 } // namespace ui

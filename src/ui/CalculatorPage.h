@@ -46,8 +46,7 @@ void ApplyTexts(QWidget* root, std::initializer_list<EnglishText> texts);
 
 // Runs a computation under the floating-point guard: division by zero, invalid operation and
 // overflow raise their failures; a number that is not finite raises too.
-template <class F>
-auto Compute(F&& formula) {
+template <class F> auto Compute(F&& formula) {
     core::FloatGuard guard;
     const auto value = std::forward<F>(formula)();
     guard.check();
@@ -92,6 +91,7 @@ class CalculatorPage {
 
     QWidget* Widget() const { return page_; }
     const std::vector<double*>& Fields() const { return fields_; }
+    const std::vector<QLabel*>& ResultLabels() const { return results_; }
 
   private:
     QWidget* page_;
@@ -102,5 +102,7 @@ class CalculatorPage {
 
 // The stored values of every calculator page inside a window ("Page/field index" and value).
 std::vector<std::pair<QString, double>> StoredValues(const QWidget* window);
+// The result labels of every calculator page inside a window.
+std::vector<const QLabel*> ResultLabels(const QWidget* window);
 
 } // namespace ui
