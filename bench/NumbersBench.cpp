@@ -4,8 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -19,6 +21,23 @@ const std::vector<long double>& Values() {
         std::vector<long double> v;
         for (int i = 0; i < 4096; ++i)
             v.push_back(mantissa(rng) * std::pow(10.0L, exponent(rng)));
+        return v;
+    }();
+    return values;
+}
+
+// Doubles from random bits: mostly far outside the calculators' range, where the reduction
+// scales in extended precision and decides near-boundary values exactly.
+const std::vector<long double>& AnyDoubles() {
+    static const std::vector<long double> values = [] {
+        std::mt19937_64 rng(2);
+        std::vector<long double> v;
+        while (v.size() < 4096) {
+            const std::uint64_t bits = rng();
+            double d;
+            std::memcpy(&d, &bits, sizeof d);
+            if (std::isfinite(d)) v.push_back(d);
+        }
         return v;
     }();
     return values;
@@ -64,6 +83,25 @@ void BM_snprintf_Lg18_toQString(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_snprintf_Lg18_toQString);
+
+void BM_FormatNumber_General18_AnyDouble(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        QString s = core::FormatNumber(AnyDoubles()[i++ & 4095], core::FloatFormat::General, 18, 0, kSeps);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_FormatNumber_General18_AnyDouble);
+
+void BM_snprintf_Lg18_AnyDouble(benchmark::State& state) {
+    std::size_t i = 0;
+    char buf[64];
+    for (auto _ : state) {
+        std::snprintf(buf, sizeof buf, "%.18Lg", AnyDoubles()[i++ & 4095]);
+        benchmark::DoNotOptimize(buf);
+    }
+}
+BENCHMARK(BM_snprintf_Lg18_AnyDouble);
 
 std::vector<QString> Texts() {
     std::vector<QString> t;

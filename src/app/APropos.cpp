@@ -1,11 +1,13 @@
 #include "app/APropos.h"
-#include "ui/Registry.h"
 
 #include "pictures/Logo.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
+
+#include <QWindow>
 
 TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormAPropos"));
@@ -53,6 +55,8 @@ TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
 void TFormAPropos::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QString());
+    // The platform shows the program's name for an empty title; the form's title bar reads nothing.
+    if (QWindow* shown = windowHandle()) shown->setTitle(QStringLiteral(" "));
     findChild<QLabel*>(QStringLiteral("Label4"))->setText(QStringLiteral("Ohmbrix"));
     QLabel* by = findChild<QLabel*>(QStringLiteral("Label3"));
     by->setText(QStringLiteral("Produced by"));

@@ -1,13 +1,13 @@
 #include "app/Inter.h"
 
 #include "app/Startup.h"
-#include "ui/Registry.h"
 #include "app/Topics.h"
 #include "pictures/Glyphs.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QApplication>
@@ -90,16 +90,18 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     ui::On(about_, &QAction::triggered, this, [this] { APropos1Click(); });
     ui::On(site, &QAction::triggered, this, [this] { Kelmorainternational1Click(); });
 
+    // The page is the whole client area: on the maximised window the white beyond the form's
+    // 754 x 516 resets the hover too.
     page_ = new QWidget(this);
     page_->setObjectName(QStringLiteral("Page"));
-    page_->setFixedSize(754, 516);
+    page_->setMinimumSize(754, 516);
     page_->setMouseTracking(true);
     page_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menu);
-    layout->addWidget(page_, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(page_, 1);
     setMinimumSize(754, 516 + menu->sizeHint().height());
 
     for (const Heading& h : kHeadings) {
@@ -183,7 +185,8 @@ void TInterface1::SetMark(const QString& mark) {
 }
 
 void TInterface1::FormCreate() {
-    setWindowState(Qt::WindowMinimized);
+    // Only the final, maximised state: passing through minimised before the first show maps the
+    // window iconified, and a window manager plays that as an iconify and restore.
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -4,8 +4,10 @@
 #include "core/Regional.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
@@ -25,6 +27,7 @@ void ConfigureApplication(const QString& languageMark) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     QApplication::setFont(font);
+    ui::InstallFormStyle();
 
     static QPointer<QTranslator> qtFrench;
     if (!ui::MarkIsEnglish(languageMark) && !qtFrench) {
@@ -37,22 +40,30 @@ void ConfigureApplication(const QString& languageMark) {
 
 namespace {
 
+std::function<void(ui::Window*, qint64)> g_observer;
+
 TInterface1* CreateMainWindow(const QString& languageMark) {
     ui::ForgetWindows();
+    QElapsedTimer clock;
+    clock.start();
     auto* main = new TInterface1();
     main->SetMark(languageMark);
     ui::SetMainWindow(main);
     ui::AddWindow(main);
     QObject::connect(main, &QObject::destroyed, [] { ui::ForgetWindows(); });
     main->Initialise();
+    if (g_observer) g_observer(main, clock.nsecsElapsed() / 1000);
     return main;
 }
 
 void CreateOtherWindows(TInterface1* main) {
     for (const auto& [name, make] : ui::StartupFactories()) {
+        QElapsedTimer clock;
+        clock.start();
         ui::Window* w = make(main);
         ui::AddWindow(w);
         w->Initialise();
+        if (g_observer) g_observer(w, clock.nsecsElapsed() / 1000);
     }
 }
 
@@ -86,7 +97,7 @@ class AfterFirstPaint : public QObject {
 
 } // namespace
 
-TInterface1* createWindows(const QString& languageMark) {
+TInterface1* CreateWindows(const QString& languageMark) {
     TInterface1* main = CreateMainWindow(languageMark);
     CreateOtherWindows(main);
     return main;
@@ -97,6 +108,10 @@ TInterface1* StartUp(const QString& languageMark, std::function<void()> created)
     new AfterFirstPaint(main, std::move(created));
     main->showMaximized();
     return main;
+}
+
+void ObserveCreation(std::function<void(ui::Window*, qint64)> observer) {
+    g_observer = std::move(observer);
 }
 
 } // namespace app

@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
     app::Application application(argc, argv);
+    // The desktop matches the running program to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(OHMBRIX_APP_ID));
     app::ConfigureApplication(QStringLiteral("*"));
     const std::optional<QString> mark = app::ChooseLanguage();
     if (!mark) return 0;

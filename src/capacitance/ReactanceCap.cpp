@@ -1,5 +1,4 @@
 #include "capacitance/ReactanceCap.h"
-#include "ui/Registry.h"
 
 #include "capacitance/TabReacCap.h"
 #include "formulas/Reactance.h"
@@ -10,6 +9,7 @@
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -111,8 +111,9 @@ void TFormReacCap::Calculate() {
 
     Frequency = ui::Stored(page_.Read(edit1_, frequencyUnit_));
     Capacitance = ui::Stored(page_.Read(edit2_, capacitanceUnit_));
-    Reactance = ui::Stored(page_.InUnit(
-        ui::Compute([this] { return formulas::CapacitiveReactance(Frequency, Capacitance); }), reactanceUnit_));
+    Reactance = ui::Stored(
+        page_.InUnit(ui::Compute([this] { return formulas::CapacitiveReactance(Frequency, Capacitance); }),
+                     reactanceUnit_));
     page_.Show(result_, Reactance, kReactanceDisplay);
 }
 

@@ -1,10 +1,10 @@
 #include "capacitance/TabReacCap.h"
-#include "ui/Registry.h"
 
 #include "formulas/Reactance.h"
 #include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
@@ -80,13 +80,13 @@ void TFormTabReacCap::BitBtn1Click() {
 void TFormTabReacCap::FillGrid(int range) {
     range_ = range;
     const Axis& axis = RangeAxis(range);
-    ui::FillTable(
-        grid_, range == 0 ? QStringLiteral("Hz") : QStringLiteral("kHz"), {axis.frequencies, ui::kWhole},
-        {axis.capacitances, ui::kGeneral15},
-        [&axis](long double f, long double uF) {
-            return static_cast<double>(formulas::CapacitiveReactance(f * axis.frequencyFactor, uF / 1000000.0L));
-        },
-        {core::FloatFormat::Number, 8, 2});
+    ui::FillTable(grid_, range == 0 ? QStringLiteral("Hz") : QStringLiteral("kHz"),
+                  {axis.frequencies, ui::kWhole}, {axis.capacitances, ui::kGeneral15},
+                  [&axis](long double f, long double uF) {
+                      return static_cast<double>(
+                          formulas::CapacitiveReactance(f * axis.frequencyFactor, uF / 1000000.0L));
+                  },
+                  {core::FloatFormat::Number, 8, 2});
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormTabReacCap)

@@ -1,6 +1,7 @@
 #pragma once
 // The table of capacitive reactances: frequencies down, capacitances across, in ohms.
 #include "ui/Window.h"
+
 #include <vector>
 
 class QRadioButton;

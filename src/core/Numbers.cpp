@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <string>
+#include <vector>
 
 namespace core {
 namespace {
@@ -50,7 +53,143 @@ long double ScaleByTen(long double v, int k) {
     return k >= 0 ? v * PowerOfTen(k) : v / PowerOfTen(-k);
 }
 
-// The magnitude as 0.d1d2...d18 x 10^exponent, the 18 digits rounded to nearest.
+using U128 = unsigned __int128;
+
+// 5^k for k <= 55, the largest power below 2^128; 5^27 is the largest below 2^64.
+constexpr int kMaxFive = 55;
+constexpr int kMaxFiveDivisor = 27;
+struct Fives {
+    U128 p[kMaxFive + 1];
+};
+constexpr Fives MakeFives() {
+    Fives f{};
+    U128 v = 1;
+    for (int k = 0; k <= kMaxFive; ++k, v *= 5)
+        f.p[k] = v;
+    return f;
+}
+constexpr Fives kFives = MakeFives();
+
+// A little-endian unsigned big integer: only what deciding a rounding boundary needs.
+class Big {
+  public:
+    explicit Big(U128 v) {
+        for (; v != 0; v >>= 32)
+            limbs_.push_back(static_cast<std::uint32_t>(v));
+    }
+    void MultiplyByPowerOfFive(int k) {
+        for (; k > 0; k -= 13)
+            Multiply(k >= 13 ? 1220703125u : static_cast<std::uint32_t>(kFives.p[k]));
+    }
+    void ShiftLeft(int bits) {
+        Multiply(std::uint32_t{1} << (bits % 32));
+        limbs_.insert(limbs_.begin(), static_cast<std::size_t>(bits / 32), 0u);
+    }
+    bool AtLeast(const Big& other) const {
+        if (limbs_.size() != other.limbs_.size()) return limbs_.size() > other.limbs_.size();
+        for (std::size_t i = limbs_.size(); i-- > 0;)
+            if (limbs_[i] != other.limbs_[i]) return limbs_[i] > other.limbs_[i];
+        return true;
+    }
+
+  private:
+    void Multiply(std::uint32_t factor) {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : limbs_) {
+            carry += static_cast<std::uint64_t>(limb) * factor;
+            limb = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry != 0) limbs_.push_back(static_cast<std::uint32_t>(carry));
+    }
+    std::vector<std::uint32_t> limbs_;
+};
+
+// The magnitude m * 2^e scaled by 10^q: its integer part and whether the rest is one half or more.
+struct Scaled {
+    std::uint64_t whole = 0;
+    bool halfOrMore = false;
+};
+
+// Exact: m * 2^e * 10^q == (whole + 0.5) decided on integers. Slow; only for values whose
+// scaled extended-precision estimate lies too near the boundary to trust.
+bool AtLeastHalfExactly(std::uint64_t m, int e, int q, std::uint64_t whole) {
+    Big lhs(m);
+    Big rhs(static_cast<U128>(whole) * 2 + 1);
+    if (q >= 0)
+        lhs.MultiplyByPowerOfFive(q);
+    else
+        rhs.MultiplyByPowerOfFive(-q);
+    const int twos = e + q + 1;
+    if (twos >= 0)
+        lhs.ShiftLeft(twos);
+    else
+        rhs.ShiftLeft(-twos);
+    return lhs.AtLeast(rhs);
+}
+
+// Where 10^q is 5^q (at most 128 bits) times a power of two, the product is exact in 192 bits.
+// The caller's estimate keeps the scaled value below 10^19 < 2^64.
+Scaled ScaleUpExactly(std::uint64_t m, int e, int q) {
+    const U128 five = kFives.p[q];
+    const U128 low = static_cast<U128>(m) * static_cast<std::uint64_t>(five);
+    const U128 high = static_cast<U128>(m) * static_cast<std::uint64_t>(five >> 64);
+    const U128 middle = (low >> 64) + static_cast<std::uint64_t>(high);
+    const std::uint64_t w[4] = {
+        static_cast<std::uint64_t>(low), static_cast<std::uint64_t>(middle),
+        static_cast<std::uint64_t>(high >> 64) + static_cast<std::uint64_t>(middle >> 64), 0};
+    Scaled r;
+    const int shift = -(e + q);
+    if (shift <= 0) {
+        r.whole = w[0] << -shift;
+        return r;
+    }
+    auto bits = [&w](int from) { // 64 bits of the product starting at bit `from`
+        const int word = from / 64, bit = from % 64;
+        if (word >= 3) return std::uint64_t{0};
+        return bit == 0 ? w[word] : (w[word] >> bit) | (w[word + 1] << (64 - bit));
+    };
+    r.whole = bits(shift);
+    r.halfOrMore = (bits(shift - 1) & 1) != 0;
+    return r;
+}
+
+// 10^q with q < 0 and 5^-q below 2^64: one exact division.
+Scaled ScaleDownExactly(std::uint64_t m, int e, int q) {
+    const int shift = e + q;
+    U128 numerator = m;
+    U128 denominator = static_cast<std::uint64_t>(kFives.p[-q]);
+    if (shift >= 0)
+        numerator <<= shift;
+    else
+        denominator <<= -shift;
+    Scaled r;
+    r.whole = static_cast<std::uint64_t>(numerator / denominator);
+    r.halfOrMore = (numerator % denominator) * 2 >= denominator;
+    return r;
+}
+
+// Far outside the calculators' range: scale in extended precision, which is off by less than
+// 2^-63 relative (under 1/8 of a unit below 2^60), and decide exactly only near the boundary.
+Scaled ScaleApproximately(long double magnitude, std::uint64_t m, int e, int q) {
+    constexpr long double kDoubt = 0.15L;
+    const long double scaled = ScaleByTen(magnitude, q);
+    Scaled r;
+    r.whole = static_cast<std::uint64_t>(scaled);
+    const long double rest = scaled - static_cast<long double>(r.whole);
+    const bool far = q >= -4900 && q <= 4900 && std::fabs(rest - 0.5L) > kDoubt;
+    r.halfOrMore = far ? rest > 0.5L : AtLeastHalfExactly(m, e, q, r.whole);
+    return r;
+}
+
+Scaled Scale(long double magnitude, std::uint64_t m, int e, int q) {
+    if (q >= 0 && q <= kMaxFive) return ScaleUpExactly(m, e, q);
+    if (q < 0 && q >= -kMaxFiveDivisor) return ScaleDownExactly(m, e, q);
+    return ScaleApproximately(magnitude, m, e, q);
+}
+
+// The magnitude as 0.d1d2...d18 x 10^exponent, the 18 digits correctly rounded (half away
+// from zero) from the value's exact binary expansion.
 struct Decimal {
     char digits[kSignificant + 1];
     int length = 0;   // significant digits kept (trailing zeros dropped); 0 means zero
@@ -60,20 +199,26 @@ struct Decimal {
 Decimal ToDecimal(long double magnitude) {
     Decimal d;
     if (magnitude == 0.0L) return d;
-    int e2 = 0;
-    std::frexp(magnitude, &e2);
-    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521L)) + 1;
-    long double scaled = ScaleByTen(magnitude, kSignificant - e10);
-    // The estimate of the exponent may be off by one either way.
-    for (int i = 0; i < 2 && scaled >= static_cast<long double>(kTen18); ++i) {
-        ++e10;
-        scaled = ScaleByTen(magnitude, kSignificant - e10);
+    // The x87 format keeps its 64-bit significand whole, integer bit included: the magnitude is
+    // exactly m * 2^e, read from the bits (frexp and ldexp on long double are library calls).
+    static_assert(std::numeric_limits<long double>::digits == 64, "x87 extended precision");
+    std::uint64_t m = 0;
+    std::uint16_t biased = 0;
+    std::memcpy(&m, &magnitude, sizeof m);
+    std::memcpy(&biased, reinterpret_cast<const char*>(&magnitude) + sizeof m, sizeof biased);
+    int e = (biased & 0x7FFF) == 0 ? 1 - 16383 - 63 : (biased & 0x7FFF) - 16383 - 63;
+    const int leading = __builtin_clzll(m); // subnormals: shift the significand up
+    m <<= leading;
+    e -= leading;
+    const int e2 = e + 64; // 2^(e2-1) <= magnitude < 2^e2
+    // The estimate is the exponent or one below it.
+    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398119521)) + 1;
+    Scaled s = Scale(magnitude, m, e, kSignificant - e10);
+    for (int i = 0; i < 2 && (s.whole >= kTen18 || s.whole < kTen17); ++i) {
+        e10 += s.whole >= kTen18 ? 1 : -1;
+        s = Scale(magnitude, m, e, kSignificant - e10);
     }
-    for (int i = 0; i < 2 && scaled < static_cast<long double>(kTen17); ++i) {
-        --e10;
-        scaled = ScaleByTen(magnitude, kSignificant - e10);
-    }
-    std::uint64_t n = static_cast<std::uint64_t>(std::llroundl(scaled));
+    std::uint64_t n = s.whole + (s.halfOrMore ? 1 : 0);
     if (n >= kTen18) {
         n /= 10;
         ++e10;

@@ -12,7 +12,8 @@ long double SeriesRLCImpedance(long double resistance, long double inductiveReac
     return std::sqrt(resistance * resistance + x * x);
 }
 
-long double SeriesRLCPhase(long double resistance, long double inductiveReactance, long double capacitiveReactance) {
+long double SeriesRLCPhase(long double resistance, long double inductiveReactance,
+                           long double capacitiveReactance) {
     return std::atan((inductiveReactance - capacitiveReactance) / resistance) * 180.0L / kPi;
 }
 

@@ -1,5 +1,4 @@
 #include "impedance/CircuitSerieLRC.h"
-#include "ui/Registry.h"
 
 #include "formulas/Impedance.h"
 #include "pictures/Glyphs.h"
@@ -8,6 +7,7 @@
 #include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QFrame>
@@ -17,12 +17,10 @@ using Op = ui::UnitList::Op;
 
 namespace {
 
-const QColor kLime{0x00, 0xFF, 0x00};
-
 QLabel* MakeFixedUnit(QWidget* parent, const char* name, const QString& text, int x, int y) {
     QLabel* label = ui::MakeLabel(parent, name, text, x, y, 41, 17);
     label->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(label, kLime);
+    ui::SetBackground(label, ui::kLime);
     return label;
 }
 
@@ -111,10 +109,11 @@ void TFormSerieRLC::Calculate() {
     CapacitiveReactance = ui::Stored(page_.Read(edit3_));
     Resistance = ui::Stored(page_.InUnit(Resistance, resistanceUnit_));
 
-    Impedance = ui::Stored(ui::Compute(
-        [this] { return formulas::SeriesRLCImpedance(Resistance, InductiveReactance, CapacitiveReactance); }));
-    PhaseAngle = ui::Stored(
-        ui::Compute([this] { return formulas::SeriesRLCPhase(Resistance, InductiveReactance, CapacitiveReactance); }));
+    Impedance = ui::Stored(ui::Compute([this] {
+        return formulas::SeriesRLCImpedance(Resistance, InductiveReactance, CapacitiveReactance);
+    }));
+    PhaseAngle = ui::Stored(ui::Compute(
+        [this] { return formulas::SeriesRLCPhase(Resistance, InductiveReactance, CapacitiveReactance); }));
     page_.Show(impedance_, Impedance, ui::kNumber10_4);
     page_.Show(phase_, PhaseAngle, ui::kNumber10_4);
 }

@@ -1,5 +1,4 @@
 #include "inductance/BobineAAir.h"
-#include "ui/Registry.h"
 
 #include "formulas/Coils.h"
 #include "pictures/Glyphs.h"
@@ -8,6 +7,7 @@
 #include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>

@@ -1,17 +1,18 @@
 #include "ohmslaw/About.h"
-#include "ui/Registry.h"
 
 #include "core/FloatGuard.h"
 #include "core/KeyFilter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "formulas/OhmsLaw.h"
+#include "pictures/Palette.h"
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 #include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QEvent>
@@ -24,9 +25,9 @@ namespace art = pictures::ohmslaw;
 
 namespace {
 
-const QColor kLight3D{0xE3, 0xE3, 0xE3};
-const QColor kAqua{0x00, 0xFF, 0xFF};
-const QColor kRed{0xFF, 0x00, 0x00};
+using palette::k3DLight;
+using palette::kAqua;
+using palette::kRed;
 
 // The ink of a black-on-white picture as black with coverage alpha: white becomes see-through
 // and the letters keep their smooth edges on any panel colour.
@@ -64,7 +65,7 @@ QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink) {
 
 TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    SetForm(QStringLiteral("Memory Device"), 589, 330, kLight3D);
+    SetForm(QStringLiteral("Memory Device"), 589, 330, k3DLight);
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
     title_ = ui::MakeLabel(this, "LabelPuis", QString(), 0, 0, 249, 33);
@@ -188,7 +189,6 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
     return ui::Window::eventFilter(watched, event);
 }
 
-// --- Texts -----------------------------------------------------------------------------------
 
 QString TAboutBox::NameOf(Quantity q) const {
     switch (q) {
@@ -243,7 +243,6 @@ void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second) {
     FitDefinition(definition_);
 }
 
-// --- Set-up ----------------------------------------------------------------------------------
 
 void TAboutBox::FillResultList(Quantity q) {
     resultUnits_->Fill(q);
@@ -355,7 +354,6 @@ void TAboutBox::Image4Click() {
     SetUpFormula(12);
 }
 
-// --- The buttons' look -----------------------------------------------------------------------
 
 void TAboutBox::SetPressed(Button& b, bool pressed) {
     b.panel->setFrameShadow(pressed ? QFrame::Sunken : QFrame::Raised);
@@ -408,7 +406,6 @@ void TAboutBox::Image1MouseMove() {
         SetPressed(b, false);
 }
 
-// --- The calculator --------------------------------------------------------------------------
 
 QChar TAboutBox::Edit1KeyPress(QChar key) {
     return core::FilterNumericKey(key);
@@ -466,7 +463,6 @@ void TAboutBox::Calculate() {
         core::FormatNumber(result, core::FloatFormat::Number, 20, FormulaNumber == 1 ? 5 : 6, separators));
 }
 
-// --- Reset and print -------------------------------------------------------------------------
 
 void TAboutBox::BitBtn1Click() {
     first_->setFocus();

@@ -433,6 +433,20 @@ void DrawFormula(QPainter& painter, const QRectF& rect, const QString& markup, q
     painter.restore();
 }
 
+void DrawFormulaOnBaseline(QPainter& painter, QPointF start, qreal width, const QString& markup,
+                           qreal typeSize) {
+    const auto row = Parse(markup, typeSize);
+    if (row->box.w <= 0) return;
+    const qreal scale = std::min(1.0, width / row->box.w);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.translate(start);
+    painter.scale(scale, scale);
+    row->Draw(painter, 0, 0);
+    painter.restore();
+}
+
 QImage Formula(const QString& markup, QSize size, QColor background, QColor ink, qreal typeSize) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
@@ -442,13 +456,14 @@ QImage Formula(const QString& markup, QSize size, QColor background, QColor ink,
     return image;
 }
 
-QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize) {
+QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize, qreal radius) {
+    // Transparent around the rounded corners, so the box sits on any window and on the white page.
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal radius = std::min(size.width(), size.height()) * 0.18;
+    if (radius <= 0) radius = std::min(size.width(), size.height()) * 0.18;
     p.setPen(QPen(fill.darker(150), 1));
     p.setBrush(fill);
     p.drawRoundedRect(box, radius, radius);

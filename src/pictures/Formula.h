@@ -33,11 +33,16 @@ FormulaExtent MeasureFormula(const QString& markup, qreal typeSize);
 // Draws the markup centred in rect with the painter's current pen colour; shrinks it to fit.
 void DrawFormula(QPainter& painter, const QRectF& rect, const QString& markup, qreal typeSize);
 
+// Draws the markup from start.x on the baseline start.y, narrowed to width if it is wider.
+void DrawFormulaOnBaseline(QPainter& painter, QPointF start, qreal width, const QString& markup,
+                           qreal typeSize);
+
 // The markup centred on an image of the given size and background, in ink.
 QImage Formula(const QString& markup, QSize size, QColor background, QColor ink, qreal typeSize);
 
-// The markup in black on a rounded box of colour fill (white around the corners).
-QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize = 20);
+// The markup in black on a rounded box of colour fill, transparent around the corners; a radius
+// of 0 rounds in proportion to the box.
+QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize = 20, qreal radius = 0);
 
 // Family used for formula type.
 QString FormulaFamily();

@@ -115,8 +115,14 @@ QImage TableurOval(const QString& word, QSize size) {
 }
 
 QImage LegendSymbol(const QString& markup, QSize size, bool opaque) {
-    return Formula(markup, size, opaque ? QColor(192, 192, 192) : QColor(Qt::transparent), Qt::black,
-                   size.height() * 0.8);
+    // From the left, on the baseline of the forms' 11-pixel labels placed at the same top, so that
+    // "C =" and its legend read as one line with a gap between them.
+    constexpr qreal kLabelBaseline = 10.5;
+    QImage image = Blank(size, opaque ? QColor(192, 192, 192) : QColor(Qt::transparent));
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    DrawFormulaOnBaseline(p, QPointF(1, kLabelBaseline), size.width() - 4, markup, size.height() * 0.8);
+    return image;
 }
 
 QImage SymbolPlate(const QString& markup, QSize size) {

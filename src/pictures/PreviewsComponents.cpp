@@ -1,11 +1,12 @@
 // Previews of the capacitance and inductance topics.
-#include <QPainter>
-#include <QPainterPath>
-
-#include <cmath>
-
+#include "core/Numbers.h"
+#include "formulas/Reactance.h"
 #include "pictures/Previews.h"
 #include "pictures/Schematic.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 
 namespace pictures {
 
@@ -90,6 +91,32 @@ Sketch SourceWithF(QVector<Part> parts, QStringList names) {
     };
 }
 
+// The miniature tables are computed by the same formulas as the windows, so they agree with them.
+const core::Separators kFrench{QLatin1Char(','), QLatin1Char(' ')};
+
+QString Shown(long double value) {
+    return core::FormatNumber(value, core::FloatFormat::General, 15, 0, kFrench);
+}
+
+QStringList Headings(const char* corner, std::initializer_list<long double> across) {
+    QStringList row{QString::fromUtf8(corner)};
+    for (long double v : across)
+        row << Shown(v);
+    return row;
+}
+
+QVector<QStringList> Cells(std::initializer_list<long double> down, std::initializer_list<long double> across,
+                           long double (*formula)(long double, long double)) {
+    QVector<QStringList> rows;
+    for (long double d : down) {
+        QStringList row{Shown(d)};
+        for (long double a : across)
+            row << Shown(std::round(formula(d, a)));
+        rows << row;
+    }
+    return rows;
+}
+
 } // namespace
 
 std::vector<PictureFile> CapacitancePreviews() {
@@ -128,11 +155,11 @@ std::vector<PictureFile> CapacitancePreviews() {
          SourceWithF({Part::C}, {"C"}),
          {"X_{c} = \\frac{1}{2 \\pi f C}"}},
         {"interface/TabReactCap.bmp", QString::fromUtf8("Tableur de la réactance capacitive"),
-         GridWithFormula({"Hz \\ uF", "0,25", "0,5", "1", "2"},
-                         {{"25", "25465", "12732", "6366", "3183"},
-                          {"50", "12732", "6366", "3183", "1592"},
-                          {"100", "6366", "3183", "1592", "796"},
-                          {"1000", "637", "318", "159", "80"}},
+         GridWithFormula(Headings("Hz \\ uF", {0.25L, 0.5L, 1, 2}),
+                         Cells({25, 50, 100, 1000}, {0.25L, 0.5L, 1, 2},
+                               [](long double hz, long double uF) {
+                                   return formulas::CapacitiveReactance(hz, uF / 1000000.0L);
+                               }),
                          table, "X_{c} = \\frac{1}{2 \\pi f C}")},
     });
 }
@@ -167,10 +194,12 @@ std::vector<PictureFile> InductancePreviews() {
          SourceWithF({Part::L}, {"L"}),
          {"X_{L} = 2 \\pi f \\times L"}},
         {"interface/TabReactance.bmp", QString::fromUtf8("Tableur de la réactance inductive"),
-         GridWithFormula(
-             {"kHz \\ mH", "10", "50", "100"},
-             {{"1", "63", "314", "628"}, {"10", "628", "3142", "6283"}, {"100", "6283", "31416", "62832"}},
-             table, "X_{L} = 2 \\pi f L")},
+         GridWithFormula(Headings("kHz \\ mH", {10, 50, 100}),
+                         Cells({1, 10, 100}, {10, 50, 100},
+                               [](long double kHz, long double mH) {
+                                   return formulas::InductiveReactance(kHz * 1000.0L, mH / 1000.0L);
+                               }),
+                         table, "X_{L} = 2 \\pi f L")},
         {"interface/ConsTempRL.bmp",
          QStringLiteral("Constante de temp RL"),
          SourceLoop(false, {Part::R, Part::L}, {"R", "L"}),

@@ -1,4 +1,5 @@
 #include "printing/ImpReacCap.h"
+
 #include "ui/Registry.h"
 
 TFormImpSerieRLC::TFormImpSerieRLC(QWidget* parent)

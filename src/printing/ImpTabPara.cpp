@@ -1,4 +1,5 @@
 #include "printing/ImpTabPara.h"
+
 #include "ui/Registry.h"
 
 TFormImpTabPara::TFormImpTabPara(QWidget* parent)

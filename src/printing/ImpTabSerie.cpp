@@ -1,4 +1,5 @@
 #include "printing/ImpTabSerie.h"
+
 #include "ui/Registry.h"
 
 TFormImpTabserie::TFormImpTabserie(QWidget* parent)

@@ -107,7 +107,6 @@ void TableReport::SetFooterValue(const QString& text) {
     if (footerValue_) footerValue_->SetCaption(text);
 }
 
-// ---- reading a window ----
 
 QString TextOf(QWidget* window, const char* component) {
     QWidget* w = Component(window, component);

@@ -81,7 +81,6 @@ class TableReport : public Report {
     QRLabel* footerValue_ = nullptr;
 };
 
-// ---- reading a window ----
 
 // The text a component shows: a label, an edit box, the chosen item of a list or list box, a
 // button.

@@ -1,4 +1,5 @@
 #include "printing/Preview.h"
+
 #include "printing/PreviewWindow.h"
 
 #include <QEventLoop>
@@ -10,7 +11,7 @@ namespace {
 
 class DesktopPreview : public PreviewPlatform {
   public:
-    void showPreview(QWidget* owner, const Document& doc) override {
+    void ShowPreview(QWidget* owner, const Document& doc) override {
         // A window of its own above the owner, not application-modal: the other windows stay
         // usable, and a preview asked for from a modal dialog is not blocked by it. It is deleted
         // here, once its loop has returned, never while a dialog of its own still runs above it.
@@ -70,7 +71,7 @@ bool PreviewReport(const QString& reportClass, QWidget* form, int tablePage, QWi
     Document doc = report->Produce();
     doc.reportClass = reportClass;
     report.reset();
-    CurrentPreviewPlatform().showPreview(owner, doc);
+    CurrentPreviewPlatform().ShowPreview(owner, doc);
     return true;
 }
 

@@ -14,7 +14,7 @@ class PreviewPlatform {
   public:
     virtual ~PreviewPlatform() = default;
     // Shows the filled pages; returns when the preview is closed.
-    virtual void showPreview(QWidget* owner, const Document& doc) = 0;
+    virtual void ShowPreview(QWidget* owner, const Document& doc) = 0;
 };
 
 // The preview window (PreviewWindow.h), not application-modal, with a local event loop.

@@ -9,6 +9,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -18,6 +21,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace printing {
 namespace {
@@ -150,6 +155,17 @@ void PreviewWindow::ZoomToFit() {
 }
 void PreviewWindow::Zoom100() {
     view_->setZoomFactor(1.0);
+    // Zooming keeps the view's centre, which hides the page's title: show the top of the page.
+    auto* pages = view_->findChild<QGraphicsView*>();
+    if (!pages || !pages->scene()) return;
+    QList<QGraphicsItem*> items = pages->scene()->items();
+    std::sort(items.begin(), items.end(), [](const QGraphicsItem* a, const QGraphicsItem* b) {
+        return a->sceneBoundingRect().top() < b->sceneBoundingRect().top();
+    });
+    const int index = view_->currentPage() - 1;
+    if (index < 0 || index >= items.size()) return;
+    const QRectF page = items[index]->sceneBoundingRect();
+    pages->ensureVisible(QRectF(page.center().x(), page.top(), 1, 1), 0, 10);
 }
 void PreviewWindow::ZoomToWidth() {
     view_->fitToWidth();

@@ -1,9 +1,8 @@
 #include "printing/QRTabReacCap.h"
 
-#include <QWidget>
-
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QWidget>
 
 TQRTabReacCap::TQRTabReacCap() : TableReport(QStringLiteral("Tableur de la réactance capacitive")) {}
 

@@ -25,7 +25,6 @@ QFont ReportFont(const char* family, int height, bool bold, bool italic) {
     return font;
 }
 
-// ---- items ----
 
 ReportItem::ReportItem(Band* band, const QString& name, qreal left, qreal top)
     : QObject(band), left_(left), top_(top) {
@@ -124,6 +123,10 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const {
             text.rect = box.rect.adjusted(4, 0, -4, 0);
             text.text = rows_[r][c];
             text.font = ReportFont("Arial", 13, heading);
+            // A number wider than its cell shrinks to fit rather than losing its first digits.
+            const qreal needed = QFontMetricsF(text.font).horizontalAdvance(text.text);
+            if (needed > text.rect.width())
+                text.font.setPixelSize(std::max(7, int(13 * text.rect.width() / needed)));
             text.flags = Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine;
             out.elements.push_back(text);
         }
@@ -158,7 +161,6 @@ void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const {
     }
 }
 
-// ---- bands and the report ----
 
 Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area) {
     setObjectName(name);

@@ -5,9 +5,13 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
-#include "printing/ReportRows.h"
+#include "printing/QRTabConst.h"
+#include "printing/QRTabImpSerieRLC.h"
+#include "printing/QRTabProduitLC.h"
 #include "printing/QRTabReacCap.h"
+#include "printing/QRTabReacInd.h"
 #include "printing/QRValeurRec.h"
+#include "printing/ReportRows.h"
 
 #include <map>
 
@@ -25,6 +29,11 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQREia"), Make<TQREia>()},
         {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
         {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
+        {QStringLiteral("TQRTabImpSerieRLC"), Make<TQRTabImpSerieRLC>()},
+        {QStringLiteral("TQRTabReacInd"), Make<TQRTabReacInd>()},
+        {QStringLiteral("TQRtabProduitLC"), Make<TQRtabProduitLC>()},
+        {QStringLiteral("TQRTabConstRL"), Make<TQRTabConstRL>()},
+        {QStringLiteral("TQRTabConstRC"), Make<TQRTabConstRC>()},
     };
     return table;
 }
@@ -37,9 +46,16 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
 // The window each report with a layout of its own prints.
 const std::map<QString, const char*>& Windows() {
     static const std::map<QString, const char*> windows{
-        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},       {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
-        {QStringLiteral("TQREia"), "TFormCodeRes"},           {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
+        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},
+        {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
+        {QStringLiteral("TQREia"), "TFormCodeRes"},
+        {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
         {QStringLiteral("TQRMemory"), "TAboutBox"},
+        {QStringLiteral("TQRTabImpSerieRLC"), "TFormTableurImpedance"},
+        {QStringLiteral("TQRTabReacInd"), "TFormTableurInd"},
+        {QStringLiteral("TQRtabProduitLC"), "TFormIndCapProReso"},
+        {QStringLiteral("TQRTabConstRL"), "TFormTableurRL"},
+        {QStringLiteral("TQRTabConstRC"), "TFormTableurRC"},
     };
     return windows;
 }

@@ -1,4 +1,5 @@
 #include "printing/impReacInd.h"
+
 #include "ui/Registry.h"
 
 TFormImpReacInd::TFormImpReacInd(QWidget* parent)

@@ -1,15 +1,15 @@
 #include "resistance/CalculDeCond.h"
-#include "ui/Registry.h"
 
-#include "formulas/Conductor.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "formulas/Conductor.h"
 #include "pictures/resistance/CalculDeCondPictures.h"
 #include "printing/Preview.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -54,7 +54,6 @@ const Gauge kGauges[] = {
 
 constexpr int kCopper = 1;
 constexpr int kGauge18 = 21;
-const QColor kLime{0x00, 0xFF, 0x00};
 
 // "p =", "A =", "L =", "R =": Impact on lime (a condensed heavy face where Impact is missing).
 QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, int y) {
@@ -64,7 +63,7 @@ QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, i
     f.setBold(true);
     label->setFont(f);
     label->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(label, kLime);
+    ui::SetBackground(label, ui::kLime);
     return label;
 }
 
@@ -260,8 +259,8 @@ bool TFormResConduc::ComputeAndShow() {
     Resistivity = ui::Stored(kMetals[metal].resistivity);
     Section = ui::Stored(SectionOf(gauge));
     Length = ui::Stored(page_.Read(edit1_));
-    Resistance =
-        ui::Stored(ui::Compute([this] { return formulas::ConductorResistance(Length, Section, Resistivity); }));
+    Resistance = ui::Stored(
+        ui::Compute([this] { return formulas::ConductorResistance(Length, Section, Resistivity); }));
     lengthEcho_->setText(edit1_->text());
     metalEcho_->setText(metal_->currentText());
     gaugeEcho_->setText(gauge_->currentText());

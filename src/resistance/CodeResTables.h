@@ -1,15 +1,17 @@
 #pragma once
 // The colour code: ring colours, list items in both languages, multipliers and tolerances.
+#include "pictures/Palette.h"
+
 #include <QColor>
 #include <QStringList>
 
 namespace resistance {
 
 // The platform's 3-D light colour; gold rings and the window background use it.
-inline const QColor k3DLight{0xE3, 0xE3, 0xE3};
+using palette::k3DLight;
 // The platform's inactive-caption colour; the resistor body uses it.
-inline const QColor kInactiveCaption{0xBF, 0xCD, 0xDB};
-inline const QColor kRingSilver{0xC0, 0xC0, 0xC0};
+using palette::kInactiveCaption;
+inline const QColor& kRingSilver = palette::kSilver;
 
 // Digit colours 0 to 9, shared by the rings and the search discs.
 inline QColor DigitColour(int digit) {

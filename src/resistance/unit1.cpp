@@ -1,5 +1,4 @@
 #include "resistance/unit1.h"
-#include "ui/Registry.h"
 
 #include "core/FloatGuard.h"
 #include "core/Numbers.h"
@@ -9,6 +8,7 @@
 #include "resistance/Shape.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 #include "ui/Widgets.h"
 
 #include <QFrame>

@@ -1,21 +1,35 @@
 #include "ui/Messages.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace ui {
 namespace {
 
+// Room a window manager takes in a title bar for the menu, maximise and close buttons.
+constexpr int kTitleBarControls = 120;
+
 class DesktopPlatform : public Platform {
   public:
-    void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+    void ShowBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption, text,
                         QMessageBox::Ok, owner);
+        // A box sized to its text alone leaves the title bar too narrow for the caption; a spanning
+        // spacer is the one width a message box's own layout keeps.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            const QFont title = QApplication::font("QMdiSubWindowTitleBar");
+            const int width = QFontMetrics(title).horizontalAdvance(caption) * 3 / 2 + kTitleBarControls;
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
         box.exec();
     }
-    void openUrl(QWidget*, const QUrl& url) override { QDesktopServices::openUrl(url); }
+    void OpenUrl(QWidget*, const QUrl& url) override { QDesktopServices::openUrl(url); }
 };
 
 Platform* g_platform = nullptr;
@@ -43,16 +57,16 @@ QString AppTitle() {
 }
 
 void Message(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Message, owner, AppTitle(), text);
+    CurrentPlatform().ShowBox(BoxKind::Message, owner, AppTitle(), text);
 }
 void PlainBox(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Plain, owner, QString(), text);
+    CurrentPlatform().ShowBox(BoxKind::Plain, owner, QString(), text);
 }
 void ErrorBox(QWidget* owner, const QString& text) {
-    CurrentPlatform().showBox(BoxKind::Error, owner, AppTitle(), text);
+    CurrentPlatform().ShowBox(BoxKind::Error, owner, AppTitle(), text);
 }
 void OpenUrl(QWidget* owner, const QUrl& url) {
-    CurrentPlatform().openUrl(owner, url);
+    CurrentPlatform().OpenUrl(owner, url);
 }
 
 QUrl MakerUrl() {

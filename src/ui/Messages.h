@@ -14,8 +14,8 @@ enum class BoxKind { Message, Plain, Error };
 class Platform {
   public:
     virtual ~Platform() = default;
-    virtual void showBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) = 0;
-    virtual void openUrl(QWidget* owner, const QUrl& url) = 0;
+    virtual void ShowBox(BoxKind kind, QWidget* owner, const QString& caption, const QString& text) = 0;
+    virtual void OpenUrl(QWidget* owner, const QUrl& url) = 0;
 };
 
 // The real boxes (QMessageBox) and the real shell (QDesktopServices).

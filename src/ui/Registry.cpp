@@ -13,14 +13,14 @@ namespace {
 // Start-up order after the main window; the table windows, opened by topics and TABLEUR
 // pictures, come after the listed ones.
 const char* const kStartupOrder[] = {
-    "TFormResistor",       "TFormResConduc",     "TFormCodeRes",        "TFormOnde",
-    "TCondensateur",       "TInducPropre",       "TBobineDair",         "TIndCoaxial",
-    "TIndSerPara",         "TFormReacInd",       "TTableurCondserie",   "TFormReacCap",
-    "TFormIndCapProReso",  "TFormResonance",     "TFormConstants",      "TFormImpedance",
-    "TFormCircuitLCSerie", "TFormSerieRLC",      "TFormParaRLRCLC",     "TFormImpTabPara",
-    "TFormImpTabserie",    "TFormImpSerieRLC",   "TAboutBox",           "TFormAPropos",
-    "TFormImpReacInd",     "TFormConvertisseur", "TFormTabReacCap",     "TFormTableurInd",
-    "TFormTableauParallele", "TFormTableurImpedance", "TFormTableurRL", "TFormTableurRC",
+    "TFormResistor",         "TFormResConduc",        "TFormCodeRes",      "TFormOnde",
+    "TCondensateur",         "TInducPropre",          "TBobineDair",       "TIndCoaxial",
+    "TIndSerPara",           "TFormReacInd",          "TTableurCondserie", "TFormReacCap",
+    "TFormIndCapProReso",    "TFormResonance",        "TFormConstants",    "TFormImpedance",
+    "TFormCircuitLCSerie",   "TFormSerieRLC",         "TFormParaRLRCLC",   "TFormImpTabPara",
+    "TFormImpTabserie",      "TFormImpSerieRLC",      "TAboutBox",         "TFormAPropos",
+    "TFormImpReacInd",       "TFormConvertisseur",    "TFormTabReacCap",   "TFormTableurInd",
+    "TFormTableauParallele", "TFormTableurImpedance", "TFormTableurRL",    "TFormTableurRC",
 };
 
 std::map<QByteArray, WindowFactory>& Registered() {

@@ -22,8 +22,7 @@ void ForgetWindows();
 
 // The single instance of a window class, or null when that window is not part of the program.
 Window* FindWindow(const char* className);
-template <class W>
-W* Find() {
+template <class W> W* Find() {
     for (Window* w : Windows())
         if (auto* found = qobject_cast<W*>(w)) return found;
     return nullptr;
@@ -32,8 +31,8 @@ W* Find() {
 } // namespace ui
 
 // In the window's unit, at namespace scope.
-#define OHMBRIX_REGISTER_WINDOW(W)                                                                         \
-    namespace {                                                                                            \
-    [[maybe_unused]] const bool kRegistered##W =                                                           \
-        ::ui::RegisterWindow(#W, [](QWidget* owner) -> ::ui::Window* { return new W(owner); });            \
+#define OHMBRIX_REGISTER_WINDOW(W)                                                                           \
+    namespace {                                                                                              \
+    [[maybe_unused]] const bool kRegistered##W =                                                             \
+        ::ui::RegisterWindow(#W, [](QWidget* owner) -> ::ui::Window* { return new W(owner); });              \
     }

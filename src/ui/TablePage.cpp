@@ -38,7 +38,9 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, const GridLayout& layo
 void FillTable(QTableWidget* grid, const QString& corner, const Axis& down, const Axis& across,
                const std::function<long double(long double, long double)>& formula, Display cells) {
     const core::Separators& seps = core::CurrentSeparators();
-    auto format = [&seps](long double v, Display d) { return core::FormatNumber(v, d.format, d.precision, d.digits, seps); };
+    auto format = [&seps](long double v, Display d) {
+        return core::FormatNumber(v, d.format, d.precision, d.digits, seps);
+    };
     auto set = [grid](int r, int c, const QString& text) {
         if (QTableWidgetItem* item = grid->item(r, c)) item->setText(text);
     };

@@ -1,14 +1,110 @@
 #include "ui/Widgets.h"
+
 #include "core/KeyFilter.h"
 #include "pictures/Glyphs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QTabWidget>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <algorithm>
 
 namespace ui {
+namespace {
+
+class FormStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        // A menu-like popup shows every item whatever the list's row count; a drop-down does not.
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control == CC_ComboBox) {
+            const QRect r = option->rect;
+            const int arrow = std::min(kArrowWidth, r.width() / 3);
+            switch (part) {
+            case SC_ComboBoxArrow:
+                return visualRect(option->direction, r,
+                                  QRect(r.right() - arrow + 1, r.top(), arrow, r.height()));
+            case SC_ComboBoxEditField:
+                return visualRect(option->direction, r,
+                                  QRect(r.left() + 3, r.top() + 2, r.width() - arrow - 4, r.height() - 4));
+            default:
+                break;
+            }
+        }
+        if (control == CC_GroupBox) {
+            const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+            const bool captioned = box && !box->text.isEmpty();
+            const int caption = captioned ? option->fontMetrics.height() : 0;
+            switch (part) {
+            case SC_GroupBoxLabel:
+                return visualRect(option->direction, option->rect,
+                                  QRect(option->rect.left() + kCaptionIndent, option->rect.top(),
+                                        captioned ? option->fontMetrics.horizontalAdvance(box->text) + 4 : 0,
+                                        caption));
+            case SC_GroupBoxFrame:
+                return option->rect.adjusted(0, caption / 2, 0, 0);
+            case SC_GroupBoxContents:
+                return option->rect.adjusted(2, std::max(caption, 2), -2, -2);
+            default:
+                break;
+            }
+        }
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !box) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        // An etched frame, its top line through the middle of the caption.
+        const QColor face = option->palette.color(QPalette::Window);
+        const QRect frame = subControlRect(CC_GroupBox, option, SC_GroupBoxFrame, widget);
+        painter->save();
+        painter->setPen(face.darker(160));
+        painter->drawRect(frame.adjusted(0, 0, -2, -2));
+        painter->setPen(face.lighter(140));
+        painter->drawRect(frame.adjusted(1, 1, -1, -1));
+        if (!box->text.isEmpty()) {
+            const QRect label = subControlRect(CC_GroupBox, option, SC_GroupBoxLabel, widget);
+            painter->fillRect(label, face);
+            if (box->textColor.isValid()) painter->setPen(box->textColor);
+            drawItemText(painter, label, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette,
+                         option->state & State_Enabled, box->text,
+                         box->textColor.isValid() ? QPalette::NoRole : QPalette::WindowText);
+        }
+        painter->restore();
+    }
+
+  private:
+    static constexpr int kArrowWidth = 15;
+    static constexpr int kCaptionIndent = 8;
+};
+
+} // namespace
+
+void InstallFormStyle() {
+    if (dynamic_cast<FormStyle*>(QApplication::style())) return;
+    QApplication::setStyle(new FormStyle);
+}
 
 QFont FormFont(const char* family, int pixelHeight, bool bold) {
     QFont f{QLatin1String(family)};
@@ -206,8 +302,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
     QPushButton* button = MakeButton(parent, name, QStringLiteral("="), x, y, w, h);
     QFont f = button->font();
-    f.setPixelSize(std::min(40, h - 3)); // the form's 40-pixel "=", as large as the button allows
-    f.setBold(true);
+    f.setPixelSize(40); // the form's 40-pixel "=": the glyph's bars sit within the button's height
     button->setFont(f);
     return button;
 }
@@ -224,6 +319,42 @@ QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, in
     button->setIcon(QIcon(QPixmap::fromImage(pictures::PrinterGlyph())));
     button->setIconSize(pictures::PrinterGlyph().size());
     return button;
+}
+
+QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption) {
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    page->setProperty("formCaption", caption);
+    tabs->addTab(page, caption);
+    return page;
+}
+
+QListWidget* MakeListBox(QWidget* parent, const char* name, int x, int y, int w, int h) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(x, y, w, h);
+    list->setFocusPolicy(Qt::ClickFocus);
+    return list;
+}
+
+QTextEdit* MakeNote(QWidget* parent, const char* name, const QStringList& lines, int x, int y, int w, int h) {
+    auto* note = new QTextEdit(parent);
+    note->setObjectName(QLatin1String(name));
+    note->setGeometry(x, y, w, h);
+    note->setFocusPolicy(Qt::ClickFocus);
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetNoteLines(note, lines);
+    return note;
+}
+
+void SetNoteLines(QTextEdit* note, const QStringList& lines) {
+    note->setPlainText(lines.join(QLatin1Char('\n')));
+    QTextCursor all(note->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    all.mergeBlockFormat(centred);
 }
 
 } // namespace ui

@@ -1,6 +1,8 @@
 #pragma once
 // The pieces calculator windows are made of. Every factory names the widget after its component
 // and places it at the form's position (left, top, width, height; 0 means "fit the content").
+#include "pictures/Palette.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,15 +13,26 @@
 class QFrame;
 class QGroupBox;
 class QCheckBox;
+class QListWidget;
+class QTabWidget;
+class QTextEdit;
 
 namespace ui {
 
-inline const QColor kSilver{0xC0, 0xC0, 0xC0};
-inline const QColor kYellow{0xFF, 0xFF, 0x00};
-inline const QColor kBlue{0x00, 0x00, 0xFF};
-inline const QColor kNavy{0x00, 0x00, 0x80};
-inline const QColor kWhite{0xFF, 0xFF, 0xFF};
-inline const QColor kBtnFace{0xF0, 0xF0, 0xF0};
+using palette::kAqua;
+using palette::kBlue;
+using palette::kBtnFace;
+using palette::kLime;
+using palette::kNavy;
+using palette::kRed;
+using palette::kSilver;
+using palette::kWhite;
+using palette::kYellow;
+
+// The forms' look over the platform style, for the whole application: drop-down lists that drop
+// their row count and show their items whole at the forms' widths, group boxes whose frame runs
+// through the caption's middle so that the forms' first rows stay clear of it.
+void InstallFormStyle();
 
 // A form font: the family as the form names it (mapped at start-up) and its height in pixels.
 QFont FormFont(const char* family, int pixelHeight, bool bold = false);
@@ -103,5 +116,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h);
 QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h);
 QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h);
+
+// A tab sheet named `name` whose property "formCaption" keeps the form's caption, by which the
+// main window selects it whatever language the tab shows.
+QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption);
+// A list box that the Tab key skips.
+QListWidget* MakeListBox(QWidget* parent, const char* name, int x, int y, int w, int h);
+// A rich-text note of centred lines, not a tab stop.
+QTextEdit* MakeNote(QWidget* parent, const char* name, const QStringList& lines, int x, int y, int w, int h);
+void SetNoteLines(QTextEdit* note, const QStringList& lines);
 
 } // namespace ui

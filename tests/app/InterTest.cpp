@@ -1,14 +1,14 @@
-#include "support/GuiFixture.h"
-
 #include "app/Inter.h"
 #include "app/Startup.h"
-#include "ui/Registry.h"
 #include "app/Topics.h"
+#include "support/GuiFixture.h"
 #include "ui/Language.h"
+#include "ui/Registry.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -305,6 +305,58 @@ TEST_F(InterTest, StartUpShowsTheMainWindowThenCreatesTheOthersInOrder) {
     }
     EXPECT_EQ(order, expected);
     delete main.data();
+}
+
+} // namespace
+
+namespace {
+
+// Every state the main window takes from its creation to its first paint.
+class StateRecorder : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange && qobject_cast<TInterface1*>(watched))
+            states.push_back(static_cast<QWidget*>(watched)->windowState());
+        return false;
+    }
+    std::vector<Qt::WindowStates> states;
+};
+
+TEST_F(InterTest, StartUpIsNeverMinimised) {
+    StateRecorder recorder;
+    qApp->installEventFilter(&recorder);
+    bool created = false;
+    QPointer<TInterface1> main = app::StartUp(QStringLiteral("F"), [&] { created = true; });
+    for (int i = 0; i < 200 && !created; ++i)
+        QTest::qWait(5);
+    qApp->removeEventFilter(&recorder);
+    ASSERT_FALSE(recorder.states.empty());
+    for (Qt::WindowStates state : recorder.states)
+        EXPECT_FALSE(state.testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(main->windowState().testFlag(Qt::WindowMaximized));
+    delete main.data();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(InterTest, HoverResetsOverTheWhiteBeyondTheForm) {
+    Build("*");
+    Main()->show();
+    Main()->resize(1280, 900); // as maximised on a large screen
+    Hover(Topic("Label13"));
+    ASSERT_EQ(BoldLabels(), std::vector<QString>{"Label13"});
+    // Below and right of the form's 754 x 516, where no component stands.
+    const QPoint beyond(1100, 800);
+    QWidget* under = Main()->childAt(beyond);
+    QWidget* target = under ? under : Main();
+    const QPointF local = target->mapFrom(Main(), QPointF(beyond));
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    EXPECT_TRUE(BoldLabels().empty());
+    EXPECT_TRUE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 using core::FloatFormat;
 using core::FormatNumber;
@@ -254,6 +256,73 @@ TEST(FormatNumber, RoundTripsEveryGeneratedDoubleAtEighteenDigits) {
             ASSERT_EQ(back, x) << text.toStdString();
         }
     }
+}
+
+// The reference: glibc prints the exact binary expansion when asked for enough digits (a
+// double's has at most 767 significant digits), then the 18th digit is rounded half up.
+std::string ExactlyRoundedEighteen(long double magnitude) {
+    constexpr int kPrinted = 900;
+    char buf[kPrinted + 32];
+    std::snprintf(buf, sizeof buf, "%.*Le", kPrinted, magnitude);
+    const std::string digits = std::string(1, buf[0]) + std::string(buf + 2, kPrinted);
+    EXPECT_EQ(digits.find_last_not_of('0') < 850, true) << "expansion not exact: " << buf;
+    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    std::string kept = digits.substr(0, 18);
+    if (digits[18] >= '5') {
+        int i = 17;
+        while (i >= 0 && kept[i] == '9')
+            kept[i--] = '0';
+        if (i < 0) {
+            kept = "1" + kept.substr(0, 17);
+            ++exponent;
+        } else {
+            ++kept[i];
+        }
+    }
+    return kept.substr(0, 1) + "." + kept.substr(1) + "e" + std::to_string(exponent);
+}
+
+// Doubles in the calculators' range (a mantissa times a power of ten) and long doubles beside
+// the doubles over the whole range.
+std::vector<long double> ValuesForTheEighteenDigits() {
+    std::vector<long double> out;
+    for (double x : GeneratedDoubles(60000))
+        out.push_back(x);
+    std::mt19937_64 rng(8);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> decimal(-15, 15), binary(-1000, 1000);
+    for (int i = 0; i < 60000; ++i)
+        out.push_back(mantissa(rng) * std::pow(10.0, decimal(rng)));
+    for (int i = 0; i < 20000; ++i)
+        out.push_back(std::ldexp(static_cast<long double>(rng()), binary(rng)));
+    return out;
+}
+
+TEST(FormatNumber, EighteenDigitsAreTheExactValueCorrectlyRounded) {
+    const struct {
+        long double value;
+        const char* text;
+    } named[] = {
+        {8.1, "8.09999999999999964"},
+        {0.1, "0.100000000000000006"},
+        {1E23, "9.99999999999999916E22"},
+        {(9007199254740991.0 - 2.0) / 16.0, "562949953421311.813"}, // a tie: half up, not half even
+        {2.5E-11, "2.50000000000000009E-11"},
+    };
+    for (const auto& c : named) {
+        EXPECT_EQ(FormatNumber(c.value, FloatFormat::General, 18, 0, kEnglish), c.text);
+    }
+    std::size_t compared = 0;
+    for (long double x : ValuesForTheEighteenDigits()) {
+        const long double expected = std::strtold(ExactlyRoundedEighteen(std::fabs(x)).c_str(), nullptr);
+        for (const Separators& s : {kEnglish, kFrench}) {
+            const QString text = FormatNumber(x, FloatFormat::General, 18, 0, s);
+            ASSERT_EQ(std::fabs(ParseNumber(text, s)), expected)
+                << text.toStdString() << " vs " << ExactlyRoundedEighteen(std::fabs(x));
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 2u * 140004u);
 }
 
 TEST(FormatNumber, AgreesWithTheCLibraryAtFifteenDigits) {

@@ -415,7 +415,7 @@ TEST_F(AboutWindow, MissingFirstPictureOnActivation) {
 // back to the box's window the way the desktop does.
 class RealBoxPlatform : public ui::Platform {
   public:
-    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+    void ShowBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         QMessageBox box(kind == ui::BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, caption,
                         text, QMessageBox::Ok, owner);
         bool wasModal = false;
@@ -429,7 +429,7 @@ class RealBoxPlatform : public ui::Platform {
         if (owner) QApplication::setActiveWindow(owner->window());
         QCoreApplication::processEvents();
     }
-    void openUrl(QWidget*, const QUrl&) override {}
+    void OpenUrl(QWidget*, const QUrl&) override {}
 
     QStringList shown;
     std::vector<bool> modal;

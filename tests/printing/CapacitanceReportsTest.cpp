@@ -10,8 +10,7 @@ namespace {
 class CapacitanceReportsTest : public GuiTest {
   protected:
     void SetUp() override { REQUIRE_POPPLER(); }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 
     // The one document shown since the last call.
     printing::Document Printed() {

@@ -25,8 +25,7 @@ class LandedReportsTest : public GuiTest {
     }
 
   protected:
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 struct ReportCase {

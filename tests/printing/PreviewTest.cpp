@@ -1,9 +1,8 @@
+#include "core/Failure.h"
 #include "printing/Layouts.h"
 #include "printing/PreviewWindow.h"
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
-
-#include "core/Failure.h"
 
 #include <QAction>
 #include <QApplication>
@@ -163,8 +162,7 @@ TEST_F(PreviewTest, SaveAndLoadShowTheSameReport) {
 class PreviewRequestTest : public GuiTest {
   protected:
     void SetUp() override { Build(QStringLiteral("F"), core::FrenchSeparators()); }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_F(PreviewRequestTest, SecondRequestWhileOpenIsIgnored) {

@@ -2,7 +2,6 @@
 #include "printing/Layouts.h"
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
-
 #include "ui/Registry.h"
 
 #include <QPushButton>
@@ -28,7 +27,9 @@ const Dialog kDialogs[] = {
 class ChosenPageReport : public printing::TableReport {
   public:
     ChosenPageReport() : TableReport(QStringLiteral("Tableur")) {}
-    void QuickRep1StartPage() override { SetTablePage({{QStringLiteral("page"), QString::number(TablePage())}}); }
+    void QuickRep1StartPage() override {
+        SetTablePage({{QStringLiteral("page"), QString::number(TablePage())}});
+    }
 };
 
 QString PrintedPage(const printing::Document& doc) {
@@ -49,8 +50,7 @@ class PrintChoiceTest : public GuiTest, public ::testing::WithParamInterface<Dia
         return Get<QPushButton>(GetParam().className,
                                 QByteArray("Button" + QByteArray::number(n)).constData());
     }
-    RecordingPreview preview_;
-    printing::ScopedPreview scoped_{preview_};
+    KeptPreviews& preview_ = Previews();
 };
 
 TEST_P(PrintChoiceTest, Layout) {
@@ -111,6 +111,8 @@ TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
 }
 
 TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage) {
+    if (printing::ReportClasses().contains(QLatin1String(GetParam().report)))
+        GTEST_SKIP() << "its table report exists";
     Click(Button(2));
     EXPECT_EQ(Form()->PageSelector, 2);
     EXPECT_TRUE(preview_.shown.empty());

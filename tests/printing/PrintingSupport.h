@@ -1,6 +1,6 @@
 #pragma once
-// What the printing tests share: a preview that keeps the documents it is asked to show, and
-// the PDF of a document read back with poppler's tools.
+// What the printing tests share: the PDF of a document read back with poppler's tools (the
+// fixture keeps the previews, see KeptPreviews).
 #include "printing/Preview.h"
 #include "printing/Render.h"
 
@@ -12,22 +12,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
-
-struct ShownPreview {
-    QWidget* owner;
-    printing::Document doc;
-};
-
-class RecordingPreview : public printing::PreviewPlatform {
-  public:
-    void showPreview(QWidget* owner, const printing::Document& doc) override {
-        shown.push_back({owner, doc});
-        if (whileOpen) whileOpen(doc);
-    }
-    std::vector<ShownPreview> shown;
-    // Runs while the preview is "open", before the request returns.
-    std::function<void(const printing::Document&)> whileOpen;
-};
 
 // Poppler's command-line tools (Debian's poppler-utils).
 inline bool HavePoppler() {

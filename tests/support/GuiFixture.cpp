@@ -15,7 +15,22 @@
 #include <QTest>
 #include <QTimer>
 
-GuiTest::GuiTest() = default;
+GuiTest::GuiTest() {
+    // A modal window still up after a second blocks the test: no test leaves one open that long
+    // on purpose (WithModal and the tests' own timers close theirs at once).
+    auto* timer = new QTimer;
+    watchdog_.reset(timer);
+    QObject::connect(timer, &QTimer::timeout, [this, seen = QPointer<QWidget>(), ticks = 0]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != seen) ticks = 0;
+        seen = modal;
+        if (!modal || expectingModal_ || ++ticks < 20) return;
+        ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << " \""
+                      << modal->windowTitle().toStdString() << "\"";
+        modal->close();
+    });
+    timer->start(50);
+}
 
 GuiTest::~GuiTest() {
     delete main_;
@@ -27,7 +42,7 @@ void GuiTest::Build(const QString& mark, core::Separators separators) {
     separators_ = std::make_unique<core::PinnedSeparators>(separators);
     if (!pictureRoot_)
         pictureRoot_ = std::make_unique<ui::ScopedPictureRoot>(QStringLiteral(OHMBRIX_PICTURE_DIR));
-    main_ = app::createWindows(mark);
+    main_ = app::CreateWindows(mark);
 }
 
 ui::Window* GuiTest::Window(const char* className) const {
@@ -142,9 +157,32 @@ void GuiTest::WithModal(const std::function<void()>& open, const std::function<v
         }
     });
     poll.start(5);
+    expectingModal_ = true;
     open();
+    expectingModal_ = false;
     poll.stop();
     EXPECT_TRUE(seen) << "no modal window was shown and activated";
+}
+
+void GuiTest::ExpectTabOrder(const char* className, const std::vector<const char*>& order) {
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget* from = Get<QWidget>(className, order[i]);
+        QWidget* to = Get<QWidget>(className, order[i + 1]);
+        if (!from || !to) return;
+        QWidget* next = from->nextInFocusChain();
+        while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, to) << className << ": " << order[i] << " should lead to " << order[i + 1];
+    }
+}
+
+void GuiTest::Enter(const char* className, const std::vector<std::pair<const char*, QString>>& boxes) {
+    for (const auto& [name, text] : boxes) {
+        QWidget* box = Get<QWidget>(className, name);
+        if (!box) return;
+        Clear(box);
+        Type(box, text);
+    }
 }
 
 void GuiTest::Snapshot(QWidget* widget, const QString& name) {

@@ -1,10 +1,15 @@
 #pragma once
 // Builds the whole program's windows headless with a chosen mark and separators, records the
 // boxes a user would see, and drives the real widgets by their component names.
+#include "app/Inter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "printing/Preview.h"
 #include "ui/Messages.h"
 #include "ui/Pictures.h"
+#include "ui/Window.h"
+
+#include "../core/PrintQString.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,13 +23,6 @@
 #include <optional>
 #include <vector>
 
-#include "../core/PrintQString.h"
-
-#include "printing/Preview.h"
-#include "ui/Window.h"
-
-#include "app/Inter.h"
-
 struct RecordedBox {
     ui::BoxKind kind;
     QWidget* owner;
@@ -34,23 +32,31 @@ struct RecordedBox {
 
 class RecordingPlatform : public ui::Platform {
   public:
-    void showBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
+    void ShowBox(ui::BoxKind kind, QWidget* owner, const QString& caption, const QString& text) override {
         boxes.push_back({kind, owner, caption, text});
     }
-    void openUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
+    void OpenUrl(QWidget* owner, const QUrl& url) override { opened.push_back({owner, url}); }
 
     std::vector<RecordedBox> boxes;
     std::vector<std::pair<QWidget*, QUrl>> opened;
+};
+
+struct ShownPreview {
+    QWidget* owner;
+    printing::Document doc;
 };
 
 // Keeps the report previews asked for instead of opening the preview window, which would wait
 // for a user to close it.
 class KeptPreviews : public printing::PreviewPlatform {
   public:
-    void showPreview(QWidget* owner, const printing::Document& doc) override {
+    void ShowPreview(QWidget* owner, const printing::Document& doc) override {
         shown.push_back({owner, doc});
+        if (whileOpen) whileOpen(doc);
     }
-    std::vector<std::pair<QWidget*, printing::Document>> shown;
+    std::vector<ShownPreview> shown;
+    // Runs while the preview is "open", before the request returns.
+    std::function<void(const printing::Document&)> whileOpen;
 };
 
 class GuiTest : public ::testing::Test {
@@ -84,7 +90,7 @@ class GuiTest : public ::testing::Test {
     std::optional<RecordedBox> LastBox() const;
     const RecordingPlatform& Platform() const { return platform_; }
     // Report previews asked for so far (owner and filled pages).
-    const KeptPreviews& Previews() const { return previews_; }
+    KeptPreviews& Previews() { return previews_; }
     void ForgetBoxes() { platform_.boxes.clear(); }
 
     // A picture tree of our own: a copy of the built one that a test may break.
@@ -95,6 +101,11 @@ class GuiTest : public ::testing::Test {
     // Runs `open` (which shows a modal window) and, once the modal window is up and its
     // activation has run, `whileOpen` on it; then closes it. Fails if no modal window appears.
     void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen);
+
+    // Each component's Tab key leads to the next one (widgets that take no Tab focus skipped).
+    void ExpectTabOrder(const char* className, const std::vector<const char*>& order);
+    // Fills value boxes as a user would: emptied, then typed key by key.
+    void Enter(const char* className, const std::vector<std::pair<const char*, QString>>& boxes);
 
     // Writes a PNG of the widget when OHMBRIX_SNAPSHOTS names a folder.
     void Snapshot(QWidget* widget, const QString& name);
@@ -110,6 +121,9 @@ class GuiTest : public ::testing::Test {
     std::unique_ptr<ui::ScopedPictureRoot> pictureRoot_;
     std::unique_ptr<QTemporaryDir> privatePictures_;
     QPointer<TInterface1> main_;
+    // Fails the test when a modal window opens that no WithModal expects, and closes it.
+    std::unique_ptr<QObject> watchdog_;
+    bool expectingModal_ = false;
 };
 
 QWidget* FindComponent(QWidget* window, const char* component);
@@ -127,6 +141,9 @@ struct SeparatorCase {
     const char* name;
     core::Separators separators;
 };
+inline void PrintTo(const SeparatorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline auto BothSeparators() {
     return ::testing::Values(SeparatorCase{"French", core::FrenchSeparators()},

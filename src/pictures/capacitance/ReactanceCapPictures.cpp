@@ -1,5 +1,7 @@
 #include "pictures/capacitance/ReactanceCapPictures.h"
+
 #include "pictures/Formula.h"
+#include "pictures/Palette.h"
 #include "pictures/Schematic.h"
 
 #include <QPainter>
@@ -8,7 +10,7 @@ namespace pictures {
 
 QImage ReactanceCapCircuit() {
     QImage image(105, 89, QImage::Format_RGB32);
-    image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
+    image.fill(palette::kYellow); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     SetWirePen(p);

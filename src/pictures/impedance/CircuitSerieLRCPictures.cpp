@@ -9,19 +9,8 @@ namespace pictures {
 namespace {
 
 const QColor kGreenBox{0x00, 0xC0, 0x50};
-const QColor kPanel{0xC0, 0xC0, 0xC0};
-
 QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(kPanel);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kGreenBox.darker(160), 1));
-    p.setBrush(kGreenBox);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.setPen(Qt::black);
-    DrawFormula(p, QRectF(image.rect()).adjusted(4, 3, -4, -3), markup, typeSize);
-    return image;
+    return FormulaBox(markup, size, kGreenBox, typeSize, 8);
 }
 
 } // namespace

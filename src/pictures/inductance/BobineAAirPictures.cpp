@@ -62,19 +62,9 @@ QImage ToroidPicture() {
 }
 
 QImage ToroidFormula() {
-    QImage image(185, 41, QImage::Format_RGB32);
-    image.fill(QColor(0xC0, 0xC0, 0xC0));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor green(0x00, 0xC0, 0x50);
-    p.setPen(QPen(green.darker(160), 1));
-    p.setBrush(green);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    p.setPen(Qt::black);
     // Written with the decimal comma, as the form draws it.
-    DrawFormula(p, QRectF(image.rect()).adjusted(5, 2, -5, -2),
-                QStringLiteral("L = 0,314 N^{2} (\\sqrt{a} - \\sqrt{b})^{2}"), 16);
-    return image;
+    return FormulaBox(QStringLiteral("L = 0,314 N^{2} (\\sqrt{a} - \\sqrt{b})^{2}"), QSize(185, 41),
+                      QColor(0x00, 0xC0, 0x50), 16, 8);
 }
 
 } // namespace pictures

@@ -1,6 +1,7 @@
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 
 #include "pictures/Formula.h"
+#include "pictures/Palette.h"
 
 #include <QFont>
 #include <QPainter>
@@ -58,7 +59,7 @@ QColor HubColour() {
 
 QImage WheelPicture() {
     QImage image(kWheelWidth, kWheelHeight, QImage::Format_RGB32);
-    image.fill(QColor(0xE3, 0xE3, 0xE3));
+    image.fill(palette::k3DLight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(kWheelCentreX, kWheelCentreY);

@@ -1,0 +1,11 @@
+#pragma once
+// The table of RL time constants: t = L / R for resistances in ohms down and inductances in
+// henries across.
+#include "impedance/TableurConstante.h"
+
+class TFormTableurRL : public TimeConstantTable {
+    Q_OBJECT
+  public:
+    explicit TFormTableurRL(QWidget* parent = nullptr);
+    static const Content& Layout();
+};

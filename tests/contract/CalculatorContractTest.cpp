@@ -1,0 +1,581 @@
+// The contract every calculator page keeps, checked once over a table of pages: the key filter,
+// a failure keeping results and stored values, Reset keeping the unit lists, lists taking no
+// typing, the tab order, the English texts and the print request. A window joins with a row.
+#include "printing/ReportRows.h"
+#include "support/GuiFixture.h"
+#include "ui/CalculatorPage.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+struct Calculator {
+    const char* window;
+    const char* tab;                                         // the tab page holding the calculator, or null
+    std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
+    const char* equals; // null: the value is confirmed with Return in the (last) box
+    std::vector<const char*> results;
+    const char* reset; // null: the page has none
+    std::vector<const char*> lists;
+    std::vector<const char*> tabOrder;
+    std::vector<std::pair<const char*, const char*>> english;
+    const char* print;
+    const char* report;
+    ui::BoxKind failure = ui::BoxKind::Error; // the box a value that cannot convert shows
+};
+
+const Calculator kCalculators[] = {
+    {"TFormReacCap",
+     nullptr,
+     {{"Edit1", "1"}, {"Edit2", "1"}},
+     "Button1",
+     {"Label6"},
+     "BitBtn2",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1", "CheckBox1"},
+     {{"Label2", "Frequency"},
+      {"Label1", "Capacitance"},
+      {"Label3", "Reactance"},
+      {"Label4", "Frequency"},
+      {"Label5", "Capacitance"},
+      {"GroupBox1", "Calculator"}},
+     "BitBtn1",
+     "TQRReacCap"},
+    {"TBobineDair",
+     nullptr,
+     {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
+     "Button1",
+     {"Label8"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1",
+      "BitBtn2"},
+     {{"Label1", "Number of turns"},
+      {"Label2", "Exterior diameter"},
+      {"Label4", "Interior diameter"},
+      {"Label5", "Inductance"},
+      {"Label6", "Number of turns (N)"},
+      {"Label3", "Exterior diameter (a)"},
+      {"Label7", "Interior diameter (b)"}},
+     "BitBtn2",
+     "TQRIndNoyauAir"},
+    {"TFormSerieRLC",
+     nullptr,
+     {{"Edit1", "30"}, {"Edit2", "80"}, {"Edit3", "40"}},
+     "Button1",
+     {"Label10", "Label12"},
+     "BitBtn1",
+     {"ComboBox1"},
+     {"Edit1", "ComboBox1", "Edit2", "Edit3", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label1", "Resistance"},
+      {"Label2", "Inductive reactance"},
+      {"Label3", "Capacitice reactance"},
+      {"Label4", "Impedance"},
+      {"Label5", "Resistance"},
+      {"Label6", "Reactance Xl (Ohms)"},
+      {"Label7", "Reactance Xc (Ohms)"},
+      {"Label13", "Degree"},
+      {"GroupBox1", "Calculator"}},
+     "BitBtn2",
+     "TQRImpSerieRLC"},
+    {"TFormImpedance",
+     nullptr,
+     {{"Edit1", "3"}, {"Edit2", "4"}},
+     "Button1",
+     {"Label7", "Label8"},
+     "BitBtn1",
+     {},
+     {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label2", "Resistance"},
+      {"Label3", "Reactance"},
+      {"Label4", "Impedance"},
+      {"GroupBox1", "Calculator"},
+      {"Label5", "Resistance (Ohms)"},
+      {"Label6", "Reactance (Ohms)"},
+      {"Label9", "Degree"},
+      {"Label1", "Vectorial relation in series circuit"}},
+     "BitBtn2",
+     "TQRImpedance"},
+    {"TFormCircuitLCSerie",
+     nullptr,
+     {{"Edit1", "100"}, {"Edit2", "40"}},
+     "Button1",
+     {"Label9", "Label11"},
+     "BitBtn1",
+     {},
+     {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label1", "Inductive reactance in Ohms"},
+      {"Label2", "Capacitive reactance in Ohms"},
+      {"Label3", "Impedance in Ohms"},
+      {"GroupBox1", "Calculator"},
+      {"Label4", "Reactance Xl (Ohms)"},
+      {"Label5", "Reactance Xc (Ohms)"},
+      {"Label12", "Degree"}},
+     "BitBtn2",
+     "TQRImpSerieLC"},
+    {"TFormParaRLRCLC",
+     "TabSheet1",
+     {{"Edit1", "100"}, {"Edit2", "100"}},
+     "BitBtn2",
+     {"Label6", "Label10"},
+     "BitBtn1",
+     {"ComboBox1"},
+     {"Edit1", "ComboBox1", "Edit2", "BitBtn1", "BitBtn2", "BitBtn3"},
+     {{"Label1", "Resistance"},
+      {"Label2", "Inductive reactance"},
+      {"Label3", "Impedance"},
+      {"Label4", "Resistance"},
+      {"Label5", "Reactance Xl (Ohms)"},
+      {"Label11", "Degree"}},
+     "BitBtn3",
+     "TQRImpParaRL"},
+    {"TFormParaRLRCLC",
+     "TabSheet2",
+     {{"Edit3", "100"}, {"Edit4", "100"}},
+     "BitBtn5",
+     {"Label15", "Label17"},
+     "BitBtn4",
+     {"ComboBox2"},
+     {"Edit3", "ComboBox2", "Edit4", "BitBtn4", "BitBtn5", "BitBtn6"},
+     {{"Label19", "Resistance"},
+      {"Label20", "Capacitive reactance"},
+      {"Label21", "Impedance"},
+      {"Label12", "Resistance"},
+      {"Label13", "Reactance Xc (Ohms)"},
+      {"Label18", "Degree"}},
+     "BitBtn6",
+     "TQRImpParaRC"},
+    {"TFormParaRLRCLC",
+     "TabSheet3",
+     {{"Edit5", "100"}, {"Edit6", "50"}},
+     "BitBtn7",
+     {"Label28"},
+     "BitBtn10",
+     {},
+     {"Edit5", "Edit6", "BitBtn10", "BitBtn7", "BitBtn8"},
+     {{"Label22", "Inductive reactance"},
+      {"Label23", "Capacitive reactance"},
+      {"Label24", "Impedance"},
+      {"Label25", "Reactance Xl(Ohms)"},
+      {"Label26", "Reactance Xc(Ohms)"},
+      {"Label33", "0 Degree if  Xl = Xc"}},
+     "BitBtn8",
+     "TQRImpParaLC"},
+    {"TFormResConduc",
+     nullptr,
+     {{"Edit1", "10"}},
+     "BitBtnCalcul",
+     {"Label6"},
+     nullptr,
+     {"ComboBox1", "ComboBox2"},
+     {"Edit1", "ComboBox1", "ComboBox2", "BitBtnCalcul", "BitBtn1", "CheckBox1"},
+     {{"Label20", "Resistivities of conductors"},
+      {"Label21", "Conductor diameter"},
+      {"Label2", "Conductor type"},
+      {"Label3", "Cable section number"},
+      {"Label8", "Length in metre"},
+      {"Label11", "Resistance in OHMS"},
+      {"GroupBox1", "Values"}},
+     "BitBtn1",
+     "TQRResCond"},
+    // Entry lists: each value joins its tab's list with Return; a failure is the list's message.
+    {"TFormResistor",
+     "TabSheet1",
+     {{"Edit1", "4.7"}},
+     nullptr,
+     {"Label5"},
+     "BitBtn2",
+     {},
+     {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"},
+     {{"GroupBox2", "Value"},
+      {"StaticText1", "In series configuration *Rt* is equal to all addition resistors."}},
+     "BitBtn3",
+     "TQRResSerie",
+     ui::BoxKind::Message},
+    {"TFormResistor",
+     "TabSheet2",
+     {{"EditSerie", "4.7"}},
+     nullptr,
+     {"Label3", "Label4"},
+     "BitBtn1",
+     {},
+     {"EditSerie", "BitBtn4", "CheckBox2", "BitBtn1"},
+     {{"GroupBox1", "Value"}, {"Label2", "Rt="}, {"Label1", "G="}},
+     "BitBtn4",
+     "TQRResPara",
+     ui::BoxKind::Message},
+    {"TCondensateur",
+     "TabSheet1",
+     {{"Edit1", "4.7"}},
+     nullptr,
+     {"Label7"},
+     "BitBtn2",
+     {},
+     {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"},
+     {{"GroupBox1", "Value"}, {"Label6", "Ct="}},
+     "BitBtn3",
+     "TQRCondSerie",
+     ui::BoxKind::Message},
+    {"TCondensateur",
+     "TabSheet2",
+     {{"Edit2", "4.7"}},
+     nullptr,
+     {"Label2"},
+     "BitBtn4",
+     {},
+     {"Edit2", "BitBtn5", "CheckBox2", "BitBtn4"},
+     {{"GroupBox2", "Value"}, {"Label8", "Ct="}},
+     "BitBtn5",
+     "TQRCondPara",
+     ui::BoxKind::Message},
+    {"TIndSerPara",
+     "TabSheet1",
+     {{"Edit1", "4.7"}},
+     nullptr,
+     {"Label1"},
+     "BitBtn2",
+     {},
+     {"Edit1", "BitBtn1", "CheckBox1", "BitBtn2"},
+     {{"GroupBox1", "Result"}},
+     "BitBtn1",
+     "TQRIndSerie",
+     ui::BoxKind::Message},
+    {"TIndSerPara",
+     "TabSheet2",
+     {{"Edit2", "4.7"}},
+     nullptr,
+     {"Label2"},
+     "BitBtn3",
+     {},
+     {"Edit2", "BitBtn4", "CheckBox2", "BitBtn3"},
+     {{"GroupBox2", "Result"}},
+     "BitBtn4",
+     "TQRIndPara",
+     ui::BoxKind::Message},
+    {"TInducPropre",
+     nullptr,
+     {{"EditN", "100"}, {"EditD", "0.02"}, {"EditI", "0.05"}},
+     "ButtonCalcul",
+     {"Label10"},
+     "BitBtn3",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"EditN", "EditD", "ComboBox1", "EditI", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn3",
+      "ButtonCalcul", "BitBtn4", "BitBtn1", "BitBtn2"},
+     {{"Label1", "Number of turns "},
+      {"Label3", "Exterior diameter"},
+      {"Label4", "Core lenght"},
+      {"Label5", "Inductance"},
+      {"Label6", "Number of turns (N)"},
+      {"Label8", "Exterior diameter (d)"},
+      {"Label9", "Core lenght (l)"}},
+     "BitBtn4",
+     "TQRBobineCyl"},
+    {"TIndCoaxial",
+     nullptr,
+     {{"Editl", "10"}, {"EditD", "5"}, {"EditDm", "1"}},
+     "Button1",
+     {"Label5"},
+     "BitBtn1",
+     {"ComboBox3"},
+     {"Editl", "EditD", "EditDm", "ComboBox3", "BitBtn1", "Button1", "BitBtn2", "CheckBox1"},
+     {{"Label1", "Cable lenght "},
+      {"Label2", "Interior diameter"},
+      {"Label3", "Interior diameter"},
+      {"Label4", "Inductance"},
+      {"Label6", "Cable lenght (l)"},
+      {"Label7", "Interior diameter in mm(D)"},
+      {"Label9", ""},
+      {"Label8", "Interior diameter (center cable)"},
+      {"Label12", "in mm (d)"},
+      {"Label13", "metre"}},
+     "BitBtn2",
+     "TQRIndCoax"},
+    {"TFormReacInd",
+     nullptr,
+     {{"Edit1", "1"}, {"Edit2", "10"}},
+     "Button1",
+     {"Label8"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label3", "Frequency"},
+      {"Label4", "Inductance"},
+      {"Label5", "Reactance"},
+      {"Label6", "Frequency (f)"},
+      {"Label7", "Inductance (L)"}},
+     "BitBtn2",
+     "TQRReacInd"},
+    // The converter: no "=", Reset or report; its conversions and failures are its own cases.
+    {"TFormConvertisseur",
+     nullptr,
+     {{"Edit1", "1"},
+      {"Edit3", "1"},
+      {"Edit5", "1"},
+      {"Edit7", "1"},
+      {"Edit9", "1"},
+      {"Edit11", "1"},
+      {"Edit13", "1"},
+      {"Edit15", "1"},
+      {"Edit17", "1"},
+      {"Edit19", "1"},
+      {"Edit21", "1"},
+      {"Edit23", "1"}},
+     nullptr,
+     {},
+     nullptr,
+     {"ComboBox2", "ComboBox1"},
+     {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
+      "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
+      "ListBox7",  "ListBox8",  "Edit7",        "ListBox9",     "ListBox10", "Edit9",     "ListBox11",
+      "ListBox12", "Edit11",    "ListBox13",    "ListBox14",    "Edit13",    "ListBox15", "Edit15",
+      "ListBox16", "Edit17",    "Edit18",       "ListBox17",    "Edit19",    "Edit20",    "ListBox18",
+      "Edit21",    "Edit22",    "ListBox19",    "Edit23",       "Edit24"},
+     {{"Label16", "General"}, {"Label18", "Integral"}},
+     nullptr,
+     nullptr},
+    // Resonance, the LC product and the two time constant tabs.
+    {"TFormResonance",
+     nullptr,
+     {{"Edit1", "10"}, {"Edit2", "100"}},
+     "Button1",
+     {"Label4"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1", "BitBtn2"},
+     {{"Label1", "Inductance"},
+      {"Label2", "Capacitance"},
+      {"Label3", "Frequency"},
+      {"Label6", "Inductance"},
+      {"Label5", "Capacitance"}},
+     "BitBtn2",
+     "TQRResonance"},
+    {"TFormIndCapProReso",
+     nullptr,
+     {{"Edit1", "1"}},
+     "Button1",
+     {"Label3"},
+     "BitBtn1",
+     {"ComboBox1"},
+     {"Edit1", "ComboBox1", "Button1", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"},
+     {{"Label1", "Frequency"}, {"BitBtn3", "Table page 1"}, {"BitBtn4", "Table page 2"}},
+     "BitBtn2",
+     "TQRProduitLC"},
+    {"TFormConstants",
+     "TabSheet1",
+     {{"Edit1", "1"}, {"Edit2", "1"}},
+     "Button1",
+     {"Label6"},
+     "BitBtn1",
+     {"ComboBox1", "ComboBox2", "ComboBox3"},
+     {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"},
+     {{"Label1", "Inductance "},
+      {"Label2", "Resistance"},
+      {"Label3", "Time "},
+      {"Label4", "Inductance (L)"},
+      {"Label5", "Resistance (R)"}},
+     "BitBtn2",
+     "TQRConstanteRL"},
+    {"TFormConstants",
+     "TabSheet2",
+     {{"Edit3", "1"}, {"Edit4", "1"}},
+     "Button2",
+     {"Label16"},
+     "BitBtn3",
+     {"ComboBox4", "ComboBox5", "ComboBox6"},
+     {"Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "BitBtn3", "Button2", "BitBtn4"},
+     {{"Label9", "Capacitance "},
+      {"Label10", "Resistance"},
+      {"Label11", "Time "},
+      {"Label14", "Capacitance (C)"},
+      {"Label15", "Resistance (R)"}},
+     "BitBtn4",
+     "TQRConstanteRC"},
+};
+
+void PrintTo(const Calculator& c, std::ostream* os) {
+    *os << c.window << (c.tab ? "/" : "") << (c.tab ? c.tab : "");
+}
+
+using Case = std::tuple<Calculator, SeparatorCase>;
+
+class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<Case> {
+  protected:
+    void SetUp() override { Build(QStringLiteral("*"), Separators()); }
+    const Calculator& Row() const { return std::get<0>(GetParam()); }
+    const core::Separators& Separators() const { return std::get<1>(GetParam()).separators; }
+    ui::Window* Form() const { return Window(Row().window); }
+    template <class W> W* Part(const char* name) const { return Get<W>(Row().window, name); }
+    void Show() {
+        if (Row().tab) {
+            QWidget* page = Part<QWidget>(Row().tab);
+            for (QWidget* p = page ? page->parentWidget() : nullptr; p; p = p->parentWidget())
+                if (auto* tabs = qobject_cast<QTabWidget*>(p)) tabs->setCurrentWidget(page);
+        }
+        Activate(Form());
+    }
+    void EnterValid() {
+        std::vector<std::pair<const char*, QString>> boxes;
+        for (const auto& [box, value] : Row().inputs)
+            boxes.emplace_back(box, InSeparators(value, Separators()));
+        Enter(Row().window, boxes);
+    }
+    // "=", or Return in the box where values are confirmed with Return.
+    void Confirm() {
+        if (Row().equals)
+            Click(Part<QWidget>(Row().equals));
+        else
+            QTest::keyClick(Part<QWidget>(Row().inputs.back().first), Qt::Key_Return);
+    }
+    std::vector<QString> Results() const {
+        std::vector<QString> texts;
+        for (const char* r : Row().results)
+            texts.push_back(Text(Row().window, r));
+        return texts;
+    }
+};
+
+TEST_P(CalculatorContract, KeyFilterLetsOnlyNumericKeysIn) {
+    Show();
+    for (const auto& [box, value] : Row().inputs) {
+        auto* edit = Part<QLineEdit>(box);
+        ASSERT_NE(edit, nullptr) << box;
+        Clear(edit);
+        Type(edit, "1a,b.2-+x 3E");
+        EXPECT_EQ(edit->text(), "1,.23") << box;
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); // a control code, not a paste
+        EXPECT_EQ(edit->text(), "1,.23") << box;
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        EXPECT_EQ(edit->text(), "1,.2") << box;
+    }
+}
+
+TEST_P(CalculatorContract, AFailureKeepsResultsAndStoredValues) {
+    if (!Row().equals) GTEST_SKIP() << "no \"=\" button";
+    Show();
+    EnterValid();
+    Confirm();
+    ASSERT_TRUE(Boxes().empty()) << Boxes().front().text.toStdString();
+    for (const QString& r : Results())
+        EXPECT_FALSE(r.isEmpty());
+    const auto stored = ui::StoredValues(Form());
+    ASSERT_FALSE(stored.empty());
+
+    // A pasted text passes no key filter: it fails at conversion.
+    for (const char* bad : {"x", "1E999", "--1"}) {
+        ForgetBoxes();
+        Part<QLineEdit>(Row().inputs.front().first)->setText(QString::fromLatin1(bad));
+        const std::vector<QString> shown = Results(); // a window may empty its result on typing
+        Confirm();
+        ASSERT_TRUE(LastBox()) << bad;
+        EXPECT_EQ(LastBox()->kind, Row().failure);
+        EXPECT_EQ(LastBox()->owner, Form());
+        EXPECT_EQ(Results(), shown) << bad;
+        const auto after = ui::StoredValues(Form());
+        ASSERT_EQ(after.size(), stored.size());
+        for (std::size_t i = 0; i < after.size(); ++i)
+            EXPECT_EQ(after[i].second, stored[i].second) << after[i].first.toStdString() << " after " << bad;
+    }
+}
+
+TEST_P(CalculatorContract, ResetEmptiesAndZeroesButKeepsTheUnitLists) {
+    if (!Row().reset) GTEST_SKIP() << "no Reset button";
+    Show();
+    std::vector<int> chosen;
+    for (const char* name : Row().lists) {
+        auto* list = Part<QComboBox>(name);
+        ASSERT_NE(list, nullptr) << name;
+        list->setCurrentIndex(list->count() - 1);
+        chosen.push_back(list->currentIndex());
+    }
+    EnterValid();
+    Confirm();
+    Click(Part<QWidget>(Row().reset));
+    for (const auto& [box, value] : Row().inputs)
+        EXPECT_TRUE(Text(Row().window, box).isEmpty()) << box;
+    for (const char* r : Row().results)
+        EXPECT_TRUE(Text(Row().window, r).isEmpty()) << r;
+    for (const auto& [name, value] : ui::StoredValues(Form()))
+        EXPECT_EQ(value, 0.0) << name.toStdString();
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        EXPECT_EQ(Part<QComboBox>(Row().lists[i])->currentIndex(), chosen[i]) << Row().lists[i];
+}
+
+TEST_P(CalculatorContract, UnitListsTakeNoTyping) {
+    Show();
+    for (const char* name : Row().lists) {
+        auto* list = Part<QComboBox>(name);
+        ASSERT_NE(list, nullptr) << name;
+        EXPECT_FALSE(list->isEditable()) << name;
+        const int before = list->currentIndex();
+        QTest::keyClick(list, 'z');
+        QTest::keyClick(list, '9');
+        EXPECT_EQ(list->currentIndex(), before) << name;
+    }
+}
+
+TEST_P(CalculatorContract, TabOrder) {
+    ExpectTabOrder(Row().window, Row().tabOrder);
+}
+
+TEST_P(CalculatorContract, EnglishTextsOnActivation) {
+    Show();
+    for (const auto& [name, english] : Row().english) {
+        QWidget* w = Part<QWidget>(name);
+        ASSERT_NE(w, nullptr) << name;
+        QString text;
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            text = group->title();
+        else
+            text = Text(Row().window, name);
+        EXPECT_EQ(text, QString::fromUtf8(english)) << name;
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_P(CalculatorContract, PrintPreviewsItsReport) {
+    if (!Row().print) GTEST_SKIP() << "no report";
+    Show();
+    EnterValid();
+    Confirm();
+    Click(Part<QWidget>(Row().print));
+    ASSERT_EQ(Previews().shown.size(), 1u);
+    EXPECT_EQ(Previews().shown[0].owner, Form());
+    EXPECT_EQ(Previews().shown[0].doc.reportClass, Row().report);
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
+                         ::testing::Combine(::testing::ValuesIn(kCalculators), BothSeparators()),
+                         [](const auto& info) {
+                             const Calculator& c = std::get<0>(info.param);
+                             return std::string(c.window) +
+                                    (c.tab ? std::string("_") + c.tab : std::string()) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
+// Every component a report row names is part of the window the row prints.
+TEST_F(GuiTest, ReportRowsNameComponentsOfTheirWindow) {
+    Build(QStringLiteral("F"), core::FrenchSeparators());
+    for (const printing::ReportRow& row : printing::ReportRows()) {
+        ui::Window* form = Window(row.window);
+        ASSERT_NE(form, nullptr) << row.report;
+        std::vector<const char*> names;
+        for (const auto& column : row.pictures)
+            for (const printing::PictureItem& item : column)
+                names.push_back(item.component);
+        for (const auto* lines : {&row.inputs, &row.results})
+            for (const printing::ValueLine& l : *lines) {
+                names.push_back(l.value);
+                if (l.unit) names.push_back(l.unit);
+            }
+        if (row.memo) names.push_back(row.memo);
+        for (const char* name : names)
+            EXPECT_NE(FindComponent(form, name), nullptr) << row.report << " names " << name;
+    }
+}
+
+} // namespace
