@@ -578,4 +578,59 @@ TEST_F(GuiTest, ReportRowsNameComponentsOfTheirWindow) {
     }
 }
 
+// A failing step stores nothing: after an overflow or an invalid operation the "2 Digit" refresh
+// shows the value the label showed, never INF or NAN.
+TEST_F(GuiTest, AFailedStepLeavesNoInfOrNanForTheRefresh) {
+    Build(QStringLiteral("F"), core::EnglishSeparators());
+    const struct {
+        const char* window;
+        std::vector<std::pair<const char*, QString>> first; // a valid computation
+        std::vector<std::pair<const char*, QString>> then;  // the failing one
+        const char* equals;
+        const char* pick; // a list picked instead of pressing "=" (index 43), or null
+        const char* result;
+    } cases[] = {
+        {"TBobineDair",
+         {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
+         {{"EditN", QStringLiteral("1") + QString(160, QLatin1Char('0'))}},
+         "Button1",
+         nullptr,
+         "Label8"},
+        {"TBobineDair",
+         {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
+         {{"EditA", "-1"}},
+         "Button1",
+         nullptr,
+         "Label8"},
+        // 1E308 metres through the thickest gauge is finite; through the thinnest it overflows.
+        {"TFormResConduc", {{"Edit1", "1E308"}}, {}, "BitBtnCalcul", "ComboBox2", "Label6"},
+    };
+    for (const auto& c : cases) {
+        ForgetBoxes();
+        if (c.pick) Get<QComboBox>(c.window, c.pick)->setCurrentIndex(0);
+        for (const auto& [box, text] : c.first)
+            Get<QLineEdit>(c.window, box)->setText(text);
+        Click(Get<QWidget>(c.window, c.equals));
+        ASSERT_TRUE(Boxes().empty()) << c.window;
+        const QString shown = Text(c.window, c.result);
+        const auto stored = ui::StoredValues(Window(c.window));
+        for (const auto& [box, text] : c.then)
+            Get<QLineEdit>(c.window, box)->setText(text); // pasted: no key filter
+        if (c.pick)
+            Pick(Get<QComboBox>(c.window, c.pick), Get<QComboBox>(c.window, c.pick)->count() - 1);
+        else
+            Click(Get<QWidget>(c.window, c.equals));
+        ASSERT_TRUE(LastBox()) << c.window;
+        EXPECT_EQ(Text(c.window, c.result), shown) << c.window;
+        for (const auto& [name, value] : ui::StoredValues(Window(c.window)))
+            EXPECT_TRUE(std::isfinite(value)) << c.window << " " << name.toStdString();
+        Click(Get<QWidget>(c.window, "CheckBox1"));
+        const QString refreshed = Text(c.window, c.result);
+        EXPECT_FALSE(refreshed.contains("INF") || refreshed.contains("NAN"))
+            << c.window << " " << refreshed.toStdString();
+        EXPECT_EQ(ui::StoredValues(Window(c.window)).size(), stored.size());
+        Click(Get<QWidget>(c.window, "CheckBox1"));
+    }
+}
+
 } // namespace
