@@ -10,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +46,11 @@ TTableurCondserie::TTableurCondserie(QWidget* parent) : ui::Window(parent) {
     grid_ = ui::MakeGrid(this, "StringGrid1", {kValues + 1, kValues + 1, 0, 0, 496, 304, 40, 20, ui::kAqua});
     grid_->setFont(ui::FormFont("MS Sans Serif", 11));
     grid_->setFocusPolicy(Qt::NoFocus);
+    // Forty pixels where the font allows; never so narrow that "50,000" loses digits.
+    const int columnWidth =
+        std::max(40, grid_->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 8);
+    for (int c = 0; c <= kValues; ++c)
+        grid_->setColumnWidth(c, columnWidth);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
