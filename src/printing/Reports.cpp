@@ -5,11 +5,13 @@
 #include "printing/QRCodeRes.h"
 #include "printing/QREia.h"
 #include "printing/QRMemory.h"
+#include "printing/QRTabCondSerie.h"
 #include "printing/QRTabConst.h"
 #include "printing/QRTabImpSerieRLC.h"
 #include "printing/QRTabProduitLC.h"
 #include "printing/QRTabReacCap.h"
 #include "printing/QRTabReacInd.h"
+#include "printing/QRTabResPara.h"
 #include "printing/QRValeurRec.h"
 #include "printing/ReportRows.h"
 
@@ -34,6 +36,8 @@ std::map<QString, ReportFactory>& Table() {
         {QStringLiteral("TQRtabProduitLC"), Make<TQRtabProduitLC>()},
         {QStringLiteral("TQRTabConstRL"), Make<TQRTabConstRL>()},
         {QStringLiteral("TQRTabConstRC"), Make<TQRTabConstRC>()},
+        {QStringLiteral("TQRTabCondSerie"), Make<TQRTabCondSerie>()},
+        {QStringLiteral("TQRTabResPara"), Make<TQRTabResPara>()},
     };
     return table;
 }
@@ -56,6 +60,8 @@ const std::map<QString, const char*>& Windows() {
         {QStringLiteral("TQRtabProduitLC"), "TFormIndCapProReso"},
         {QStringLiteral("TQRTabConstRL"), "TFormTableurRL"},
         {QStringLiteral("TQRTabConstRC"), "TFormTableurRC"},
+        {QStringLiteral("TQRTabCondSerie"), "TTableurCondserie"},
+        {QStringLiteral("TQRTabResPara"), "TFormTableauParallele"},
     };
     return windows;
 }
