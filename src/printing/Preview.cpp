@@ -13,10 +13,11 @@ class DesktopPreview : public PreviewPlatform {
   public:
     void ShowPreview(QWidget* owner, const Document& doc) override {
         // A window of its own above the owner, not application-modal: the other windows stay
-        // usable, and a preview asked for from a modal dialog is not blocked by it.
+        // usable, and a preview asked for from a modal dialog is not blocked by it. It is deleted
+        // here, once its loop has returned, never while a dialog of its own still runs above it.
         QPointer<PreviewWindow> window = new PreviewWindow(doc, owner);
-        window->setAttribute(Qt::WA_DeleteOnClose);
         QEventLoop loop;
+        QObject::connect(window, &PreviewWindow::Closed, &loop, &QEventLoop::quit);
         QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
         window->show();
         window->raise();

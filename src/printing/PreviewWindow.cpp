@@ -6,6 +6,7 @@
 #include "ui/Messages.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QGraphicsItem>
@@ -17,6 +18,7 @@
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -33,6 +35,21 @@ QIcon PreviewIcon(const char* name) {
 }
 
 const QString kReportFilter = QStringLiteral("*.qrp");
+
+// A dialog of the window's own, on the heap so that nothing frees it under its event loop, and
+// deleted when the command ends unless its window took it along meanwhile.
+template <class D> class OwnDialog {
+  public:
+    template <class... A> explicit OwnDialog(A&&... args) : dialog_(new D(std::forward<A>(args)...)) {}
+    ~OwnDialog() { delete dialog_.data(); }
+    OwnDialog(const OwnDialog&) = delete;
+    OwnDialog& operator=(const OwnDialog&) = delete;
+    D* operator->() const { return dialog_.data(); }
+    D* get() const { return dialog_.data(); }
+
+  private:
+    QPointer<D> dialog_;
+};
 
 } // namespace
 
@@ -170,14 +187,48 @@ void PreviewWindow::LastPage() {
     UpdatePageText();
 }
 
+bool PreviewWindow::RunDialog(QDialog* dialog) {
+    QPointer<PreviewWindow> self(this);
+    QPointer<QDialog> guard(dialog);
+    running_.append(guard);
+    const int result = dialog->exec();
+    if (!self) return false; // deleted with its owner meanwhile, the dialog with it
+    running_.removeAll(guard);
+    running_.removeAll(nullptr);
+    const bool accepted = guard && result == QDialog::Accepted && !closeAsked_;
+    if (closeAsked_ && running_.isEmpty()) QTimer::singleShot(0, this, &QWidget::close);
+    return accepted;
+}
+
+QList<QDialog*> PreviewWindow::RunningDialogs() const {
+    QList<QDialog*> dialogs;
+    for (const QPointer<QDialog>& d : running_)
+        if (d) dialogs.append(d.data());
+    return dialogs;
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* e) {
+    if (!RunningDialogs().isEmpty()) {
+        closeAsked_ = true;
+        e->ignore();
+        const QList<QDialog*> dialogs = RunningDialogs();
+        for (auto it = dialogs.crbegin(); it != dialogs.crend(); ++it)
+            (*it)->reject();
+        return;
+    }
+    closeAsked_ = false;
+    QWidget::closeEvent(e);
+    Q_EMIT Closed();
+}
+
 void PreviewWindow::PrintReport() {
-    QPrintDialog dialog(&printer_, this);
-    if (dialog.exec() == QDialog::Accepted) Render(doc_, printer_);
+    OwnDialog<QPrintDialog> dialog(&printer_, this);
+    if (RunDialog(dialog.get())) Render(doc_, printer_);
 }
 
 void PreviewWindow::PrinterSetup() {
-    QPageSetupDialog dialog(&printer_, this);
-    if (dialog.exec() == QDialog::Accepted) view_->updatePreview();
+    OwnDialog<QPageSetupDialog> dialog(&printer_, this);
+    if (RunDialog(dialog.get())) view_->updatePreview();
 }
 
 void PreviewWindow::SaveReportAs() {
@@ -185,12 +236,16 @@ void PreviewWindow::SaveReportAs() {
         ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)"))
             .arg(kReportFilter);
     const QString pdf = QStringLiteral("PDF (*.pdf)");
-    QString chosen = reports;
-    QString name = QFileDialog::getSaveFileName(
+    OwnDialog<QFileDialog> dialog(
         this, ui::Tr(QStringLiteral("Enregistrer le rapport"), QStringLiteral("Save the report")), QString(),
-        reports + QStringLiteral(";;") + pdf, &chosen);
+        reports + QStringLiteral(";;") + pdf);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectNameFilter(reports);
+    if (!RunDialog(dialog.get())) return;
+    QString name = dialog->selectedFiles().value(0);
     if (name.isEmpty()) return;
-    const bool asPdf = chosen == pdf || name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    const bool asPdf =
+        dialog->selectedNameFilter() == pdf || name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
     if (!name.contains(QLatin1Char('.'))) name += asPdf ? QStringLiteral(".pdf") : QStringLiteral(".qrp");
     if (!SaveTo(name))
         ui::Message(this, ui::Tr(QStringLiteral("Impossible d'enregistrer le rapport."),
@@ -198,10 +253,14 @@ void PreviewWindow::SaveReportAs() {
 }
 
 void PreviewWindow::LoadReportFrom() {
-    const QString name = QFileDialog::getOpenFileName(
+    OwnDialog<QFileDialog> dialog(
         this, ui::Tr(QStringLiteral("Ouvrir un rapport"), QStringLiteral("Load a report")), QString(),
         ui::Tr(QStringLiteral("Rapport Ohmbrix (%1)"), QStringLiteral("Ohmbrix report (%1)"))
             .arg(kReportFilter));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    if (!RunDialog(dialog.get())) return;
+    const QString name = dialog->selectedFiles().value(0);
     if (name.isEmpty()) return;
     if (!LoadFrom(name))
         ui::Message(this, ui::Tr(QStringLiteral("Ce fichier n'est pas un rapport Ohmbrix."),

@@ -3,10 +3,13 @@
 // zoom 100 %, zoom to width, page navigation, print, printer set-up, save, load and close.
 #include "printing/Report.h"
 
+#include <QList>
+#include <QPointer>
 #include <QPrinter>
 #include <QWidget>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QPrintPreviewWidget;
 class QToolBar;
@@ -39,7 +42,21 @@ class PreviewWindow : public QWidget {
     bool SaveTo(const QString& fileName);
     bool LoadFrom(const QString& fileName);
 
+    // The dialogs of its own that are running now, innermost last.
+    QList<QDialog*> RunningDialogs() const;
+
+  Q_SIGNALS:
+    // The window was closed (it is not deleted: whoever opened it does that).
+    void Closed();
+
+  protected:
+    // A close asked for while one of its dialogs runs rejects the dialogs and happens once they
+    // have returned: the window outlives its own dialogs.
+    void closeEvent(QCloseEvent* e) override;
+
   private:
+    // Runs one of its own dialogs; true when it was accepted and the window still exists.
+    bool RunDialog(QDialog* dialog);
     QAction* AddCommand(QToolBar* bar, const char* name, const char* icon, const QString& text,
                         void (PreviewWindow::*command)());
     void Paint(QPrinter* printer);
@@ -50,6 +67,8 @@ class PreviewWindow : public QWidget {
     QPrinter printer_;
     QPrintPreviewWidget* view_;
     QLabel* pageText_;
+    QList<QPointer<QDialog>> running_;
+    bool closeAsked_ = false;
 };
 
 } // namespace printing

@@ -147,4 +147,12 @@ std::vector<std::pair<QString, double>> StoredValues(const QWidget* window) {
     return values;
 }
 
+std::vector<const QLabel*> ResultLabels(const QWidget* window) {
+    std::vector<const QLabel*> labels;
+    for (const CalculatorPage* page : Pages())
+        if (page->Widget() == window || window->isAncestorOf(page->Widget()))
+            labels.insert(labels.end(), page->ResultLabels().begin(), page->ResultLabels().end());
+    return labels;
+}
+
 } // namespace ui

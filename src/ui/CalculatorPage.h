@@ -91,6 +91,7 @@ class CalculatorPage {
 
     QWidget* Widget() const { return page_; }
     const std::vector<double*>& Fields() const { return fields_; }
+    const std::vector<QLabel*>& ResultLabels() const { return results_; }
 
   private:
     QWidget* page_;
@@ -101,5 +102,7 @@ class CalculatorPage {
 
 // The stored values of every calculator page inside a window ("Page/field index" and value).
 std::vector<std::pair<QString, double>> StoredValues(const QWidget* window);
+// The result labels of every calculator page inside a window.
+std::vector<const QLabel*> ResultLabels(const QWidget* window);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #pragma once
-// Picture files: Windows bitmaps under one root, read whenever a handler asks (nothing cached).
+// Picture files: Windows bitmaps under one root, opened and checked whenever a handler asks. Only
+// regular files are read, header first, and no further than the header says; a file already
+// decoded and not changed since (same size, times and inode) shares the pixels decoded before.
 #include <QImage>
 #include <QString>
 
@@ -21,8 +23,9 @@ class ScopedPictureRoot {
     QString previous_;
 };
 
-// Reads the whole bitmap, or throws core::PictureError with the platform's text. An empty file
-// gives an empty picture.
+// Reads the whole bitmap, or throws core::PictureError with the platform's text: anything but a
+// regular file cannot be opened; a header declaring more than the file holds is a stream read
+// error. An empty file gives an empty picture.
 QImage LoadPicture(const QString& relativeName);
 
 // Loads into the label only once the file is read whole; on failure the label keeps its picture.

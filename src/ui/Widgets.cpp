@@ -42,7 +42,7 @@ class FormStyle : public QProxyStyle {
                                   QRect(r.right() - arrow + 1, r.top(), arrow, r.height()));
             case SC_ComboBoxEditField:
                 return visualRect(option->direction, r,
-                                  QRect(r.left() + 3, r.top() + 2, r.width() - arrow - 4, r.height() - 4));
+                                  QRect(r.left() + 2, r.top() + 2, r.width() - arrow - 3, r.height() - 4));
             default:
                 break;
             }
@@ -95,7 +95,7 @@ class FormStyle : public QProxyStyle {
     }
 
   private:
-    static constexpr int kArrowWidth = 15;
+    static constexpr int kArrowWidth = 13;
     static constexpr int kCaptionIndent = 8;
 };
 

@@ -245,4 +245,52 @@ TEST_F(GuiTest, DesktopPreviewReturnsWhenClosedAndBlocksNothing) {
         EXPECT_FALSE(qobject_cast<printing::PreviewWindow*>(w)) << "the preview window is left over";
 }
 
+// Closing the preview while one of its own dialogs runs (a click queued meanwhile can do it):
+// the dialog is turned down and goes first, then the preview; nothing is freed under a loop
+// that still runs.
+TEST_F(GuiTest, ClosingThePreviewUnderItsOwnDialogClosesTheDialogFirst) {
+    const std::unique_ptr<printing::PreviewPlatform> desktop = printing::MakeDesktopPreview();
+    printing::ScopedPreview real(*desktop);
+    Build(QStringLiteral("*"), core::EnglishSeparators());
+    ui::Window* form = Window("TFormReacCap");
+    Activate(form);
+    for (const char* command : {"Print", "PrinterSetup", "Save", "Load"}) {
+        SCOPED_TRACE(command);
+        QPointer<printing::PreviewWindow> preview;
+        QPointer<QWidget> dialog;
+        int step = 0;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            if (step == 0) {
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* p = qobject_cast<printing::PreviewWindow*>(w); p && p->isVisible()) preview = p;
+                if (!preview) return;
+                step = 1;
+                QAction* action = preview->findChild<QAction*>(QLatin1String(command));
+                ASSERT_NE(action, nullptr);
+                QTimer::singleShot(0, action, &QAction::trigger); // its dialog runs a loop of its own
+            } else if (step == 1) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal || !preview || modal->parentWidget() != preview) return;
+                dialog = modal;
+                step = 2;
+                preview->close();
+            } else if (step == 2 && dialog && dialog->isVisible()) {
+                step = 3;
+                dialog->close(); // not turned down: let the test fail instead of waiting
+            }
+        });
+        driver.start(10);
+        form->findChild<QPushButton*>("BitBtn1")->click();
+        driver.stop();
+        EXPECT_EQ(step, 2);
+        EXPECT_TRUE(dialog.isNull());
+        EXPECT_TRUE(preview.isNull());
+        EXPECT_FALSE(printing::IsPreviewOpen("TQRReacCap"));
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(qobject_cast<printing::PreviewWindow*>(w)) << "the preview window is left over";
+    }
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -136,17 +137,23 @@ void GuiTest::RemoveFile(const QString& relativeName) {
 }
 
 void GuiTest::WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen) {
+    // Up and modal is not enough: the window system activates it later, and its FormActivate
+    // runs then. Once it is the active window, that activation has been delivered (the timer
+    // never runs inside it). The deadline only keeps a broken test from hanging.
     bool seen = false;
     QTimer poll;
-    int attempts = 0;
+    QElapsedTimer waited;
+    waited.start();
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && modal->isActiveWindow()) {
             poll.stop();
             seen = true;
             whileOpen(modal);
             modal->close();
-        } else if (++attempts > 200) {
-            poll.stop(); // nothing modal came up: let the test fail instead of hanging
+        } else if (waited.elapsed() > 30000) {
+            poll.stop();
+            if (modal) modal->close(); // came up but never active: fail instead of hanging
         }
     });
     poll.start(5);
@@ -154,7 +161,7 @@ void GuiTest::WithModal(const std::function<void()>& open, const std::function<v
     open();
     expectingModal_ = false;
     poll.stop();
-    EXPECT_TRUE(seen) << "no modal window was shown";
+    EXPECT_TRUE(seen) << "no modal window was shown and activated";
 }
 
 void GuiTest::ExpectTabOrder(const char* className, const std::vector<const char*>& order) {

@@ -98,8 +98,8 @@ class GuiTest : public ::testing::Test {
     void WriteFile(const QString& relativeName, const QByteArray& bytes);
     void RemoveFile(const QString& relativeName);
 
-    // Runs `open` (which shows a modal window) and, once the modal window is up, `whileOpen`
-    // on it; then closes it. Fails if no modal window appears.
+    // Runs `open` (which shows a modal window) and, once the modal window is up and its
+    // activation has run, `whileOpen` on it; then closes it. Fails if no modal window appears.
     void WithModal(const std::function<void()>& open, const std::function<void(QWidget*)>& whileOpen);
 
     // Each component's Tab key leads to the next one (widgets that take no Tab focus skipped).

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -49,6 +50,26 @@ TEST_F(WindowTest, ActivationRunsAgainOnlyWhenTheUserComesBack) {
     Activate(Main());
     Activate(&window);
     EXPECT_EQ(window.activated, 2);
+}
+
+// A modal window slow to come up: the helper's first look may come before the window system
+// has activated it. What runs while it is open must see its activation done.
+TEST_F(WindowTest, ModalHelperWaitsForTheActivation) {
+    Build("*");
+    Counting window(Main());
+    window.Initialise();
+    int activatedWhileOpen = -1;
+    WithModal(
+        [&] {
+            QThread::msleep(40);
+            window.exec();
+        },
+        [&](QWidget* modal) {
+            EXPECT_EQ(modal, &window);
+            activatedWhileOpen = window.activated;
+        });
+    EXPECT_EQ(activatedWhileOpen, 1);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(WindowTest, ReturnAndEscapeDoNotCloseAWindow) {
