@@ -8,6 +8,7 @@
 
 #include "pictures/Previews.h"
 #include "pictures/Schematic.h"
+#include "pictures/waves/FormFormeOndePictures.h"
 
 namespace pictures {
 
@@ -95,27 +96,6 @@ Sketch AidSummary(std::vector<Term> terms) {
     };
 }
 
-QImage WaveformAid() {
-    QImage image(417, 217, QImage::Format_RGB32);
-    image.fill(kPaleYellow);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const int px = 12;
-    const qreal x = 8;
-    // Rows are placed so the window's link labels ("e1", "Em", "(T)", "(f)") fall at line ends.
-    AidLine(p, x, 6, "Waveform:", "the graph of a quantity obtained by plotting its value", px, 4);
-    AidLine(p, x, 22, "", "against some variable, such as time, position, an angle in degrees", px);
-    AidLine(p, x, 38, "", "or radians, or temperature.", px);
-    AidLine(p, x, 72, "Instantaneous value:", "the value of a waveform at an instant, written", px, 4);
-    AidLine(p, x, 96, "Amplitude or peak value:", "the largest value of a waveform, written", px, 4);
-    AidLine(p, x, 114, "Periodic waveform:", "a waveform that repeats itself over an interval.", px, 4);
-    AidLine(p, x, 133, "Wave period", ": the interval of time over which a periodic", px, 0, 123);
-    AidLine(p, x, 149, "", "waveform repeats itself, between two identical points.", px);
-    AidLine(p, x, 167, "Cycle:", "the part of a periodic waveform contained in one period.", px, 4);
-    AidLine(p, x, 195, "Wave frequency", ": the number of cycles per second.", px, 0, 139);
-    return image;
-}
-
 QVector<QStringList> Bands(bool english) {
     return {{"30 - 300 Hz", "extremely low frequencies (audio)", "ELF"},
             {"20Hz - 20 kHz", "Audio Frequencies", "AF"},
@@ -139,14 +119,6 @@ QStringList BandHeader(bool english) {
 
 GridStyle BandStyle(int px) {
     return {kHeadYellow, kOrange, kOrange, px, false};
-}
-
-QImage BandTable() {
-    QImage image(449, 213, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    MiniGrid(p, QRectF(0, 0, 448, 212), BandHeader(true), Bands(true), BandStyle(12), {1.2, 2, 0.9});
-    return image;
 }
 
 Sketch BandPreview(bool english) {
@@ -198,8 +170,9 @@ std::vector<PictureFile> WavePreviews() {
                           {"5000", "60", "1013"}},
                          GridStyle{}, "LC = \\frac{1}{(2 \\pi f)^{2}}")},
     });
-    files.push_back({"interface/frequencytab_en.bmp", BandTable});
-    files.push_back({"interface/waveform.bmp", WaveformAid});
+    // The wave window's English band table and memory aid.
+    files.push_back({"interface/frequencytab_en.bmp", [] { return FrequencyBandTable(true); }});
+    files.push_back({"interface/waveform.bmp", [] { return MemoryAid(true); }});
     return files;
 }
 

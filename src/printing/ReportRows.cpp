@@ -196,6 +196,25 @@ const std::vector<ReportRow>& ReportRows() {
          {{{"Panel5", true}}, {{"Image7"}}},
          {{QStringLiteral("C ="), "Edit3", "ComboBox4"}, {QStringLiteral("R ="), "Edit4", "ComboBox5"}},
          {{QStringLiteral("t ="), "Label16", "ComboBox6"}}},
+        // The wave window's three calculator tabs print their formula.
+        {"TQRFrequence",
+         "TFormOnde",
+         QStringLiteral("Fréquence"),
+         {{{"Image3"}}},
+         {{QStringLiteral("T ="), "Edit1", "ComboBox5"}},
+         {{QStringLiteral("f ="), "Label6", "ComboBox1"}}},
+        {"TQRPeriode",
+         "TFormOnde",
+         QStringLiteral("Période"),
+         {{{"Image1"}}},
+         {{QStringLiteral("f ="), "Edit2", "ComboBox2"}},
+         {{QStringLiteral("T ="), "Label10", "ComboBox3"}}},
+        {"TQRLongueurOnde",
+         "TFormOnde",
+         QStringLiteral("Longueur d'onde"),
+         {{{"Image10"}}},
+         {{QStringLiteral("f ="), "Edit3", "ComboBox4"}},
+         {{QStringLiteral("L'ongueur d'onde ="), "Label15", "ComboBox6"}}},
     };
     return rows;
 }

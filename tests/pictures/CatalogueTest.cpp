@@ -9,6 +9,7 @@
 #include <map>
 
 #include "pictures/Catalogue.h"
+#include "pictures/waves/FormFormeOndePictures.h"
 
 namespace {
 
@@ -186,23 +187,24 @@ TEST(WritePictureFiles, NamesTheFileItCouldNotWrite) {
 
 namespace {
 
-// The wave window lays its link labels over the English memory aid; each must cover blank
-// paper, with its line's text just before it.
+// The wave window lays its link labels over the memory aid (the stored French one and the
+// English file); each must cover blank paper, with its line's text just before it.
 TEST(Catalogue, MemoryAidLeavesRoomForItsLinks) {
-    const QImage aid = Draw("interface/waveform.bmp");
-    ASSERT_EQ(aid.size(), QSize(417, 217));
-    const QRgb paper = aid.pixel(aid.width() - 2, aid.height() - 2);
-    const QPoint links[] = {{344, 72}, {344, 96}, {96, 133}, {112, 195}};
-    for (const QPoint& at : links) {
-        int inkUnder = 0, inkBefore = 0;
-        for (int y = at.y(); y < at.y() + 13; ++y) {
-            for (int x = at.x(); x < at.x() + 25; ++x)
-                inkUnder += aid.pixel(x, y) != paper;
-            for (int x = at.x() - 40; x < at.x(); ++x)
-                inkBefore += aid.pixel(x, y) != paper;
+    for (const QImage& aid : {Draw("interface/waveform.bmp"), pictures::MemoryAid(false)}) {
+        ASSERT_EQ(aid.size(), QSize(417, 217));
+        const QRgb paper = aid.pixel(aid.width() - 2, aid.height() - 2);
+        const QPoint links[] = {{344, 72}, {344, 96}, {96, 133}, {112, 195}};
+        for (const QPoint& at : links) {
+            int inkUnder = 0, inkBefore = 0;
+            for (int y = at.y(); y < at.y() + 13; ++y) {
+                for (int x = at.x(); x < at.x() + 25; ++x)
+                    inkUnder += aid.pixel(x, y) != paper;
+                for (int x = at.x() - 40; x < at.x(); ++x)
+                    inkBefore += aid.pixel(x, y) != paper;
+            }
+            EXPECT_EQ(inkUnder, 0) << at.x() << "," << at.y();
+            EXPECT_GT(inkBefore, 0) << at.x() << "," << at.y();
         }
-        EXPECT_EQ(inkUnder, 0) << at.x() << "," << at.y();
-        EXPECT_GT(inkBefore, 0) << at.x() << "," << at.y();
     }
 }
 
