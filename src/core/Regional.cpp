@@ -3,7 +3,11 @@
 
 namespace core {
 namespace {
-Separators g_current = SystemSeparators();
+// Read at first use, not during static initialisation (no application exists then).
+Separators& Current() {
+    static Separators current = SystemSeparators();
+    return current;
+}
 std::optional<Separators> g_pinned;
 } // namespace
 
@@ -18,11 +22,11 @@ Separators SystemSeparators() {
 }
 
 const Separators& CurrentSeparators() {
-    return g_pinned ? *g_pinned : g_current;
+    return g_pinned ? *g_pinned : Current();
 }
 
 void RefreshSeparators() {
-    g_current = SystemSeparators();
+    Current() = SystemSeparators();
 }
 
 PinnedSeparators::PinnedSeparators(Separators separators) : previous_(g_pinned) {
