@@ -56,33 +56,4 @@ TEST_P(TableurIndTest, CellsFollowTheFormulaInBothRanges) {
 
 INSTANTIATE_TEST_SUITE_P(Separators, TableurIndTest, BothSeparators(), SeparatorName);
 
-class TableurIndWindow : public GuiTest {
-  protected:
-    void OpenFromTheTopic(bool english) {
-        Build(english ? "*" : "F", english ? core::EnglishSeparators() : core::FrenchSeparators());
-        Click(Get<QWidget>("TInterface1", "Label27"));
-        auto* table = Window("TFormTableurInd");
-        ASSERT_TRUE(table->isVisible());
-        Activate(table);
-        EXPECT_TRUE(table->isMaximized());
-        EXPECT_EQ(table->windowTitle(),
-                  english ? "Table of inductive reactance" : "Tableur de la réactance inductive");
-        EXPECT_EQ(Text("TFormTableurInd", "RadioButton2"),
-                  english ? "Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H"
-                          : "Frequence 25 - 1000 hz / Inductance 0.001 - 5 H");
-        Snapshot(table, english ? "TableurInd-en" : "TableurInd-fr");
-        Click(Get<QWidget>("TFormTableurInd", "RadioButton2"));
-        Snapshot(table, english ? "TableurInd-en-2" : "TableurInd-fr-2");
-        EXPECT_TRUE(Boxes().empty());
-    }
-};
-
-TEST_F(TableurIndWindow, OpensMaximisedInFrench) {
-    OpenFromTheTopic(false);
-}
-
-TEST_F(TableurIndWindow, OpensMaximisedInEnglish) {
-    OpenFromTheTopic(true);
-}
-
 } // namespace

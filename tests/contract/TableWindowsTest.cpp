@@ -1,0 +1,217 @@
+// The reference grids of the table windows, checked over a table of windows: opened from their
+// topic, read-only, cells worked out by hand, every cell within its rounding of the formula of
+// its headings, and the window's title and texts in both languages.
+#include "support/GuiFixture.h"
+
+#include <QTableWidget>
+#include <cmath>
+#include <functional>
+
+namespace {
+
+struct HandCell {
+    int row, column;
+    const char* down;   // the row's heading, English layout
+    const char* across; // the column's heading
+    const char* text;   // the cell
+};
+
+struct TableGrid {
+    const char* window;
+    const char* topic;  // the main window's label opening it
+    int rows, columns;  // headings included
+    const char* corner; // the corner cell, or null: not written
+    std::vector<HandCell> cells;
+    std::function<long double(long double down, long double across)> formula;
+    double absolute, relative; // how far a cell may be from the formula
+};
+
+const TableGrid kGrids[] = {
+    {"TFormTableurImpedance",
+     "Label31",
+     36,
+     36,
+     "X \\ R",
+     // The row (X) first and the column (R) second.
+     {{1, 1, "1", "1", "1.41"},
+      {4, 3, "4", "3", "5.00"},
+      {3, 4, "3", "4", "5.00"},
+      {12, 20, "15", "80", "81.39"},
+      {10, 35, "10", "1,200", "1,200.04"},
+      {35, 35, "1,200", "1,200", "1,697.06"},
+      {22, 22, "100", "100", "141.42"}},
+     [](long double x, long double r) { return std::hypot(r, x); },
+     0.005,
+     0},
+    // R1 R2 / (R1 + R2), to four significant digits.
+    {"TFormTableauParallele",
+     "Label10",
+     40,
+     40,
+     nullptr,
+     {{1, 1, "10", "10", "5"},
+      {1, 2, "10", "12", "5.455"},
+      {2, 1, "12", "10", "5.455"},
+      {1, 39, "10", "15,000", "9.993"},
+      {39, 39, "15,000", "15,000", "7500"},
+      {13, 25, "100", "1,000", "90.91"},
+      {9, 17, "47", "220", "38.73"},
+      {37, 38, "10,000", "12,000", "5455"}},
+     [](long double r1, long double r2) { return r1 * r2 / (r1 + r2); },
+     0,
+     5e-4},
+    // a b / (a + b), rounded to three decimals (2.0625 rounds up).
+    {"TTableurCondserie",
+     "Label4",
+     36,
+     36,
+     nullptr,
+     {{1, 1, "1", "1", "0.500"},
+      {35, 1, "100", "1", "0.990"},
+      {1, 35, "1", "100", "0.990"},
+      {35, 35, "100", "100", "50.000"},
+      {14, 8, "10", "4.7", "3.197"},
+      {8, 14, "4.7", "10", "3.197"},
+      {6, 4, "3.3", "2.2", "1.320"},
+      {2, 2, "1.5", "1.5", "0.750"},
+      {13, 12, "8.2", "7.5", "3.917"}},
+     [](long double b, long double a) { return a * b / (a + b); },
+     0.0005 + 1e-12,
+     0},
+};
+
+void PrintTo(const TableGrid& t, std::ostream* os) {
+    *os << t.window;
+}
+
+class TableGrids : public GuiTest,
+                   public ::testing::WithParamInterface<std::tuple<TableGrid, SeparatorCase>> {
+  protected:
+    const TableGrid& Row() const { return std::get<0>(GetParam()); }
+    const core::Separators& Separators() const { return std::get<1>(GetParam()).separators; }
+    // Cells and headings carry thousands separators, which the parser does not take.
+    long double Parse(QString text) const {
+        return core::ParseNumber(text.remove(Separators().thousands), Separators());
+    }
+};
+
+TEST_P(TableGrids, CellsFollowTheFormulaOfTheirHeadings) {
+    const TableGrid& t = Row();
+    Build(QStringLiteral("F"), Separators());
+    Click(Get<QWidget>("TInterface1", t.topic));
+    ASSERT_TRUE(Window(t.window)->isVisible());
+    Activate(Window(t.window));
+    auto* grid = Get<QTableWidget>(t.window, "StringGrid1");
+    ASSERT_EQ(grid->rowCount(), t.rows);
+    ASSERT_EQ(grid->columnCount(), t.columns);
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    const auto cell = [&](int row, int column) { return grid->item(row, column)->text(); };
+    if (t.corner) {
+        EXPECT_EQ(cell(0, 0), t.corner);
+    }
+    for (const HandCell& c : t.cells) {
+        EXPECT_EQ(cell(c.row, 0), InSeparators(c.down, Separators()));
+        EXPECT_EQ(cell(0, c.column), InSeparators(c.across, Separators()));
+        EXPECT_EQ(cell(c.row, c.column), InSeparators(c.text, Separators())) << c.row << "," << c.column;
+    }
+    for (int r = 1; r < t.rows; ++r) {
+        for (int c = 1; c < t.columns; ++c) {
+            const double expected = double(t.formula(Parse(cell(r, 0)), Parse(cell(0, c))));
+            ASSERT_NEAR(double(Parse(cell(r, c))), expected, t.absolute + t.relative * expected)
+                << r << "," << c;
+        }
+    }
+    EXPECT_TRUE(Boxes().empty());
+    Window(t.window)->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, TableGrids,
+                         ::testing::Combine(::testing::ValuesIn(kGrids), BothSeparators()),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).window) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
+struct TableTexts {
+    const char* window;
+    const char* topic;
+    const char* french; // the title
+    const char* english;
+    bool maximised;
+    bool gridFills;                                                       // the grid covers the whole window
+    std::vector<std::tuple<const char*, const char*, const char*>> texts; // component, French, English
+    std::vector<std::pair<const char*, QRect>> places;
+    const char* otherRange; // a range button to show as well, or null
+};
+
+TEST_F(GuiTest, TableWindowsOpenFromTheirTopicInBothLanguages) {
+    const TableTexts tables[] = {
+        {"TFormTableurImpedance",
+         "Label31",
+         "Tableur de l'impédance série(Ohms)",
+         "Table of impedance in series (Ohms)",
+         false,
+         false,
+         {{"Label1", "R", "R"}, {"Label2", "X", "X"}},
+         {},
+         nullptr},
+        {"TFormTableauParallele",
+         "Label10",
+         "Tableur de deux résistances parallèle",
+         "Table of two resistors in parallel",
+         true,
+         true,
+         {},
+         {},
+         nullptr},
+        {"TTableurCondserie",
+         "Label4",
+         "Tableur de deux condensateurs en série",
+         "Tableur de deux condensateurs en série",
+         true,
+         true,
+         {},
+         {{"BitBtn1", QRect(1, 0, 41, 23)}},
+         nullptr},
+        {"TFormTableurInd",
+         "Label27",
+         "Tableur de la réactance inductive",
+         "Table of inductive reactance",
+         true,
+         false,
+         {{"RadioButton2", "Frequence 25 - 1000 hz / Inductance 0.001 - 5 H",
+           "Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H"}},
+         {},
+         "RadioButton2"},
+    };
+    for (const TableTexts& t : tables) {
+        for (const char* mark : {"F", "*"}) {
+            const bool english = mark[0] == '*';
+            SCOPED_TRACE(std::string(t.window) + " " + mark);
+            Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+            Click(Get<QWidget>("TInterface1", t.topic));
+            QWidget* table = Window(t.window);
+            ASSERT_TRUE(table->isVisible());
+            Activate(table);
+            EXPECT_EQ(table->windowTitle(), QString::fromUtf8(english ? t.english : t.french));
+            for (const auto& [name, french, inEnglish] : t.texts)
+                EXPECT_EQ(Text(t.window, name), QString::fromUtf8(english ? inEnglish : french)) << name;
+            EXPECT_EQ(table->isMaximized(), t.maximised);
+            if (t.gridFills) {
+                EXPECT_EQ(Get<QTableWidget>(t.window, "StringGrid1")->geometry(), table->rect());
+            }
+            for (const auto& [name, place] : t.places)
+                EXPECT_EQ(Get<QWidget>(t.window, name)->geometry(), place) << name;
+            const QString shot = QString::fromLatin1(t.window) + (english ? "-en" : "-fr");
+            Snapshot(table, shot);
+            if (t.otherRange) {
+                Click(Get<QWidget>(t.window, t.otherRange));
+                Snapshot(table, shot + "-2");
+            }
+            EXPECT_TRUE(Boxes().empty());
+            delete Main();
+        }
+    }
+}
+
+} // namespace
