@@ -148,22 +148,17 @@ TEST_P(ReactanceCapTest, FailuresKeepTheResult) {
     EXPECT_EQ(LastBox()->text, "'  ' n'est pas une valeur en virgule flottante correcte.");
 }
 
+// Emptied boxes, result and fields and the kept lists are the calculator contract's.
 TEST_P(ReactanceCapTest, ResetKeepsEchoesAndUnits) {
     Enter("1", 1, "1", 1);
     Pick(List("ComboBox3"), 1);
     Click(Get<QWidget>("TFormReacCap", "Button1"));
     Activate(Form());
     Click(Get<QWidget>("TFormReacCap", "BitBtn2"));
-    EXPECT_EQ(Edit("Edit1")->text(), "");
-    EXPECT_EQ(Edit("Edit2")->text(), "");
-    EXPECT_EQ(Result(), "");
-    EXPECT_EQ(Form()->Frequency, 0.0);
-    EXPECT_EQ(Form()->Reactance, 0.0);
     EXPECT_EQ(QApplication::focusWidget(), Edit("Edit1"));
     EXPECT_EQ(Text("TFormReacCap", "Label8"), "1");
     EXPECT_EQ(Text("TFormReacCap", "Label10"), "kHertz");
     EXPECT_EQ(Text("TFormReacCap", "Label11"), "nF");
-    EXPECT_EQ(List("ComboBox3")->currentIndex(), 1);
 }
 
 TEST_P(ReactanceCapTest, TwoDigitIsReadByNothing) {
@@ -183,14 +178,7 @@ TEST_F(ReactanceCapLanguage, EnglishTextsAndPictureAtEveryActivation) {
     const QImage french = Get<QLabel>("TFormReacCap", "Image6")->pixmap().toImage();
     Activate(form);
     EXPECT_EQ(form->windowTitle(), "Capacitive reactance");
-    const std::pair<const char*, const char*> texts[] = {{"Label2", "Frequency"},
-                                                         {"Label1", "Capacitance"},
-                                                         {"Label3", "Reactance"},
-                                                         {"Label4", "Frequency"},
-                                                         {"Label5", "Capacitance"}};
-    for (const auto& [name, text] : texts)
-        EXPECT_EQ(Text("TFormReacCap", name), text);
-    EXPECT_EQ(Get<QGroupBox>("TFormReacCap", "GroupBox1")->title(), "Calculator");
+    // The labels' texts are the calculator contract's.
     EXPECT_EQ(Text("TFormReacCap", "CheckBox1"), "2 Digit");
     const QImage english = Get<QLabel>("TFormReacCap", "Image6")->pixmap().toImage();
     EXPECT_EQ(english.convertToFormat(QImage::Format_RGB32),

