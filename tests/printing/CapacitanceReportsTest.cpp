@@ -21,63 +21,7 @@ class CapacitanceReportsTest : public GuiTest {
     }
 };
 
-struct ReactanceCase {
-    const char* mark;
-    core::Separators separators;
-    const char* f;
-    int fUnit;
-    const char* c;
-    int cUnit;
-    int outUnit;
-    const char* fLine; // as the report prints them
-    const char* cLine;
-    const char* xcLine;
-};
-
-class ReactanceReportTest : public CapacitanceReportsTest,
-                            public ::testing::WithParamInterface<ReactanceCase> {};
-
-TEST_P(ReactanceReportTest, HoldsTheWindowsValues) {
-    const ReactanceCase& c = GetParam();
-    Build(QString::fromLatin1(c.mark), c.separators);
-    ui::Window* form = Window("TFormReacCap");
-    Activate(form);
-    Type(Get<QLineEdit>("TFormReacCap", "Edit1"), QString::fromLatin1(c.f));
-    Get<QComboBox>("TFormReacCap", "ComboBox1")->setCurrentIndex(c.fUnit);
-    Type(Get<QLineEdit>("TFormReacCap", "Edit2"), QString::fromLatin1(c.c));
-    Get<QComboBox>("TFormReacCap", "ComboBox2")->setCurrentIndex(c.cUnit);
-    Get<QComboBox>("TFormReacCap", "ComboBox3")->setCurrentIndex(c.outUnit);
-    Click(Get<QWidget>("TFormReacCap", "Button1"));
-    Click(Get<QWidget>("TFormReacCap", "BitBtn1"));
-    ASSERT_EQ(preview_.shown.size(), 1u);
-    EXPECT_EQ(preview_.shown[0].owner, form);
-    const printing::Document doc = Printed();
-    EXPECT_EQ(doc.reportClass, "TQRReacCap");
-    EXPECT_EQ(doc.title, "Réactance capacitive");
-    ASSERT_EQ(doc.pages.size(), 1u);
-
-    PdfFile pdf(doc);
-    pdf.Keep(QStringLiteral("TQRReacCap-%1").arg(c.mark[0] == 'F' ? "fr" : "en") + QString::number(c.fUnit));
-    const QString text = Squeezed(pdf.Text());
-    for (const char* expected : {"Réactance capacitive", "Schémas et formule :", "Valeurs saisie:",
-                                 "Résultat:", "Kelmora international", c.fLine, c.cLine, c.xcLine})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\nin: " << text.toStdString();
-    EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)")) << pdf.Info().toStdString();
-    EXPECT_GE(pdf.Images(), 1);
-    EXPECT_TRUE(Boxes().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, ReactanceReportTest,
-                         ::testing::Values(ReactanceCase{"F", core::FrenchSeparators(), "1", 1, "1", 0, 0,
-                                                         "f = 1 kHertz", "C = 1 uF", "Xc = 159,2357 Ohms"},
-                                           ReactanceCase{"*", core::EnglishSeparators(), "50", 0, "1", 0, 0,
-                                                         "f = 50 Hertz", "C = 1 uF", "Xc = 3,184.7134 Ohms"},
-                                           ReactanceCase{"*", core::EnglishSeparators(), "1", 2, "1", 1, 1,
-                                                         "f = 1 mHertz", "C = 1 nF", "Xc = 0.1592 kOhms"},
-                                           ReactanceCase{"F", core::FrenchSeparators(), "2,5", 1, "0,47", 0,
-                                                         0, "f = 2,5 kHertz", "C = 0,47 uF",
-                                                         "Xc = 135,5197 Ohms"}));
-
+// The reactance report's values are in CalculatorReportsTest.
 TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFormula) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
     Type(Get<QLineEdit>("TFormReacCap", "Edit1"), "1");

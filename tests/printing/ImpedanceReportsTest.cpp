@@ -1,9 +1,7 @@
-// The reports of the series and parallel impedance windows and of the series impedance table,
-// read back from their PDF.
+// The report of the series impedance table, read back from its PDF (the impedance calculators'
+// reports are in CalculatorReportsTest).
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
-
-#include <QTabWidget>
 
 namespace {
 
@@ -13,97 +11,8 @@ class ImpedanceReportsTest : public GuiTest {
         REQUIRE_POPPLER();
         Build(QStringLiteral("F"), core::FrenchSeparators());
     }
-    void Enter(const char* window, const char* box, const char* text) {
-        Clear(Get<QWidget>(window, box));
-        Type(Get<QWidget>(window, box), QString::fromUtf8(text));
-    }
     KeptPreviews& preview_ = Previews();
 };
-
-TEST_F(ImpedanceReportsTest, EachReportPrintsWhatItsWindowShows) {
-    const struct {
-        const char* window;
-        const char* report;
-        int tab; // of the parallel window, -1 elsewhere
-        std::vector<std::pair<const char*, const char*>> boxes;
-        const char* unit; // a resistance list set to "KOhms", or null
-        const char* equals;
-        const char* print;
-        QStringList lines;
-    } cases[] = {
-        {"TFormImpedance",
-         "TQRImpedance",
-         -1,
-         {{"Edit1", "3"}, {"Edit2", "4"}},
-         nullptr,
-         "Button1",
-         "BitBtn2",
-         {"Impédance en circuit série RL et RC", "Schémas et formule :", "Valeurs saisie:", "R = 3 Ohms",
-          "X = 4 Ohms", "Résultat:", "Z = 5,0000 Ohms", "Degrés = 53,1301"}},
-        {"TFormCircuitLCSerie",
-         "TQRImpSerieLC",
-         -1,
-         {{"Edit1", "40"}, {"Edit2", "100"}},
-         nullptr,
-         "Button1",
-         "BitBtn2",
-         {"Impédance en circuit série LC", "Xl = 40 Ohms", "Xc = 100 Ohms", "Z = 60,0000 Ohms",
-          "Degrés = -90,0000"}},
-        {"TFormParaRLRCLC",
-         "TQRImpParaRL",
-         0,
-         {{"Edit1", "100"}, {"Edit2", "100"}},
-         nullptr,
-         "BitBtn2",
-         "BitBtn3",
-         {"Impédance en circuit parallèle RL", "R = 100 Ohms", "Xl = 100 Ohms", "Z = 70,7107 Ohms",
-          "Degrés = 45,0000"}},
-        {"TFormParaRLRCLC",
-         "TQRImpParaRC",
-         1,
-         {{"Edit3", "1"}, {"Edit4", "300"}},
-         "ComboBox2",
-         "BitBtn5",
-         "BitBtn6",
-         {"Impédance en circuit parallèle RC", "R = 1 KOhms", "Xc = 300 Ohms", "Z = 287,3479 Ohms",
-          "Degrés = -73,3008"}},
-        {"TFormParaRLRCLC",
-         "TQRImpParaLC",
-         2,
-         {{"Edit5", "100"}, {"Edit6", "50"}},
-         nullptr,
-         "BitBtn7",
-         "BitBtn8",
-         {"Impédance en circuit parallèle LC", "Xl = 100 Ohms", "Xc = 50 Ohms", "Z = 100,0000 Ohms"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.report);
-        preview_.shown.clear();
-        if (c.tab >= 0) Get<QTabWidget>(c.window, "PageControl1")->setCurrentIndex(c.tab);
-        Window(c.window)->ShowTopic();
-        for (const auto& [box, text] : c.boxes)
-            Enter(c.window, box, text);
-        if (c.unit) Pick(Get<QComboBox>(c.window, c.unit), 1);
-        Click(Get<QWidget>(c.window, c.equals));
-        Click(Get<QWidget>(c.window, c.print));
-        ASSERT_EQ(preview_.shown.size(), 1u);
-        EXPECT_EQ(preview_.shown[0].owner, Window(c.window));
-        EXPECT_EQ(preview_.shown[0].doc.reportClass, c.report);
-        PdfFile pdf(preview_.shown[0].doc);
-        pdf.Keep(QString::fromLatin1(c.report));
-        const QString text = Squeezed(pdf.Text());
-        for (const QString& line : c.lines)
-            EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\nin: " << text.toStdString();
-        if (c.tab != 2) {
-            EXPECT_FALSE(text.contains("Degrés = Z")); // a result line never runs empty into the next
-        } else {
-            EXPECT_FALSE(text.contains("Degrés"));
-        }
-        EXPECT_GE(pdf.Images(), 1);
-        Window(c.window)->hide();
-    }
-    EXPECT_TRUE(Boxes().empty());
-}
 
 // The table's print button opens its page choice; each page prints a third of the columns.
 TEST_F(ImpedanceReportsTest, TablePagesThroughTheirDialog) {

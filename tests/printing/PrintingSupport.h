@@ -75,3 +75,12 @@ class PdfFile {
 inline QString Squeezed(const QString& text) {
     return text.simplified();
 }
+
+// Each line is part of the text. pdftotext drops or adds blanks between some close glyphs
+// ("L= 1H"); where that happens, `blanksCount` false leaves blanks out on both sides.
+inline void ExpectLines(const QString& text, const QStringList& lines, bool blanksCount = true) {
+    const auto unblanked = [&](QString s) { return blanksCount ? s : s.remove(QLatin1Char(' ')); };
+    for (const QString& line : lines)
+        EXPECT_TRUE(unblanked(text).contains(unblanked(line)))
+            << line.toStdString() << "\nin: " << text.toStdString();
+}
