@@ -14,28 +14,29 @@
 
 namespace {
 
-struct Calculator {
+struct Page {
     const char* window;
-    const char* tab;                                         // the tab page holding the calculator, or null
-    std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
+    const char* tab;    // the tab page holding the calculator, or null
     const char* equals; // null: the value is confirmed with Return in the (last) box
-    std::vector<const char*> results;
-    const char* reset; // null: the page has none
-    std::vector<const char*> lists;
-    std::vector<const char*> tabOrder;
-    std::vector<std::pair<const char*, const char*>> english;
+    const char* reset;  // null: the page has none
     const char* print;
     const char* report;
     ui::BoxKind failure = ui::BoxKind::Error; // the box a value that cannot convert shows
 };
 
+struct Calculator {
+    Page page;
+    std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
+    std::vector<const char*> results;
+    std::vector<const char*> lists;
+    std::vector<const char*> tabOrder;
+    std::vector<std::pair<const char*, const char*>> english;
+};
+
 const Calculator kCalculators[] = {
-    {"TFormReacCap",
-     nullptr,
+    {{"TFormReacCap", nullptr, "Button1", "BitBtn2", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
-     "Button1",
      {"Label6"},
-     "BitBtn2",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1", "CheckBox1"},
      {{"Label2", "Frequency"},
@@ -43,15 +44,10 @@ const Calculator kCalculators[] = {
       {"Label3", "Reactance"},
       {"Label4", "Frequency"},
       {"Label5", "Capacitance"},
-      {"GroupBox1", "Calculator"}},
-     "BitBtn1",
-     "TQRReacCap"},
-    {"TBobineDair",
-     nullptr,
+      {"GroupBox1", "Calculator"}}},
+    {{"TBobineDair", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRIndNoyauAir"},
      {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
-     "Button1",
      {"Label8"},
-     "BitBtn1",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1",
       "BitBtn2"},
@@ -61,15 +57,10 @@ const Calculator kCalculators[] = {
       {"Label5", "Inductance"},
       {"Label6", "Number of turns (N)"},
       {"Label3", "Exterior diameter (a)"},
-      {"Label7", "Interior diameter (b)"}},
-     "BitBtn2",
-     "TQRIndNoyauAir"},
-    {"TFormSerieRLC",
-     nullptr,
+      {"Label7", "Interior diameter (b)"}}},
+    {{"TFormSerieRLC", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpSerieRLC"},
      {{"Edit1", "30"}, {"Edit2", "80"}, {"Edit3", "40"}},
-     "Button1",
      {"Label10", "Label12"},
-     "BitBtn1",
      {"ComboBox1"},
      {"Edit1", "ComboBox1", "Edit2", "Edit3", "BitBtn1", "Button1", "BitBtn2"},
      {{"Label1", "Resistance"},
@@ -80,15 +71,10 @@ const Calculator kCalculators[] = {
       {"Label6", "Reactance Xl (Ohms)"},
       {"Label7", "Reactance Xc (Ohms)"},
       {"Label13", "Degree"},
-      {"GroupBox1", "Calculator"}},
-     "BitBtn2",
-     "TQRImpSerieRLC"},
-    {"TFormImpedance",
-     nullptr,
+      {"GroupBox1", "Calculator"}}},
+    {{"TFormImpedance", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpedance"},
      {{"Edit1", "3"}, {"Edit2", "4"}},
-     "Button1",
      {"Label7", "Label8"},
-     "BitBtn1",
      {},
      {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"},
      {{"Label2", "Resistance"},
@@ -98,15 +84,10 @@ const Calculator kCalculators[] = {
       {"Label5", "Resistance (Ohms)"},
       {"Label6", "Reactance (Ohms)"},
       {"Label9", "Degree"},
-      {"Label1", "Vectorial relation in series circuit"}},
-     "BitBtn2",
-     "TQRImpedance"},
-    {"TFormCircuitLCSerie",
-     nullptr,
+      {"Label1", "Vectorial relation in series circuit"}}},
+    {{"TFormCircuitLCSerie", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpSerieLC"},
      {{"Edit1", "100"}, {"Edit2", "40"}},
-     "Button1",
      {"Label9", "Label11"},
-     "BitBtn1",
      {},
      {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"},
      {{"Label1", "Inductive reactance in Ohms"},
@@ -115,15 +96,10 @@ const Calculator kCalculators[] = {
       {"GroupBox1", "Calculator"},
       {"Label4", "Reactance Xl (Ohms)"},
       {"Label5", "Reactance Xc (Ohms)"},
-      {"Label12", "Degree"}},
-     "BitBtn2",
-     "TQRImpSerieLC"},
-    {"TFormParaRLRCLC",
-     "TabSheet1",
+      {"Label12", "Degree"}}},
+    {{"TFormParaRLRCLC", "TabSheet1", "BitBtn2", "BitBtn1", "BitBtn3", "TQRImpParaRL"},
      {{"Edit1", "100"}, {"Edit2", "100"}},
-     "BitBtn2",
      {"Label6", "Label10"},
-     "BitBtn1",
      {"ComboBox1"},
      {"Edit1", "ComboBox1", "Edit2", "BitBtn1", "BitBtn2", "BitBtn3"},
      {{"Label1", "Resistance"},
@@ -131,15 +107,10 @@ const Calculator kCalculators[] = {
       {"Label3", "Impedance"},
       {"Label4", "Resistance"},
       {"Label5", "Reactance Xl (Ohms)"},
-      {"Label11", "Degree"}},
-     "BitBtn3",
-     "TQRImpParaRL"},
-    {"TFormParaRLRCLC",
-     "TabSheet2",
+      {"Label11", "Degree"}}},
+    {{"TFormParaRLRCLC", "TabSheet2", "BitBtn5", "BitBtn4", "BitBtn6", "TQRImpParaRC"},
      {{"Edit3", "100"}, {"Edit4", "100"}},
-     "BitBtn5",
      {"Label15", "Label17"},
-     "BitBtn4",
      {"ComboBox2"},
      {"Edit3", "ComboBox2", "Edit4", "BitBtn4", "BitBtn5", "BitBtn6"},
      {{"Label19", "Resistance"},
@@ -147,15 +118,10 @@ const Calculator kCalculators[] = {
       {"Label21", "Impedance"},
       {"Label12", "Resistance"},
       {"Label13", "Reactance Xc (Ohms)"},
-      {"Label18", "Degree"}},
-     "BitBtn6",
-     "TQRImpParaRC"},
-    {"TFormParaRLRCLC",
-     "TabSheet3",
+      {"Label18", "Degree"}}},
+    {{"TFormParaRLRCLC", "TabSheet3", "BitBtn7", "BitBtn10", "BitBtn8", "TQRImpParaLC"},
      {{"Edit5", "100"}, {"Edit6", "50"}},
-     "BitBtn7",
      {"Label28"},
-     "BitBtn10",
      {},
      {"Edit5", "Edit6", "BitBtn10", "BitBtn7", "BitBtn8"},
      {{"Label22", "Inductive reactance"},
@@ -163,15 +129,10 @@ const Calculator kCalculators[] = {
       {"Label24", "Impedance"},
       {"Label25", "Reactance Xl(Ohms)"},
       {"Label26", "Reactance Xc(Ohms)"},
-      {"Label33", "0 Degree if  Xl = Xc"}},
-     "BitBtn8",
-     "TQRImpParaLC"},
-    {"TFormResConduc",
-     nullptr,
+      {"Label33", "0 Degree if  Xl = Xc"}}},
+    {{"TFormResConduc", nullptr, "BitBtnCalcul", nullptr, "BitBtn1", "TQRResCond"},
      {{"Edit1", "10"}},
-     "BitBtnCalcul",
      {"Label6"},
-     nullptr,
      {"ComboBox1", "ComboBox2"},
      {"Edit1", "ComboBox1", "ComboBox2", "BitBtnCalcul", "BitBtn1", "CheckBox1"},
      {{"Label20", "Resistivities of conductors"},
@@ -180,89 +141,48 @@ const Calculator kCalculators[] = {
       {"Label3", "Cable section number"},
       {"Label8", "Length in metre"},
       {"Label11", "Resistance in OHMS"},
-      {"GroupBox1", "Values"}},
-     "BitBtn1",
-     "TQRResCond"},
+      {"GroupBox1", "Values"}}},
     // Entry lists: each value joins its tab's list with Return; a failure is the list's message.
-    {"TFormResistor",
-     "TabSheet1",
+    {{"TFormResistor", "TabSheet1", nullptr, "BitBtn2", "BitBtn3", "TQRResSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     nullptr,
      {"Label5"},
-     "BitBtn2",
      {},
      {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"},
      {{"GroupBox2", "Value"},
-      {"StaticText1", "In series configuration *Rt* is equal to all addition resistors."}},
-     "BitBtn3",
-     "TQRResSerie",
-     ui::BoxKind::Message},
-    {"TFormResistor",
-     "TabSheet2",
+      {"StaticText1", "In series configuration *Rt* is equal to all addition resistors."}}},
+    {{"TFormResistor", "TabSheet2", nullptr, "BitBtn1", "BitBtn4", "TQRResPara", ui::BoxKind::Message},
      {{"EditSerie", "4.7"}},
-     nullptr,
      {"Label3", "Label4"},
-     "BitBtn1",
      {},
      {"EditSerie", "BitBtn4", "CheckBox2", "BitBtn1"},
-     {{"GroupBox1", "Value"}, {"Label2", "Rt="}, {"Label1", "G="}},
-     "BitBtn4",
-     "TQRResPara",
-     ui::BoxKind::Message},
-    {"TCondensateur",
-     "TabSheet1",
+     {{"GroupBox1", "Value"}, {"Label2", "Rt="}, {"Label1", "G="}}},
+    {{"TCondensateur", "TabSheet1", nullptr, "BitBtn2", "BitBtn3", "TQRCondSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     nullptr,
      {"Label7"},
-     "BitBtn2",
      {},
      {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"},
-     {{"GroupBox1", "Value"}, {"Label6", "Ct="}},
-     "BitBtn3",
-     "TQRCondSerie",
-     ui::BoxKind::Message},
-    {"TCondensateur",
-     "TabSheet2",
+     {{"GroupBox1", "Value"}, {"Label6", "Ct="}}},
+    {{"TCondensateur", "TabSheet2", nullptr, "BitBtn4", "BitBtn5", "TQRCondPara", ui::BoxKind::Message},
      {{"Edit2", "4.7"}},
-     nullptr,
      {"Label2"},
-     "BitBtn4",
      {},
      {"Edit2", "BitBtn5", "CheckBox2", "BitBtn4"},
-     {{"GroupBox2", "Value"}, {"Label8", "Ct="}},
-     "BitBtn5",
-     "TQRCondPara",
-     ui::BoxKind::Message},
-    {"TIndSerPara",
-     "TabSheet1",
+     {{"GroupBox2", "Value"}, {"Label8", "Ct="}}},
+    {{"TIndSerPara", "TabSheet1", nullptr, "BitBtn2", "BitBtn1", "TQRIndSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     nullptr,
      {"Label1"},
-     "BitBtn2",
      {},
      {"Edit1", "BitBtn1", "CheckBox1", "BitBtn2"},
-     {{"GroupBox1", "Result"}},
-     "BitBtn1",
-     "TQRIndSerie",
-     ui::BoxKind::Message},
-    {"TIndSerPara",
-     "TabSheet2",
+     {{"GroupBox1", "Result"}}},
+    {{"TIndSerPara", "TabSheet2", nullptr, "BitBtn3", "BitBtn4", "TQRIndPara", ui::BoxKind::Message},
      {{"Edit2", "4.7"}},
-     nullptr,
      {"Label2"},
-     "BitBtn3",
      {},
      {"Edit2", "BitBtn4", "CheckBox2", "BitBtn3"},
-     {{"GroupBox2", "Result"}},
-     "BitBtn4",
-     "TQRIndPara",
-     ui::BoxKind::Message},
-    {"TInducPropre",
-     nullptr,
+     {{"GroupBox2", "Result"}}},
+    {{"TInducPropre", nullptr, "ButtonCalcul", "BitBtn3", "BitBtn4", "TQRBobineCyl"},
      {{"EditN", "100"}, {"EditD", "0.02"}, {"EditI", "0.05"}},
-     "ButtonCalcul",
      {"Label10"},
-     "BitBtn3",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"EditN", "EditD", "ComboBox1", "EditI", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn3",
       "ButtonCalcul", "BitBtn4", "BitBtn1", "BitBtn2"},
@@ -272,15 +192,10 @@ const Calculator kCalculators[] = {
       {"Label5", "Inductance"},
       {"Label6", "Number of turns (N)"},
       {"Label8", "Exterior diameter (d)"},
-      {"Label9", "Core lenght (l)"}},
-     "BitBtn4",
-     "TQRBobineCyl"},
-    {"TIndCoaxial",
-     nullptr,
+      {"Label9", "Core lenght (l)"}}},
+    {{"TIndCoaxial", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRIndCoax"},
      {{"Editl", "10"}, {"EditD", "5"}, {"EditDm", "1"}},
-     "Button1",
      {"Label5"},
-     "BitBtn1",
      {"ComboBox3"},
      {"Editl", "EditD", "EditDm", "ComboBox3", "BitBtn1", "Button1", "BitBtn2", "CheckBox1"},
      {{"Label1", "Cable lenght "},
@@ -292,27 +207,19 @@ const Calculator kCalculators[] = {
       {"Label9", ""},
       {"Label8", "Interior diameter (center cable)"},
       {"Label12", "in mm (d)"},
-      {"Label13", "metre"}},
-     "BitBtn2",
-     "TQRIndCoax"},
-    {"TFormReacInd",
-     nullptr,
+      {"Label13", "metre"}}},
+    {{"TFormReacInd", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRReacInd"},
      {{"Edit1", "1"}, {"Edit2", "10"}},
-     "Button1",
      {"Label8"},
-     "BitBtn1",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"},
      {{"Label3", "Frequency"},
       {"Label4", "Inductance"},
       {"Label5", "Reactance"},
       {"Label6", "Frequency (f)"},
-      {"Label7", "Inductance (L)"}},
-     "BitBtn2",
-     "TQRReacInd"},
+      {"Label7", "Inductance (L)"}}},
     // The converter: no "=", Reset or report; its conversions and failures are its own cases.
-    {"TFormConvertisseur",
-     nullptr,
+    {{"TFormConvertisseur", nullptr, nullptr, nullptr, nullptr, nullptr},
      {{"Edit1", "1"},
       {"Edit3", "1"},
       {"Edit5", "1"},
@@ -325,9 +232,7 @@ const Calculator kCalculators[] = {
       {"Edit19", "1"},
       {"Edit21", "1"},
       {"Edit23", "1"}},
-     nullptr,
      {},
-     nullptr,
      {"ComboBox2", "ComboBox1"},
      {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
       "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
@@ -335,108 +240,71 @@ const Calculator kCalculators[] = {
       "ListBox12", "Edit11",    "ListBox13",    "ListBox14",    "Edit13",    "ListBox15", "Edit15",
       "ListBox16", "Edit17",    "Edit18",       "ListBox17",    "Edit19",    "Edit20",    "ListBox18",
       "Edit21",    "Edit22",    "ListBox19",    "Edit23",       "Edit24"},
-     {{"Label16", "General"}, {"Label18", "Integral"}},
-     nullptr,
-     nullptr},
+     {{"Label16", "General"}, {"Label18", "Integral"}}},
     // Resonance, the LC product and the two time constant tabs.
-    {"TFormResonance",
-     nullptr,
+    {{"TFormResonance", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRResonance"},
      {{"Edit1", "10"}, {"Edit2", "100"}},
-     "Button1",
      {"Label4"},
-     "BitBtn1",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1", "BitBtn2"},
      {{"Label1", "Inductance"},
       {"Label2", "Capacitance"},
       {"Label3", "Frequency"},
       {"Label6", "Inductance"},
-      {"Label5", "Capacitance"}},
-     "BitBtn2",
-     "TQRResonance"},
-    {"TFormIndCapProReso",
-     nullptr,
+      {"Label5", "Capacitance"}}},
+    {{"TFormIndCapProReso", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRProduitLC"},
      {{"Edit1", "1"}},
-     "Button1",
      {"Label3"},
-     "BitBtn1",
      {"ComboBox1"},
      {"Edit1", "ComboBox1", "Button1", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"},
-     {{"Label1", "Frequency"}, {"BitBtn3", "Table page 1"}, {"BitBtn4", "Table page 2"}},
-     "BitBtn2",
-     "TQRProduitLC"},
-    {"TFormConstants",
-     "TabSheet1",
+     {{"Label1", "Frequency"}, {"BitBtn3", "Table page 1"}, {"BitBtn4", "Table page 2"}}},
+    {{"TFormConstants", "TabSheet1", "Button1", "BitBtn1", "BitBtn2", "TQRConstanteRL"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
-     "Button1",
      {"Label6"},
-     "BitBtn1",
      {"ComboBox1", "ComboBox2", "ComboBox3"},
      {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"},
      {{"Label1", "Inductance "},
       {"Label2", "Resistance"},
       {"Label3", "Time "},
       {"Label4", "Inductance (L)"},
-      {"Label5", "Resistance (R)"}},
-     "BitBtn2",
-     "TQRConstanteRL"},
-    {"TFormConstants",
-     "TabSheet2",
+      {"Label5", "Resistance (R)"}}},
+    {{"TFormConstants", "TabSheet2", "Button2", "BitBtn3", "BitBtn4", "TQRConstanteRC"},
      {{"Edit3", "1"}, {"Edit4", "1"}},
-     "Button2",
      {"Label16"},
-     "BitBtn3",
      {"ComboBox4", "ComboBox5", "ComboBox6"},
      {"Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "BitBtn3", "Button2", "BitBtn4"},
      {{"Label9", "Capacitance "},
       {"Label10", "Resistance"},
       {"Label11", "Time "},
       {"Label14", "Capacitance (C)"},
-      {"Label15", "Resistance (R)"}},
-     "BitBtn4",
-     "TQRConstanteRC"},
+      {"Label15", "Resistance (R)"}}},
     // The wave window's three calculator tabs.
-    {"TFormOnde",
-     "TabSheet1",
+    {{"TFormOnde", "TabSheet1", "Button1", "BitBtn1", "BitBtn4", "TQRFrequence"},
      {{"Edit1", "1"}},
-     "Button1",
      {"Label6"},
-     "BitBtn1",
      {"ComboBox5", "ComboBox1"},
      {"Edit1", "ComboBox5", "ComboBox1", "BitBtn1", "Button1", "BitBtn4"},
-     {{"Label4", "Period (sec)"}, {"Label5", "Frequency"}, {"GroupBox1", "Calculator"}},
-     "BitBtn4",
-     "TQRFrequence"},
-    {"TFormOnde",
-     "TabSheet2",
+     {{"Label4", "Period (sec)"}, {"Label5", "Frequency"}, {"GroupBox1", "Calculator"}}},
+    {{"TFormOnde", "TabSheet2", "BitBtn2", "BitBtn5", "BitBtn6", "TQRPeriode"},
      {{"Edit2", "1"}},
-     "BitBtn2",
      {"Label10"},
-     "BitBtn5",
      {"ComboBox2", "ComboBox3"},
      {"Edit2", "ComboBox2", "ComboBox3", "BitBtn5", "BitBtn2", "BitBtn6"},
-     {{"Label8", "Frequency"}, {"Label9", "Period"}, {"GroupBox2", "Calculator"}},
-     "BitBtn6",
-     "TQRPeriode"},
-    {"TFormOnde",
-     "TabSheet3",
+     {{"Label8", "Frequency"}, {"Label9", "Period"}, {"GroupBox2", "Calculator"}}},
+    {{"TFormOnde", "TabSheet3", "BitBtn7", "BitBtn3", "BitBtn8", "TQRLongueurOnde"},
      {{"Edit3", "1"}},
-     "BitBtn7",
      {"Label15"},
-     "BitBtn3",
      {"ComboBox4", "ComboBox6"},
      {"Edit3", "ComboBox4", "ComboBox6", "BitBtn3", "BitBtn7", "BitBtn8"},
      {{"Label17", "Frequency"},
       {"Label14", "Wavelength"},
       {"Label13", "Propagation speed"},
       {"Label11", "Electromagnetic waves (299 820 000 m/s)"},
-      {"GroupBox3", "Calculator"}},
-     "BitBtn8",
-     "TQRLongueurOnde"},
+      {"GroupBox3", "Calculator"}}},
 };
 
 void PrintTo(const Calculator& c, std::ostream* os) {
-    *os << c.window << (c.tab ? "/" : "") << (c.tab ? c.tab : "");
+    *os << c.page.window << (c.page.tab ? "/" : "") << (c.page.tab ? c.page.tab : "");
 }
 
 using Case = std::tuple<Calculator, SeparatorCase>;
@@ -446,11 +314,11 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
     void SetUp() override { Build(QStringLiteral("*"), Separators()); }
     const Calculator& Row() const { return std::get<0>(GetParam()); }
     const core::Separators& Separators() const { return std::get<1>(GetParam()).separators; }
-    ui::Window* Form() const { return Window(Row().window); }
-    template <class W> W* Part(const char* name) const { return Get<W>(Row().window, name); }
+    ui::Window* Form() const { return Window(Row().page.window); }
+    template <class W> W* Part(const char* name) const { return Get<W>(Row().page.window, name); }
     void Show() {
-        if (Row().tab) {
-            QWidget* page = Part<QWidget>(Row().tab);
+        if (Row().page.tab) {
+            QWidget* page = Part<QWidget>(Row().page.tab);
             for (QWidget* p = page ? page->parentWidget() : nullptr; p; p = p->parentWidget())
                 if (auto* tabs = qobject_cast<QTabWidget*>(p)) tabs->setCurrentWidget(page);
         }
@@ -460,19 +328,19 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
         std::vector<std::pair<const char*, QString>> boxes;
         for (const auto& [box, value] : Row().inputs)
             boxes.emplace_back(box, InSeparators(value, Separators()));
-        Enter(Row().window, boxes);
+        Enter(Row().page.window, boxes);
     }
     // "=", or Return in the box where values are confirmed with Return.
     void Confirm() {
-        if (Row().equals)
-            Click(Part<QWidget>(Row().equals));
+        if (Row().page.equals)
+            Click(Part<QWidget>(Row().page.equals));
         else
             QTest::keyClick(Part<QWidget>(Row().inputs.back().first), Qt::Key_Return);
     }
     std::vector<QString> Results() const {
         std::vector<QString> texts;
         for (const char* r : Row().results)
-            texts.push_back(Text(Row().window, r));
+            texts.push_back(Text(Row().page.window, r));
         return texts;
     }
 };
@@ -493,7 +361,7 @@ TEST_P(CalculatorContract, KeyFilterLetsOnlyNumericKeysIn) {
 }
 
 TEST_P(CalculatorContract, AFailureKeepsResultsAndStoredValues) {
-    if (!Row().equals) GTEST_SKIP() << "no \"=\" button";
+    if (!Row().page.equals) GTEST_SKIP() << "no \"=\" button";
     Show();
     EnterValid();
     Confirm();
@@ -510,7 +378,7 @@ TEST_P(CalculatorContract, AFailureKeepsResultsAndStoredValues) {
         const std::vector<QString> shown = Results(); // a window may empty its result on typing
         Confirm();
         ASSERT_TRUE(LastBox()) << bad;
-        EXPECT_EQ(LastBox()->kind, Row().failure);
+        EXPECT_EQ(LastBox()->kind, Row().page.failure);
         EXPECT_EQ(LastBox()->owner, Form());
         EXPECT_EQ(Results(), shown) << bad;
         const auto after = ui::StoredValues(Form());
@@ -521,7 +389,7 @@ TEST_P(CalculatorContract, AFailureKeepsResultsAndStoredValues) {
 }
 
 TEST_P(CalculatorContract, ResetEmptiesAndZeroesButKeepsTheUnitLists) {
-    if (!Row().reset) GTEST_SKIP() << "no Reset button";
+    if (!Row().page.reset) GTEST_SKIP() << "no Reset button";
     Show();
     std::vector<int> chosen;
     for (const char* name : Row().lists) {
@@ -532,11 +400,11 @@ TEST_P(CalculatorContract, ResetEmptiesAndZeroesButKeepsTheUnitLists) {
     }
     EnterValid();
     Confirm();
-    Click(Part<QWidget>(Row().reset));
+    Click(Part<QWidget>(Row().page.reset));
     for (const auto& [box, value] : Row().inputs)
-        EXPECT_TRUE(Text(Row().window, box).isEmpty()) << box;
+        EXPECT_TRUE(Text(Row().page.window, box).isEmpty()) << box;
     for (const char* r : Row().results)
-        EXPECT_TRUE(Text(Row().window, r).isEmpty()) << r;
+        EXPECT_TRUE(Text(Row().page.window, r).isEmpty()) << r;
     for (const auto& [name, value] : ui::StoredValues(Form()))
         EXPECT_EQ(value, 0.0) << name.toStdString();
     for (std::size_t i = 0; i < chosen.size(); ++i)
@@ -557,7 +425,7 @@ TEST_P(CalculatorContract, UnitListsTakeNoTyping) {
 }
 
 TEST_P(CalculatorContract, TabOrder) {
-    ExpectTabOrder(Row().window, Row().tabOrder);
+    ExpectTabOrder(Row().page.window, Row().tabOrder);
 }
 
 // At the first activation and again when the user comes back to the window.
@@ -572,7 +440,7 @@ TEST_P(CalculatorContract, EnglishTextsOnActivation) {
             if (auto* group = qobject_cast<QGroupBox*>(w))
                 text = group->title();
             else
-                text = Text(Row().window, name);
+                text = Text(Row().page.window, name);
             EXPECT_EQ(text, QString::fromUtf8(english)) << name << " at activation " << activation;
         }
     }
@@ -580,22 +448,22 @@ TEST_P(CalculatorContract, EnglishTextsOnActivation) {
 }
 
 TEST_P(CalculatorContract, PrintPreviewsItsReport) {
-    if (!Row().print) GTEST_SKIP() << "no report";
+    if (!Row().page.print) GTEST_SKIP() << "no report";
     Show();
     EnterValid();
     Confirm();
-    Click(Part<QWidget>(Row().print));
+    Click(Part<QWidget>(Row().page.print));
     ASSERT_EQ(Previews().shown.size(), 1u);
     EXPECT_EQ(Previews().shown[0].owner, Form());
-    EXPECT_EQ(Previews().shown[0].doc.reportClass, Row().report);
+    EXPECT_EQ(Previews().shown[0].doc.reportClass, Row().page.report);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
                          ::testing::Combine(::testing::ValuesIn(kCalculators), BothSeparators()),
                          [](const auto& info) {
                              const Calculator& c = std::get<0>(info.param);
-                             return std::string(c.window) +
-                                    (c.tab ? std::string("_") + c.tab : std::string()) + "_" +
+                             return std::string(c.page.window) +
+                                    (c.page.tab ? std::string("_") + c.page.tab : std::string()) + "_" +
                                     std::get<1>(info.param).name;
                          });
 
