@@ -16,39 +16,34 @@ struct HandCell {
     const char* text;   // the cell
 };
 
-struct TableGrid {
+struct GridShape {
     const char* window;
-    const char* topic;  // the main window's label opening it
-    int rows, columns;  // headings included
-    const char* corner; // the corner cell, or null: not written
-    std::vector<HandCell> cells;
-    std::function<long double(long double down, long double across)> formula;
+    const char* topic;         // the main window's label opening it
+    int rows, columns;         // headings included
+    const char* corner;        // the corner cell, or null: not written
     double absolute, relative; // how far a cell may be from the formula
 };
 
+struct TableGrid {
+    GridShape at;
+    std::function<long double(long double down, long double across)> formula;
+    std::vector<HandCell> cells;
+};
+
 const TableGrid kGrids[] = {
-    {"TFormTableurImpedance",
-     "Label31",
-     36,
-     36,
-     "X \\ R",
-     // The row (X) first and the column (R) second.
+    // The row (X) first and the column (R) second.
+    {{"TFormTableurImpedance", "Label31", 36, 36, "X \\ R", 0.005, 0},
+     [](long double x, long double r) { return std::hypot(r, x); },
      {{1, 1, "1", "1", "1.41"},
       {4, 3, "4", "3", "5.00"},
       {3, 4, "3", "4", "5.00"},
       {12, 20, "15", "80", "81.39"},
       {10, 35, "10", "1,200", "1,200.04"},
       {35, 35, "1,200", "1,200", "1,697.06"},
-      {22, 22, "100", "100", "141.42"}},
-     [](long double x, long double r) { return std::hypot(r, x); },
-     0.005,
-     0},
+      {22, 22, "100", "100", "141.42"}}},
     // R1 R2 / (R1 + R2), to four significant digits.
-    {"TFormTableauParallele",
-     "Label10",
-     40,
-     40,
-     nullptr,
+    {{"TFormTableauParallele", "Label10", 40, 40, nullptr, 0, 5e-4},
+     [](long double r1, long double r2) { return r1 * r2 / (r1 + r2); },
      {{1, 1, "10", "10", "5"},
       {1, 2, "10", "12", "5.455"},
       {2, 1, "12", "10", "5.455"},
@@ -56,16 +51,10 @@ const TableGrid kGrids[] = {
       {39, 39, "15,000", "15,000", "7500"},
       {13, 25, "100", "1,000", "90.91"},
       {9, 17, "47", "220", "38.73"},
-      {37, 38, "10,000", "12,000", "5455"}},
-     [](long double r1, long double r2) { return r1 * r2 / (r1 + r2); },
-     0,
-     5e-4},
+      {37, 38, "10,000", "12,000", "5455"}}},
     // a b / (a + b), rounded to three decimals (2.0625 rounds up).
-    {"TTableurCondserie",
-     "Label4",
-     36,
-     36,
-     nullptr,
+    {{"TTableurCondserie", "Label4", 36, 36, nullptr, 0.0005 + 1e-12, 0},
+     [](long double b, long double a) { return a * b / (a + b); },
      {{1, 1, "1", "1", "0.500"},
       {35, 1, "100", "1", "0.990"},
       {1, 35, "1", "100", "0.990"},
@@ -74,14 +63,11 @@ const TableGrid kGrids[] = {
       {8, 14, "4.7", "10", "3.197"},
       {6, 4, "3.3", "2.2", "1.320"},
       {2, 2, "1.5", "1.5", "0.750"},
-      {13, 12, "8.2", "7.5", "3.917"}},
-     [](long double b, long double a) { return a * b / (a + b); },
-     0.0005 + 1e-12,
-     0},
+      {13, 12, "8.2", "7.5", "3.917"}}},
 };
 
 void PrintTo(const TableGrid& t, std::ostream* os) {
-    *os << t.window;
+    *os << t.at.window;
 }
 
 class TableGrids : public GuiTest,
@@ -96,7 +82,7 @@ class TableGrids : public GuiTest,
 };
 
 TEST_P(TableGrids, CellsFollowTheFormulaOfTheirHeadings) {
-    const TableGrid& t = Row();
+    const GridShape& t = Row().at;
     Build(QStringLiteral("F"), Separators());
     Click(Get<QWidget>("TInterface1", t.topic));
     ASSERT_TRUE(Window(t.window)->isVisible());
@@ -109,14 +95,14 @@ TEST_P(TableGrids, CellsFollowTheFormulaOfTheirHeadings) {
     if (t.corner) {
         EXPECT_EQ(cell(0, 0), t.corner);
     }
-    for (const HandCell& c : t.cells) {
+    for (const HandCell& c : Row().cells) {
         EXPECT_EQ(cell(c.row, 0), InSeparators(c.down, Separators()));
         EXPECT_EQ(cell(0, c.column), InSeparators(c.across, Separators()));
         EXPECT_EQ(cell(c.row, c.column), InSeparators(c.text, Separators())) << c.row << "," << c.column;
     }
     for (int r = 1; r < t.rows; ++r) {
         for (int c = 1; c < t.columns; ++c) {
-            const double expected = double(t.formula(Parse(cell(r, 0)), Parse(cell(0, c))));
+            const double expected = double(Row().formula(Parse(cell(r, 0)), Parse(cell(0, c))));
             ASSERT_NEAR(double(Parse(cell(r, c))), expected, t.absolute + t.relative * expected)
                 << r << "," << c;
         }
@@ -128,61 +114,52 @@ TEST_P(TableGrids, CellsFollowTheFormulaOfTheirHeadings) {
 INSTANTIATE_TEST_SUITE_P(Tables, TableGrids,
                          ::testing::Combine(::testing::ValuesIn(kGrids), BothSeparators()),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).window) + "_" +
+                             return std::string(std::get<0>(info.param).at.window) + "_" +
                                     std::get<1>(info.param).name;
                          });
 
 struct TableTexts {
     const char* window;
     const char* topic;
-    const char* french; // the title
-    const char* english;
     bool maximised;
-    bool gridFills;                                                       // the grid covers the whole window
-    std::vector<std::tuple<const char*, const char*, const char*>> texts; // component, French, English
-    std::vector<std::pair<const char*, QRect>> places;
+    bool gridFills;         // the grid covers the whole window
     const char* otherRange; // a range button to show as well, or null
+    const char* french;     // the title
+    const char* english;
+    std::vector<std::tuple<const char*, const char*, const char*>> texts = {}; // component, French, English
+    std::vector<std::pair<const char*, QRect>> places = {};
 };
 
 TEST_F(GuiTest, TableWindowsOpenFromTheirTopicInBothLanguages) {
     const TableTexts tables[] = {
         {"TFormTableurImpedance",
          "Label31",
+         false,
+         false,
+         nullptr,
          "Tableur de l'impédance série(Ohms)",
          "Table of impedance in series (Ohms)",
-         false,
-         false,
-         {{"Label1", "R", "R"}, {"Label2", "X", "X"}},
-         {},
-         nullptr},
-        {"TFormTableauParallele",
-         "Label10",
-         "Tableur de deux résistances parallèle",
-         "Table of two resistors in parallel",
-         true,
-         true,
-         {},
-         {},
-         nullptr},
+         {{"Label1", "R", "R"}, {"Label2", "X", "X"}}},
+        {"TFormTableauParallele", "Label10", true, true, nullptr, "Tableur de deux résistances parallèle",
+         "Table of two resistors in parallel"},
         {"TTableurCondserie",
          "Label4",
-         "Tableur de deux condensateurs en série",
-         "Tableur de deux condensateurs en série",
          true,
          true,
+         nullptr,
+         "Tableur de deux condensateurs en série",
+         "Tableur de deux condensateurs en série",
          {},
-         {{"BitBtn1", QRect(1, 0, 41, 23)}},
-         nullptr},
+         {{"BitBtn1", QRect(1, 0, 41, 23)}}},
         {"TFormTableurInd",
          "Label27",
-         "Tableur de la réactance inductive",
-         "Table of inductive reactance",
          true,
          false,
+         "RadioButton2",
+         "Tableur de la réactance inductive",
+         "Table of inductive reactance",
          {{"RadioButton2", "Frequence 25 - 1000 hz / Inductance 0.001 - 5 H",
-           "Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H"}},
-         {},
-         "RadioButton2"},
+           "Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H"}}},
     };
     for (const TableTexts& t : tables) {
         for (const char* mark : {"F", "*"}) {
