@@ -20,13 +20,6 @@ class AboutDriver : public GuiTest {
             items << List(list)->itemText(i);
         return items;
     }
-    // An English-layout number in the pinned separators.
-    QString Local(const QString& english, const core::Separators& s) const {
-        QString out;
-        for (QChar c : english)
-            out += c == '.' ? s.decimal : c == ',' ? s.thousands : c;
-        return out;
-    }
     // Clicks a formula button, picks the units and types both values; nothing computed yet.
     void Enter(const char* button, const QString& first, int firstUnit, const QString& second, int secondUnit,
                int resultUnit) {

@@ -15,7 +15,7 @@ class AboutCalculator : public AboutDriver, public ::testing::WithParamInterface
         Build(QStringLiteral("*"), GetParam().separators);
         Activate(Form());
     }
-    QString L(const char* english) const { return Local(QLatin1String(english), GetParam().separators); }
+    QString L(const char* english) const { return InSeparators(english, GetParam().separators); }
     QString Shown(double value, int digits) const {
         return core::FormatNumber(value, core::FloatFormat::Number, 20, digits, GetParam().separators);
     }
