@@ -12,19 +12,13 @@
 
 namespace {
 
-class ReactanceCapTest : public SeparatorTest {
+class ReactanceCapTest : public WindowTest<TFormReacCap, '*'> {
   protected:
-    void SetUp() override { Build(QStringLiteral("*"), GetParam().separators); }
-    TFormReacCap* Form() { return static_cast<TFormReacCap*>(Window("TFormReacCap")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormReacCap", name); }
-    QComboBox* List(const char* name) { return Get<QComboBox>("TFormReacCap", name); }
     QString Result() { return Text("TFormReacCap", "Label6"); }
     void Enter(const char* frequency, int frequencyUnit, const char* capacitance, int capacitanceUnit) {
-        Clear(Edit("Edit1"));
-        Type(Edit("Edit1"), Local(frequency));
+        EnterLocal({{"Edit1", frequency}});
         List("ComboBox1")->setCurrentIndex(frequencyUnit);
-        Clear(Edit("Edit2"));
-        Type(Edit("Edit2"), Local(capacitance));
+        EnterLocal({{"Edit2", capacitance}});
         List("ComboBox2")->setCurrentIndex(capacitanceUnit);
     }
 };

@@ -7,21 +7,14 @@
 
 namespace {
 
-class CircuitSerieLRCTest : public SeparatorTest {
+class CircuitSerieLRCTest : public WindowTest<TFormSerieRLC> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TFormSerieRLC* Form() { return static_cast<TFormSerieRLC*>(Window("TFormSerieRLC")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormSerieRLC", name); }
     QComboBox* Unit() { return Get<QComboBox>("TFormSerieRLC", "ComboBox1"); }
     QString Z() { return Text("TFormSerieRLC", "Label10"); }
     QString Theta() { return Text("TFormSerieRLC", "Label12"); }
     void Equals() { Click(Get<QWidget>("TFormSerieRLC", "Button1")); }
     void Enter(const char* r, const char* xl, const char* xc) {
-        const std::pair<const char*, const char*> boxes[] = {{"Edit1", r}, {"Edit2", xl}, {"Edit3", xc}};
-        for (const auto& [box, text] : boxes) {
-            Clear(Edit(box));
-            Type(Edit(box), Local(text));
-        }
+        EnterLocal({{"Edit1", r}, {"Edit2", xl}, {"Edit3", xc}});
     }
 };
 

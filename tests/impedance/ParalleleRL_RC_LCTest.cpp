@@ -24,19 +24,13 @@ constexpr Tab kRL{"Edit1", "Edit2", "ComboBox1", "BitBtn2", "BitBtn1", "Label6",
 constexpr Tab kRC{"Edit3", "Edit4", "ComboBox2", "BitBtn5", "BitBtn4", "Label15", "Label17"};
 constexpr Tab kLC{"Edit5", "Edit6", nullptr, "BitBtn7", "BitBtn10", "Label28", nullptr};
 
-class ParallelTest : public SeparatorTest {
+class ParallelTest : public WindowTest<TFormParaRLRCLC> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TFormParaRLRCLC* Form() { return static_cast<TFormParaRLRCLC*>(Window(kForm)); }
     QString T(const char* name) { return name ? Text(kForm, name) : QString(); }
-    void Enter(const char* box, const char* text) {
-        Clear(Get<QWidget>(kForm, box));
-        Type(Get<QWidget>(kForm, box), Local(text));
-    }
+    void Enter(const char* box, const char* text) { EnterLocal({{box, text}}); }
     void Compute(const Tab& tab, const char* first, const char* second, int unit = 0) {
-        if (tab.unit) Get<QComboBox>(kForm, tab.unit)->setCurrentIndex(unit);
-        Enter(tab.first, first);
-        Enter(tab.second, second);
+        if (tab.unit) List(tab.unit)->setCurrentIndex(unit);
+        EnterLocal({{tab.first, first}, {tab.second, second}});
         Click(Get<QWidget>(kForm, tab.equals));
     }
 };

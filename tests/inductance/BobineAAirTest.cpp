@@ -7,20 +7,12 @@
 
 namespace {
 
-class BobineAAirTest : public SeparatorTest {
+class BobineAAirTest : public WindowTest<TBobineDair> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TBobineDair* Form() { return static_cast<TBobineDair*>(Window("TBobineDair")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TBobineDair", name); }
-    QComboBox* List(const char* name) { return Get<QComboBox>("TBobineDair", name); }
     QString Result() { return Text("TBobineDair", "Label8"); }
     void Equals() { Click(Get<QWidget>("TBobineDair", "Button1")); }
     void Enter(const char* n, const char* a, int aUnit, const char* b, int bUnit) {
-        const std::pair<const char*, const char*> boxes[] = {{"EditN", n}, {"EditA", a}, {"Editb", b}};
-        for (const auto& [box, text] : boxes) {
-            Clear(Edit(box));
-            Type(Edit(box), Local(text));
-        }
+        EnterLocal({{"EditN", n}, {"EditA", a}, {"Editb", b}});
         List("ComboBox1")->setCurrentIndex(aUnit);
         List("ComboBox2")->setCurrentIndex(bUnit);
     }

@@ -9,19 +9,11 @@
 
 namespace {
 
-class IndPropreTest : public SeparatorTest {
+class IndPropreTest : public WindowTest<TInducPropre> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TInducPropre* Form() { return static_cast<TInducPropre*>(Window("TInducPropre")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TInducPropre", name); }
-    QComboBox* List(const char* name) { return Get<QComboBox>("TInducPropre", name); }
     QString Result() { return Text("TInducPropre", "Label10"); }
     void Enter(const char* n, const char* d, int dUnit, const char* l, int lUnit) {
-        const std::pair<const char*, const char*> boxes[] = {{"EditN", n}, {"EditD", d}, {"EditI", l}};
-        for (const auto& [box, text] : boxes) {
-            Clear(Edit(box));
-            Type(Edit(box), Local(text));
-        }
+        EnterLocal({{"EditN", n}, {"EditD", d}, {"EditI", l}});
         List("ComboBox1")->setCurrentIndex(dUnit);
         List("ComboBox2")->setCurrentIndex(lUnit);
     }

@@ -7,21 +7,13 @@
 
 namespace {
 
-class InducCoaxialTest : public SeparatorTest {
+class InducCoaxialTest : public WindowTest<TIndCoaxial> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TIndCoaxial* Form() { return static_cast<TIndCoaxial*>(Window("TIndCoaxial")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TIndCoaxial", name); }
     QComboBox* Unit() { return Get<QComboBox>("TIndCoaxial", "ComboBox3"); }
     QString Result() { return Text("TIndCoaxial", "Label5"); }
     void Equals() { Click(Get<QWidget>("TIndCoaxial", "Button1")); }
     void Enter(const char* l, const char* outer, const char* inner) {
-        const std::pair<const char*, const char*> boxes[] = {
-            {"Editl", l}, {"EditD", outer}, {"EditDm", inner}};
-        for (const auto& [box, text] : boxes) {
-            Clear(Edit(box));
-            Type(Edit(box), Local(text));
-        }
+        EnterLocal({{"Editl", l}, {"EditD", outer}, {"EditDm", inner}});
     }
 };
 

@@ -7,19 +7,13 @@
 
 namespace {
 
-class ReactanceIndTest : public SeparatorTest {
+class ReactanceIndTest : public WindowTest<TFormReacInd, '*'> {
   protected:
-    void SetUp() override { Build(QStringLiteral("*"), GetParam().separators); }
-    TFormReacInd* Form() { return static_cast<TFormReacInd*>(Window("TFormReacInd")); }
-    QLineEdit* Edit(const char* name) { return Get<QLineEdit>("TFormReacInd", name); }
-    QComboBox* List(const char* name) { return Get<QComboBox>("TFormReacInd", name); }
     QString Result() { return Text("TFormReacInd", "Label8"); }
     void Enter(const char* f, int fUnit, const char* l, int lUnit) {
-        Clear(Edit("Edit1"));
-        Type(Edit("Edit1"), Local(f));
+        EnterLocal({{"Edit1", f}});
         List("ComboBox1")->setCurrentIndex(fUnit);
-        Clear(Edit("Edit2"));
-        Type(Edit("Edit2"), Local(l));
+        EnterLocal({{"Edit2", l}});
         List("ComboBox2")->setCurrentIndex(lUnit);
     }
 };

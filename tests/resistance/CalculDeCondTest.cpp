@@ -37,19 +37,14 @@ const GaugeRow kGauges[] = {
     {"37", "0.0103"},    {"38", "0.0081"}, {"39", "0.0062"}, {"40", "0.0049"},
 };
 
-class CalculDeCondTest : public SeparatorTest {
+class CalculDeCondTest : public WindowTest<TFormResConduc> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TFormResConduc* Form() { return static_cast<TFormResConduc*>(Window("TFormResConduc")); }
     QLineEdit* Length() { return Get<QLineEdit>("TFormResConduc", "Edit1"); }
     QComboBox* Metals() { return Get<QComboBox>("TFormResConduc", "ComboBox1"); }
     QComboBox* Gauges() { return Get<QComboBox>("TFormResConduc", "ComboBox2"); }
     QString Result() { return Text("TFormResConduc", "Label6"); }
     void Equals() { Click(Get<QWidget>("TFormResConduc", "BitBtnCalcul")); }
-    void EnterLength(const char* metres) {
-        Clear(Length());
-        Type(Length(), Local(metres));
-    }
+    void EnterLength(const char* metres) { EnterLocal({{"Edit1", metres}}); }
 };
 
 TEST_P(CalculDeCondTest, StartState) {

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
@@ -161,4 +162,21 @@ class SeparatorTest : public GuiTest, public ::testing::WithParamInterface<Separ
   protected:
     const core::Separators& Separators() const { return GetParam().separators; }
     QString Local(const char* english) const { return InSeparators(english, Separators()); }
+};
+
+// A test of the window of class `F`, built with the mark `Mark` and the parameter's separators.
+template <class F, char Mark = 'F'> class WindowTest : public SeparatorTest {
+  protected:
+    void SetUp() override { Build(QString(QLatin1Char(Mark)), Separators()); }
+    static const char* Name() { return F::staticMetaObject.className(); }
+    F* Form() const { return static_cast<F*>(Window(Name())); }
+    QLineEdit* Edit(const char* name) const { return Get<QLineEdit>(Name(), name); }
+    QComboBox* List(const char* name) const { return Get<QComboBox>(Name(), name); }
+    // Each box emptied, then its English-layout value typed in the parameter's separators.
+    void EnterLocal(std::initializer_list<std::pair<const char*, const char*>> boxes) {
+        for (const auto& [box, english] : boxes) {
+            Clear(Edit(box));
+            Type(Edit(box), Local(english));
+        }
+    }
 };

@@ -23,16 +23,13 @@ constexpr Tab kFrequency{"Edit1", "ComboBox5", "ComboBox1", "Button1", "BitBtn1"
 constexpr Tab kPeriod{"Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "BitBtn5", "Label10"};
 constexpr Tab kWavelength{"Edit3", "ComboBox4", "ComboBox6", "BitBtn7", "BitBtn3", "Label15"};
 
-class WaveTest : public SeparatorTest {
+class WaveTest : public WindowTest<TFormOnde> {
   protected:
-    void SetUp() override { Build(QStringLiteral("F"), GetParam().separators); }
-    TFormOnde* Form() { return static_cast<TFormOnde*>(Window(kForm)); }
     QString T(const char* name) { return Text(kForm, name); }
     void Compute(const Tab& tab, const char* value, int in, int out) {
-        Get<QComboBox>(kForm, tab.in)->setCurrentIndex(in);
-        Get<QComboBox>(kForm, tab.out)->setCurrentIndex(out);
-        Clear(Get<QWidget>(kForm, tab.box));
-        Type(Get<QWidget>(kForm, tab.box), Local(value));
+        List(tab.in)->setCurrentIndex(in);
+        List(tab.out)->setCurrentIndex(out);
+        EnterLocal({{tab.box, value}});
         Click(Get<QWidget>(kForm, tab.equals));
     }
 };
