@@ -163,9 +163,8 @@ TEST_F(GuiTest, TableWindowsOpenFromTheirTopicInBothLanguages) {
     };
     for (const TableTexts& t : tables) {
         for (const char* mark : {"F", "*"}) {
-            const bool english = mark[0] == '*';
             SCOPED_TRACE(std::string(t.window) + " " + mark);
-            Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+            const bool english = BuildIn(mark);
             Click(Get<QWidget>("TInterface1", t.topic));
             QWidget* table = Window(t.window);
             ASSERT_TRUE(table->isVisible());

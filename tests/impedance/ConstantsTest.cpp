@@ -14,21 +14,8 @@
 
 namespace {
 
-struct Setting {
-    const char* name;
-    const char* mark;
-    core::Separators separators;
-};
-
-std::string SettingName(const ::testing::TestParamInfo<Setting>& info) {
-    return info.param.name;
-}
-
-class ConstantsTest : public GuiTest, public ::testing::WithParamInterface<Setting> {
+class ConstantsTest : public SettingTest {
   protected:
-    void SetUp() override { Build(QString::fromLatin1(GetParam().mark), GetParam().separators); }
-    QString Local(const char* english) const { return InSeparators(english, GetParam().separators); }
-    bool English() const { return GetParam().mark[0] == '*'; }
     TFormConstants* Form() { return static_cast<TFormConstants*>(Window("TFormConstants")); }
     template <class W = QWidget> W* C(const char* name) { return Get<W>("TFormConstants", name); }
     void Enter(const char* box, const char* english) {
@@ -234,11 +221,6 @@ TEST_F(GuiTest, EnglishActivationWithoutTheTableurPicture) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, ConstantsTest,
-    ::testing::Values(Setting{"FrenchMarkFrenchSeparators", "F", core::FrenchSeparators()},
-                      Setting{"EnglishMarkEnglishSeparators", "*", core::EnglishSeparators()},
-                      Setting{"EnglishMarkFrenchSeparators", "*", core::FrenchSeparators()}),
-    SettingName);
+INSTANTIATE_TEST_SUITE_P(Settings, ConstantsTest, Settings(), SettingName);
 
 } // namespace

@@ -95,8 +95,7 @@ class SeriesImpedanceLanguage : public GuiTest {};
 
 TEST_F(SeriesImpedanceLanguage, TextsAndSnapshots) {
     for (const char* mark : {"F", "*"}) {
-        const bool english = mark[0] == '*';
-        Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+        const bool english = BuildIn(mark);
         const struct {
             const char* className;
             const char* french;

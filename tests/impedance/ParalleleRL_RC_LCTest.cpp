@@ -133,8 +133,7 @@ class ParallelTopics : public GuiTest {};
 // Each topic opens the window on its own tab; what another tab holds stays.
 TEST_F(ParallelTopics, EachTopicSelectsItsTab) {
     for (const char* mark : {"F", "*"}) {
-        const bool english = mark[0] == '*';
-        Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+        const bool english = BuildIn(mark);
         auto* pages = Get<QTabWidget>(kForm, "PageControl1");
         Type(Get<QWidget>(kForm, "Edit1"), "100");
         Type(Get<QWidget>(kForm, "Edit2"), "100");

@@ -10,27 +10,8 @@
 
 namespace {
 
-struct Setting {
-    const char* name;
-    const char* mark;
-    core::Separators separators;
-};
-
-std::string SettingName(const ::testing::TestParamInfo<Setting>& info) {
-    return info.param.name;
-}
-
-const auto kSettings =
-    ::testing::Values(Setting{"FrenchMarkFrenchSeparators", "F", core::FrenchSeparators()},
-                      Setting{"EnglishMarkEnglishSeparators", "*", core::EnglishSeparators()},
-                      Setting{"EnglishMarkFrenchSeparators", "*", core::FrenchSeparators()});
-
-class ResonanceWindowsTest : public GuiTest, public ::testing::WithParamInterface<Setting> {
+class ResonanceWindowsTest : public SettingTest {
   protected:
-    void SetUp() override { Build(QString::fromLatin1(GetParam().mark), GetParam().separators); }
-    QString Local(const char* english) const { return InSeparators(english, GetParam().separators); }
-    bool English() const { return GetParam().mark[0] == '*'; }
-
     TFormResonance* Resonance() { return static_cast<TFormResonance*>(Window("TFormResonance")); }
     TFormIndCapProReso* Product() { return static_cast<TFormIndCapProReso*>(Window("TFormIndCapProReso")); }
     template <class W = QWidget> W* R(const char* name) { return Get<W>("TFormResonance", name); }
@@ -203,6 +184,6 @@ TEST_P(ResonanceWindowsTest, TableRowsAndHeads) {
     Snapshot(Product(), QStringLiteral("ProdIndCapReso-%1").arg(GetParam().name));
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, ResonanceWindowsTest, kSettings, SettingName);
+INSTANTIATE_TEST_SUITE_P(Settings, ResonanceWindowsTest, Settings(), SettingName);
 
 } // namespace

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Separators, InducCoaxialTest, BothSeparators(), Separat
 class InducCoaxialLanguage : public GuiTest {
   protected:
     void OpenAndCompute(bool english) {
-        Build(english ? "*" : "F", english ? core::EnglishSeparators() : core::FrenchSeparators());
+        BuildIn(english ? "*" : "F");
         Click(Get<QWidget>("TInterface1", "Label24"));
         auto* form = Window("TIndCoaxial");
         ASSERT_TRUE(form->isVisible());

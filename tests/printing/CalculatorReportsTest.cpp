@@ -136,8 +136,7 @@ class CalculatorReports : public GuiTest, public ::testing::WithParamInterface<P
 TEST_P(CalculatorReports, HoldWhatTheWindowShows) {
     const PrintedCalculator& row = GetParam();
     const Where& c = row.where;
-    const bool french = c.mark[0] == 'F';
-    Build(QString::fromLatin1(c.mark), french ? core::FrenchSeparators() : core::EnglishSeparators());
+    BuildIn(c.mark);
     ui::Window* form = Window(c.window);
     if (c.tab >= 0) Get<QTabWidget>(c.window, "PageControl1")->setCurrentIndex(c.tab);
     Activate(form);

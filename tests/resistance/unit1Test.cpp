@@ -398,8 +398,7 @@ TEST_F(CodeResTest, DecoderPrintShowsNothing) {
 
 TEST_F(CodeResTest, Snapshots) {
     for (const char* mark : {"F", "*"}) {
-        Build(QString::fromLatin1(mark),
-              mark[0] == '*' ? core::EnglishSeparators() : core::FrenchSeparators());
+        BuildIn(mark);
         const QString lang = mark[0] == '*' ? "en" : "fr";
         ShowTab(0);
         Snapshot(Form(), "coderes-decoder4-" + lang);

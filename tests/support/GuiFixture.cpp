@@ -45,6 +45,12 @@ void GuiTest::Build(const QString& mark, core::Separators separators) {
     main_ = app::CreateWindows(mark);
 }
 
+bool GuiTest::BuildIn(const char* mark) {
+    const bool english = mark[0] == '*';
+    Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+    return english;
+}
+
 ui::Window* GuiTest::Window(const char* className) const {
     return ui::FindWindow(className);
 }

@@ -68,6 +68,8 @@ class GuiTest : public ::testing::Test {
     // Creates every window with this mark ("*" English) and these separators.
     void Build(const QString& mark = QStringLiteral("*"),
                core::Separators separators = core::EnglishSeparators());
+    // With the separators of the mark's language; true for English.
+    bool BuildIn(const char* mark);
 
     TInterface1* Main() const { return main_.data(); }
     ui::Window* Window(const char* className) const;
@@ -162,6 +164,27 @@ class SeparatorTest : public GuiTest, public ::testing::WithParamInterface<Separ
   protected:
     const core::Separators& Separators() const { return GetParam().separators; }
     QString Local(const char* english) const { return InSeparators(english, Separators()); }
+};
+
+// Tests that tell the mark and the separators apart: English words with French separators too.
+struct Setting {
+    const char* name;
+    const char* mark;
+    core::Separators separators;
+};
+inline std::string SettingName(const ::testing::TestParamInfo<Setting>& info) {
+    return info.param.name;
+}
+inline auto Settings() {
+    return ::testing::Values(Setting{"FrenchMarkFrenchSeparators", "F", core::FrenchSeparators()},
+                             Setting{"EnglishMarkEnglishSeparators", "*", core::EnglishSeparators()},
+                             Setting{"EnglishMarkFrenchSeparators", "*", core::FrenchSeparators()});
+}
+class SettingTest : public GuiTest, public ::testing::WithParamInterface<Setting> {
+  protected:
+    void SetUp() override { Build(QString::fromLatin1(GetParam().mark), GetParam().separators); }
+    QString Local(const char* english) const { return InSeparators(english, GetParam().separators); }
+    bool English() const { return GetParam().mark[0] == '*'; }
 };
 
 // A test of the window of class `F`, built with the mark `Mark` and the parameter's separators.

@@ -103,8 +103,7 @@ TEST_F(SeriesParallelWindowsTest, TextsInBothLanguages) {
         {{"F", {"Série", "Parallèle", "Autres formules"}}, {"*", {"Series", "Parallel", "Other formulas"}}},
     };
     for (const char* mark : {"F", "*"}) {
-        const bool english = mark[0] == '*';
-        Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+        const bool english = BuildIn(mark);
         for (std::size_t i = 0; i < std::size(windows); ++i) {
             const auto& w = windows[i];
             SCOPED_TRACE(std::string(w.window) + " " + mark);

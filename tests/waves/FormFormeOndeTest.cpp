@@ -163,8 +163,7 @@ TEST_F(WaveWindow, ListsAndTabsAsTheFormHasThem) {
 // Each topic opens the window on its tab, in both languages; the tabs' inputs stay.
 TEST_F(WaveWindow, EachTopicSelectsItsTab) {
     for (const char* mark : {"F", "*"}) {
-        const bool english = mark[0] == '*';
-        Build(QString::fromLatin1(mark), english ? core::EnglishSeparators() : core::FrenchSeparators());
+        const bool english = BuildIn(mark);
         Type(Get<QWidget>(kForm, "Edit3"), "100");
         Get<QComboBox>(kForm, "ComboBox4")->setCurrentIndex(2);
         Click(Get<QWidget>(kForm, "BitBtn7"));
