@@ -1,11 +1,12 @@
-// The reports of the tables of two capacitors in series and two resistors in parallel: each page
-// through its print-choice dialog, read back from its PDF.
+// The reports of the tables of two capacitors in series, two resistors in parallel and the series
+// impedance: each page, a third of the columns, through its print-choice dialog, read back from
+// its PDF.
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
 
 namespace {
 
-class PairTablesReportsTest : public GuiTest {
+class TablePagesReportsTest : public GuiTest {
   protected:
     void SetUp() override {
         REQUIRE_POPPLER();
@@ -14,7 +15,7 @@ class PairTablesReportsTest : public GuiTest {
     KeptPreviews& preview_ = Previews();
 };
 
-TEST_F(PairTablesReportsTest, ThreePagesOfColumnsThroughTheirDialogs) {
+TEST_F(TablePagesReportsTest, ThreePagesOfColumnsThroughTheirDialogs) {
     struct Page {
         QStringList lines;  // on the page
         QStringList absent; // other pages' cells
@@ -40,6 +41,13 @@ TEST_F(PairTablesReportsTest, ThreePagesOfColumnsThroughTheirDialogs) {
          {{{"R1 de 10 à 100 Ohms", "Page 1 / 3", "5,455", "90,91"}, {"7500", "109,1"}},
           {{"R1 de 120 à 1 200 Ohms", "Page 2 / 3", "109,1"}, {"7500", "5,455"}},
           {{"R1 de 1 500 à 15 000 Ohms", "Page 3 / 3", "7500", "5455"}, {"5,455", "109,1"}}}},
+        {"TFormTableurImpedance",
+         "TFormImpSerieRLC",
+         "TQRTabImpSerieRLC",
+         "Tableur de l'impédance en circuit série R et X",
+         {{{"R de 1 à 15 Ohms", "Page 1 / 3", "1,41", "5,00"}, {"1 697,06", "212,13"}},
+          {{"R de 20 à 150 Ohms", "Page 2 / 3", "20,02", "212,13"}, {"1 697,06"}},
+          {{"R de 200 à 1 200 Ohms", "Page 3 / 3", "1 697,06", "200,00"}, {"212,13"}}}},
     };
     for (const auto& t : tables) {
         SCOPED_TRACE(t.table);
