@@ -19,24 +19,31 @@ Store& TheStore() {
     return store;
 }
 
-// The files are raw pixels (see ohmbrix_drawwindows): a 16-byte header of width, height, bytes
-// per line and QImage format, then the lines. The image keeps the uncompressed bytes as its own
-// pixels: nothing is decoded or copied.
-QImage Load(const QString& path) {
-    QResource resource(path);
-    if (!resource.isValid()) return {};
-    auto* bytes = new QByteArray(resource.uncompressedData());
+constexpr qsizetype kHeader = 4 * sizeof(qint32);
+
+// The picture behind a 16-byte header of width, height, bytes per line and QImage format, or a
+// null image when the header does not describe the bytes that follow.
+QImage Describe(const uchar* bytes, qsizetype size) {
     qint32 header[4] = {};
-    if (bytes->size() >= qsizetype(sizeof header)) std::memcpy(header, bytes->constData(), sizeof header);
+    if (size < kHeader) return {};
+    std::memcpy(header, bytes, kHeader);
     const auto [w, h, bpl, format] = header;
     if (w <= 0 || h <= 0 || bpl < w || format <= QImage::Format_Invalid || format >= QImage::NImageFormats ||
-        bytes->size() - qsizetype(sizeof header) != qsizetype(bpl) * h) {
-        delete bytes;
+        size - kHeader != qsizetype(bpl) * h)
         return {};
-    }
-    return QImage(
-        reinterpret_cast<uchar*>(bytes->data()) + sizeof header, w, h, bpl, QImage::Format(format),
-        [](void* kept) { delete static_cast<QByteArray*>(kept); }, bytes);
+    return QImage(bytes + kHeader, w, h, bpl, QImage::Format(format));
+}
+
+// The files are raw pixels (see ohmbrix_drawwindows), held uncompressed: the image reads its
+// pixels where the program's resources lie, so nothing is decoded, copied or allocated.
+QImage Load(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid()) return {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression &&
+        reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
+        return Describe(resource.data(), resource.size());
+    const QByteArray bytes = resource.uncompressedData();
+    return Describe(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()).copy();
 }
 
 } // namespace
