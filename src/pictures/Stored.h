@@ -17,8 +17,8 @@ using Drawing = std::function<QImage()>;
 // program holds none. An empty form (a widget not yet inside a window) is drawn and noted.
 QImage Stored(const QString& form, const QString& name, const Drawing& draw);
 
-// The resource path of a stored picture.
-QString StoredPath(const QString& form, const QString& name);
+// The names ("form/name") of the pictures the program holds.
+QStringList StoredNames();
 
 struct StoreCounts {
     int loaded = 0; // found among the resources
@@ -31,5 +31,7 @@ void Record(bool on);
 const std::map<QString, QImage>& Recorded();
 // Names asked for outside any window, or asked twice with different pictures.
 QStringList RecordingFaults();
+// The pictures as the program holds them (one resource, read in place): identical pictures once.
+QByteArray PackPictures(const std::map<QString, QImage>& pictures);
 
 } // namespace pictures

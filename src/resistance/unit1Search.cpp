@@ -155,10 +155,10 @@ void TFormCodeRes::BuildStandardValues(QWidget* page) {
         const QSize size(g.width - 16, imageHeight);
         // The values show the decimal separator: one stored picture for each.
         QLabel* grid = ui::MakePicture(group, g.image, {}, 8, 18, size.width(), size.height());
-        grid->setPixmap(QPixmap::fromImage(
-            ui::StoredPicture(grid, QLatin1String(g.image) + core::CurrentSeparators().decimal, [&] {
+        grid->setPixmap(
+            ui::StoredPixmap(grid, QLatin1String(g.image) + core::CurrentSeparators().decimal, [&] {
                 return pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size);
-            })));
+            }));
     }
     QPushButton* print = ui::MakePrintButton(page, "BitBtn5", 400, 300, 41, 32);
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn5Click(); });

@@ -285,14 +285,19 @@ void SetPicture(QLabel* label, const char* name, const pictures::Drawing& draw, 
     label->setObjectName(QLatin1String(name));
     label->setGeometry(x, y, w, h);
     label->setAlignment(Qt::AlignCenter);
-    QImage image = StoredPicture(label, name, draw);
-    if (!image.isNull()) label->setPixmap(QPixmap::fromImage(std::move(image)));
+    const QPixmap pixmap = StoredPixmap(label, name, draw);
+    if (!pixmap.isNull()) label->setPixmap(pixmap);
 }
 
 } // namespace
 
 QImage StoredPicture(const QWidget* owner, const QString& name, const pictures::Drawing& draw) {
     return pictures::Stored(FormOf(owner), name, draw);
+}
+
+QPixmap StoredPixmap(const QWidget* owner, const QString& name, const pictures::Drawing& draw) {
+    // No scan for alpha: the build stores an opaque picture as opaque.
+    return QPixmap::fromImage(StoredPicture(owner, name, draw), Qt::NoOpaqueDetection);
 }
 
 QLabel* MakePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x, int y, int w,
@@ -313,9 +318,9 @@ PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const pict
 QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const pictures::Drawing& glyph, int x, int y,
                              int w, int h) {
     QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
-    const QImage image = StoredPicture(button, name, glyph);
-    button->setIcon(QIcon(QPixmap::fromImage(image)));
-    button->setIconSize(image.size());
+    const QPixmap pixmap = StoredPixmap(button, name, glyph);
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(pixmap.size());
     return button;
 }
 

@@ -111,6 +111,8 @@ class PictureLabel : public QLabel {
 };
 // The picture `name` of the window that `owner` belongs to: stored by the build, else drawn now.
 QImage StoredPicture(const QWidget* owner, const QString& name, const pictures::Drawing& draw);
+// The same as a pixmap that shares the stored pixels (their format is already the one to paint).
+QPixmap StoredPixmap(const QWidget* owner, const QString& name, const pictures::Drawing& draw);
 QLabel* MakePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x, int y, int w,
                     int h);
 PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x,

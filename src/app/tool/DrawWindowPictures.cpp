@@ -1,5 +1,5 @@
-// Draws the pictures every window is built with and writes them, with a resource list for rcc,
-// under the directory given on the command line. Identical pictures are written once.
+// Draws the pictures every window is built with and writes them as one pack, with its resource
+// list for rcc, under the directory given on the command line.
 #include "app/Application.h"
 #include "app/Inter.h"
 #include "app/LanguageChooser.h"
@@ -7,28 +7,11 @@
 #include "core/Regional.h"
 #include "pictures/Stored.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
-#include <QSet>
 #include <QTextStream>
-#include <QtEndian>
 
 namespace {
-
-// Raw pixels behind a 16-byte header: what the program reads back without decoding.
-QByteArray RawPixels(const QImage& picture) {
-    const QImage image =
-        picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32_Premultiplied
-            ? picture
-            : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const qint32 header[4] = {image.width(), image.height(), qint32(image.bytesPerLine()),
-                              qint32(image.format())};
-    QByteArray bytes(reinterpret_cast<const char*>(header), sizeof header);
-    bytes.append(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    return bytes;
-}
 
 bool Write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -46,7 +29,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(args.at(1));
-    if (!out.mkpath(QStringLiteral("pixels"))) {
+    if (!out.mkpath(QStringLiteral("."))) {
         err << "cannot create " << out.path() << "\n";
         return 1;
     }
@@ -68,34 +51,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QString list;
-    QTextStream qrc(&list);
-    qrc << "<RCC>\n<qresource prefix=\"/windows\">\n";
-    qint64 total = 0;
-    QSet<QString> written;
-    for (const auto& [key, picture] : pictures::Recorded()) {
-        if (picture.isNull()) continue;
-        const QByteArray bytes = RawPixels(picture);
-        const QString file =
-            QStringLiteral("pixels/%1")
-                .arg(QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()));
-        if (!written.contains(file)) {
-            if (!Write(out.filePath(file), bytes)) {
-                err << "cannot write " << out.filePath(file) << "\n";
-                return 1;
-            }
-            written.insert(file);
-            total += bytes.size();
-        }
-        qrc << "  <file alias=\"" << key.toHtmlEscaped() << "\">" << file << "</file>\n";
-    }
-    qrc << "</qresource>\n</RCC>\n";
-    qrc.flush();
-    if (!Write(out.filePath(QStringLiteral("windowpictures.qrc")), list.toUtf8())) {
-        err << "cannot write the resource list\n";
+    const QString list = QStringLiteral("<RCC>\n<qresource prefix=\"/windows\">\n"
+                                        "  <file>pictures.pack</file>\n</qresource>\n</RCC>\n");
+    if (!Write(out.filePath(QStringLiteral("pictures.pack")), pictures::PackPictures(pictures::Recorded())) ||
+        !Write(out.filePath(QStringLiteral("windowpictures.qrc")), list.toUtf8())) {
+        err << "cannot write under " << out.path() << "\n";
         return 1;
     }
-    err << pictures::Recorded().size() << " pictures, " << written.size() << " files, " << total
-        << " bytes\n";
     return 0;
 }
