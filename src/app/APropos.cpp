@@ -15,7 +15,7 @@ TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    ui::MakePicture(this, "Image1", pictures::MakerLogo(), 8, 8, 201, 81);
+    ui::MakePicture(this, "Image1", pictures::MakerLogo, 8, 8, 201, 81);
 
     auto font = [](const char* family, int pixels, bool underline = false) {
         QFont f = ui::FormFont(family, pixels);

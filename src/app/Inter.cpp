@@ -108,13 +108,14 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
         auto* picture = new ui::PictureLabel(page_);
         picture->setObjectName(QLatin1String(h.name));
         picture->setGeometry(h.x, h.y, 169, 17);
-        picture->setPixmap(QPixmap::fromImage(pictures::HeadingBar(QString::fromUtf8(h.french))));
+        picture->setPixmap(ui::StoredPixmap(
+            picture, h.name, [&h] { return pictures::HeadingBar(QString::fromUtf8(h.french)); }));
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
     }
 
     // Tree connectors left of the first-level topics, joined by a vertical line under each heading.
-    const QPixmap connector = QPixmap::fromImage(pictures::ConnectorPicture());
+    const QPixmap connector = ui::StoredPixmap(page_, "Connector", pictures::ConnectorPicture);
     std::map<const Heading*, std::pair<int, int>> trunks; // heading -> connector x, lowest connector centre
     int connectors = 0;
     for (const app::Topic& t : app::Topics()) {

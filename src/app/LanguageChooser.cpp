@@ -7,25 +7,44 @@
 #include <QRadioButton>
 
 namespace app {
+namespace {
+
+// Its own class, which names its stored picture.
+class TFormLangue : public QDialog {
+    Q_OBJECT
+  public:
+    TFormLangue() {
+        setObjectName(QStringLiteral("FormLangue"));
+        setWindowTitle(QStringLiteral("Ohmbrix"));
+        setFixedSize(260, 200);
+        ui::MakePicture(
+            this, "Image1", [] { return pictures::LanguagePicture(QSize(244, 96)); }, 8, 8, 244, 96);
+        auto* english = new QRadioButton(QStringLiteral("ENGLISH"), this);
+        english->setObjectName(QStringLiteral("RadioButton1"));
+        english->setGeometry(40, 116, 100, 20);
+        english->setChecked(true);
+        auto* french = new QRadioButton(QStringLiteral("FRANÇAIS"), this);
+        french->setObjectName(QStringLiteral("RadioButton2"));
+        french->setGeometry(140, 116, 100, 20);
+        QPushButton* ok = ui::MakeButton(this, "Button1", QStringLiteral("OK"), 92, 156, 75, 25);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<QDialog> MakeLanguageChooser() {
+    return std::make_unique<TFormLangue>();
+}
 
 std::optional<QString> ChooseLanguage() {
-    QDialog chooser;
-    chooser.setObjectName(QStringLiteral("FormLangue"));
-    chooser.setWindowTitle(QStringLiteral("Ohmbrix"));
-    chooser.setFixedSize(260, 200);
-    ui::MakePicture(&chooser, "Image1", pictures::LanguagePicture(QSize(244, 96)), 8, 8, 244, 96);
-    auto* english = new QRadioButton(QStringLiteral("ENGLISH"), &chooser);
-    english->setObjectName(QStringLiteral("RadioButton1"));
-    english->setGeometry(40, 116, 100, 20);
-    english->setChecked(true);
-    auto* french = new QRadioButton(QStringLiteral("FRANÇAIS"), &chooser);
-    french->setObjectName(QStringLiteral("RadioButton2"));
-    french->setGeometry(140, 116, 100, 20);
-    QPushButton* ok = ui::MakeButton(&chooser, "Button1", QStringLiteral("OK"), 92, 156, 75, 25);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, &chooser, &QDialog::accept);
-    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    const std::unique_ptr<QDialog> chooser = MakeLanguageChooser();
+    if (chooser->exec() != QDialog::Accepted) return std::nullopt;
+    const auto* english = chooser->findChild<QRadioButton*>(QStringLiteral("RadioButton1"));
     return english->isChecked() ? QStringLiteral("*") : QStringLiteral("F");
 }
 
 } // namespace app
+
+#include "LanguageChooser.moc"

@@ -19,9 +19,9 @@
 struct TCondensateur::TabLayout {
     int index;
     const char *image1, *image2, *note, *reset, *box, *list, *group, *caption, *total, *print, *digits;
-    QImage circuit;
+    QImage (*circuit)();
     QRect circuitAt;
-    QImage formula;
+    QImage (*formula)();
     QRect formulaAt;
     QStringList noteLines;
     bool noteReadOnly;
@@ -41,9 +41,9 @@ TCondensateur::TCondensateur(QWidget* parent)
                                "Label7",
                                "BitBtn3",
                                "CheckBox1",
-                               pictures::CondSeriesCircuit(),
+                               pictures::CondSeriesCircuit,
                                {7, 8, 241, 121},
-                               pictures::CondSeriesFormula(),
+                               pictures::CondSeriesFormula,
                                {40, 137, 177, 65},
                                {QStringLiteral("En configuration série Ct est toujours"),
                                 QStringLiteral("inférieur a la plus faible valeur"),
@@ -62,9 +62,9 @@ TCondensateur::TCondensateur(QWidget* parent)
                         "Label2",
                         "BitBtn5",
                         "CheckBox2",
-                        pictures::CondParallelCircuit(),
+                        pictures::CondParallelCircuit,
                         {32, 16, 193, 113},
-                        pictures::CondParallelFormula(),
+                        pictures::CondParallelFormula,
                         {43, 144, 169, 41},
                         {QStringLiteral("En configuration parallèle Ct est égale"),
                          QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
@@ -72,11 +72,11 @@ TCondensateur::TCondensateur(QWidget* parent)
     setObjectName(QStringLiteral("Condensateur"));
     SetForm(QStringLiteral("Condensateur Série et Parallèle"), 438, 299, ui::kSilver);
 
-    ui::MakePicture(pages_->widget(2), "Image5", pictures::CapacitorTypesTable(), 48, 32, 329, 193);
+    ui::MakePicture(pages_->widget(2), "Image5", pictures::CapacitorTypesTable, 48, 32, 329, 193);
     QWidget* formulas = pages_->widget(3);
-    ui::MakePicture(formulas, "Image6", pictures::CondReciprocalFormula(), 112, 24, 201, 97);
-    ui::MakePicture(formulas, "Image7", pictures::CondTwoFormula(), 72, 152, 113, 73);
-    ui::MakePicture(formulas, "Image8", pictures::CondEqualFormula(), 272, 160, 73, 57);
+    ui::MakePicture(formulas, "Image6", pictures::CondReciprocalFormula, 112, 24, 201, 97);
+    ui::MakePicture(formulas, "Image7", pictures::CondTwoFormula, 72, 152, 113, 73);
+    ui::MakePicture(formulas, "Image8", pictures::CondEqualFormula, 272, 160, 73, 57);
 
     series_.Boxes({seriesTab_.box})
         .Results({seriesTab_.total})

@@ -24,22 +24,34 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     SetForm(QStringLiteral("Calcul de la Réactance Capacitive"), 432, 268, ui::kSilver);
 
     QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 185, 105, ui::kYellow);
-    ui::MakePicture(circuit, "Image5", pictures::ReactanceCapCircuit(), 40, 8, 105, 89);
+    ui::MakePicture(circuit, "Image5", pictures::ReactanceCapCircuit, 40, 8, 105, 89);
     frequencyEcho_ = ui::MakeCentredLabel(circuit, "Label8", 8, 32, 41, 17);
     frequencyUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 8, 48, 33, 17);
     capacitanceEcho_ = ui::MakeCentredLabel(circuit, "Label9", 134, 32, 49, 13);
     capacitanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label11", 144, 48, 33, 17);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 185, 145, ui::kSilver);
-    ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula(), 40, 8, 105, 41);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 16, 56, 33,
-                    17);
+    ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula, 40, 8, 105, 41);
+    ui::MakePicture(
+        legend, "Image3",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("f ="), {33, 17});
+        },
+        16, 56, 33, 17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Fréquence en Hertz"), 48, 56, 113, 13);
-    ui::MakePicture(legend, "Image2", pictures::LegendSymbol(QStringLiteral("C ="), {41, 17}), 16, 80, 41,
-                    17);
+    ui::MakePicture(
+        legend, "Image2",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("C ="), {41, 17});
+        },
+        16, 80, 41, 17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Condensateur en Farad"), 48, 80);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 112,
-                    33, 17);
+    ui::MakePicture(
+        legend, "Image4",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17});
+        },
+        16, 112, 33, 17);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Réactance en ohms"), 48, 112);
 
     QGroupBox* calc =
@@ -55,8 +67,12 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     capacitanceUnit_ = ui::MakeUnitList(
         calc, "ComboBox2", 160, 48, 60,
         {{QStringLiteral("uF"), Op::Divide, 1000000.0L}, {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
-    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17}), 16, 80, 33,
-                    17);
+    ui::MakePicture(
+        calc, "Image7",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17});
+        },
+        16, 80, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label6", 48, 80, 113, 17);
     reactanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 160, 80, 60,
                                       {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
@@ -67,8 +83,8 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 82, 134, 65, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn1", 164, 134, 33, 25);
 
-    tableur_ = ui::MakeClickablePicture(this, "Image6", pictures::TableurOval(QStringLiteral("TABLEUR")), 256,
-                                        205, 113, 41);
+    tableur_ = ui::MakeClickablePicture(
+        this, "Image6", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 256, 205, 113, 41);
 
     ui::SetTabOrder(
         {edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});

@@ -126,7 +126,7 @@ void TFormConvertisseur::BuildPrefixPage(int index) {
         AddItems(list, texts);
     }
     ui::MakePicture(sheet, QStringLiteral("Image%1").arg(index + 1).toLatin1().constData(),
-                    pictures::ConverterArrow(), 192, 96, 81, 17);
+                    pictures::ConverterArrow, 192, 96, 81, 17);
 
     if (index == 0) {
         QFrame* panel = ui::MakePanel(sheet, "Panel6", 8, 192, 473, 49, ui::kBtnFace, false);

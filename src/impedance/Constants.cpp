@@ -61,29 +61,38 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     const QSize symbol(33, 17);
 
     QFrame* legendRL = ui::MakePanel(rlTab_, "Panel1", 0, 149, 169, 110, ui::kSilver);
-    ui::MakePicture(legendRL, "Image1", pictures::TimeConstantRLFormula(), 56, 8, 57, 41);
-    ui::MakePicture(legendRL, "Image2", pictures::LegendSymbol(QStringLiteral("L ="), {41, 17}), 16, 48, 41,
-                    17);
-    ui::MakePicture(legendRL, "Image3", pictures::LegendSymbol(QStringLiteral("R ="), symbol), 16, 64, 33,
-                    17);
-    ui::MakePicture(legendRL, "Image4", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 88, 33,
-                    17);
+    ui::MakePicture(legendRL, "Image1", pictures::TimeConstantRLFormula, 56, 8, 57, 41);
+    ui::MakePicture(
+        legendRL, "Image2",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {41, 17});
+        },
+        16, 48, 41, 17);
+    ui::MakePicture(
+        legendRL, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 16, 64, 33,
+        17);
+    ui::MakePicture(
+        legendRL, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 88, 33,
+        17);
     ui::MakeLabel(legendRL, "Label1", QStringLiteral("Inductance en Henry"), 48, 48, 0, 13);
     ui::MakeLabel(legendRL, "Label2", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
     ui::MakeLabel(legendRL, "Label3", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
 
     QFrame* circuitRL = ui::MakePanel(rlTab_, "Panel2", 0, 0, 169, 145, ui::kYellow);
-    ui::MakePicture(circuitRL, "Image5", pictures::TimeConstantRLCircuit(), 16, 8, 145, 129);
+    ui::MakePicture(circuitRL, "Image5", pictures::TimeConstantRLCircuit, 16, 8, 145, 129);
     MakeLetter(circuitRL, "Label7", "R", 112, 40, 9);
     MakeLetter(circuitRL, "Label8", "L", 112, 96, 8);
 
     QFrame* calcRL = ui::MakePanel(rlTab_, "Panel3", 176, 0, 217, 257, ui::kSilver);
     ui::MakeLabel(calcRL, "Label4", QStringLiteral("Inductance (L)"), 4, 8, 0, 13);
     ui::MakeLabel(calcRL, "Label5", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
-    ui::MakePicture(calcRL, "Image6", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 64, 33, 17);
+    ui::MakePicture(
+        calcRL, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 64, 33,
+        17);
     resultRL_ = ui::MakeResultLabel(calcRL, "Label6", 48, 64, 105, 17);
-    tableurRL_ = ui::MakeClickablePicture(calcRL, "Image13", pictures::TableurOval(QStringLiteral("TABLEUR")),
-                                          56, 176, 113, 41);
+    tableurRL_ = ui::MakeClickablePicture(
+        calcRL, "Image13", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113,
+        41);
     edit1_ = ui::MakeValueBox(calcRL, "Edit1", 80, 8, 73, 19);
     edit2_ = ui::MakeValueBox(calcRL, "Edit2", 80, 32, 73, 19);
     inductanceUnit_ = ui::MakeUnitList(calcRL, "ComboBox1", 152, 8, 57,
@@ -97,29 +106,35 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     QPushButton* printRL = ui::MakePrintButton(calcRL, "BitBtn2", 160, 112, 33, 25);
 
     QFrame* legendRC = ui::MakePanel(rcTab_, "Panel4", 0, 144, 169, 113, ui::kSilver);
-    ui::MakePicture(legendRC, "Image7", pictures::TimeConstantRCFormula(), 48, 8, 73, 25);
-    ui::MakePicture(legendRC, "Image8", pictures::LegendSymbol(QStringLiteral("C ="), symbol), 16, 48, 33,
-                    17);
-    ui::MakePicture(legendRC, "Image9", pictures::LegendSymbol(QStringLiteral("R ="), symbol), 16, 64, 33,
-                    17);
-    ui::MakePicture(legendRC, "Image10", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 88, 33,
-                    17);
+    ui::MakePicture(legendRC, "Image7", pictures::TimeConstantRCFormula, 48, 8, 73, 25);
+    ui::MakePicture(
+        legendRC, "Image8", [&] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 16, 48, 33,
+        17);
+    ui::MakePicture(
+        legendRC, "Image9", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 16, 64, 33,
+        17);
+    ui::MakePicture(
+        legendRC, "Image10", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 88,
+        33, 17);
     ui::MakeLabel(legendRC, "Label9", QStringLiteral("Capacitance en Farads"), 48, 48, 0, 13);
     ui::MakeLabel(legendRC, "Label10", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
     ui::MakeLabel(legendRC, "Label11", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
 
     QFrame* circuitRC = ui::MakePanel(rcTab_, "Panel5", 0, 0, 169, 137, ui::kYellow);
-    ui::MakePicture(circuitRC, "Image11", pictures::TimeConstantRCCircuit(), 24, 8, 129, 121);
+    ui::MakePicture(circuitRC, "Image11", pictures::TimeConstantRCCircuit, 24, 8, 129, 121);
     MakeLetter(circuitRC, "Label12", "R", 96, 48, 10);
     MakeLetter(circuitRC, "Label13", "C", 96, 104, 9);
 
     QFrame* calcRC = ui::MakePanel(rcTab_, "Panel6", 176, 0, 217, 257, ui::kSilver);
     ui::MakeLabel(calcRC, "Label14", QStringLiteral("Capacitance (C)"), 3, 8, 0, 13);
     ui::MakeLabel(calcRC, "Label15", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
-    ui::MakePicture(calcRC, "Image12", pictures::LegendSymbol(QStringLiteral("t ="), symbol), 16, 64, 33, 17);
+    ui::MakePicture(
+        calcRC, "Image12", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 64, 33,
+        17);
     resultRC_ = ui::MakeResultLabel(calcRC, "Label16", 48, 64, 105, 17);
-    tableurRC_ = ui::MakeClickablePicture(calcRC, "Image14", pictures::TableurOval(QStringLiteral("TABLEUR")),
-                                          56, 176, 113, 41);
+    tableurRC_ = ui::MakeClickablePicture(
+        calcRC, "Image14", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113,
+        41);
     edit3_ = ui::MakeValueBox(calcRC, "Edit3", 80, 8, 73, 19);
     edit4_ = ui::MakeValueBox(calcRC, "Edit4", 80, 32, 73, 19);
     capacitanceUnit_ = ui::MakeUnitList(calcRC, "ComboBox4", 152, 8, 57,

@@ -19,25 +19,32 @@ TFormCircuitLCSerie::TFormCircuitLCSerie(QWidget* parent) : ui::Window(parent) {
 
     const QSize symbol(33, 17);
     QFrame* legend = ui::MakePanel(this, "Panel2", 2, 8, 217, 225, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::SeriesLCFormula(), 72, 104, 81, 33);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol), 16, 152, 33,
-                    17);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol), 16, 170, 33,
-                    17);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("Z ="), symbol), 16, 200, 33, 17);
+    ui::MakePicture(legend, "Image2", pictures::SeriesLCFormula, 72, 104, 81, 33);
+    ui::MakePicture(
+        legend, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 16, 152,
+        33, 17);
+    ui::MakePicture(
+        legend, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 16, 170,
+        33, 17);
+    ui::MakePicture(
+        legend, "Image5", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 200, 33,
+        17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Réactance Inductive en Ohms"), 48, 154, 0, 13);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Réactance capacitive en Ohms"), 48, 172, 0, 13);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Impédance en Ohms"), 48, 202, 0, 13);
     QFrame* frame = ui::MakePanel(legend, "Panel3", 40, 8, 137, 89, ui::kYellow);
-    ui::MakePicture(frame, "Image1", pictures::SeriesLCCircuit(), 8, 8, 121, 73);
+    ui::MakePicture(frame, "Image1", pictures::SeriesLCCircuit, 8, 8, 121, 73);
 
     QGroupBox* calc =
         ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 224, 8, 201, 225, ui::kSilver);
-    ui::MakePicture(calc, "Image6", pictures::LegendSymbol(QStringLiteral("Z ="), symbol), 24, 80, 33, 17);
+    ui::MakePicture(
+        calc, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 24, 80, 33,
+        17);
     impedance_ = ui::MakeResultLabel(calc, "Label9", 56, 80, 89, 17);
     impedance::MakeFixedUnit(calc, "Label10", QStringLiteral("Ohms"), 144, 80, 41);
-    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol), 24, 104, 33,
-                    17);
+    ui::MakePicture(
+        calc, "Image7", [&] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 24, 104,
+        33, 17);
     phase_ = ui::MakeResultLabel(calc, "Label11", 56, 104, 89, 17);
     impedance::MakeFixedUnit(calc, "Label12", QStringLiteral("Degrées"), 144, 104, 41, 17, false);
     ui::MakeLabel(calc, "Label4", QStringLiteral("Réactance Xl  (Ohms)"), 8, 26, 110, 13);

@@ -25,8 +25,9 @@ std::vector<ui::UnitList::Unit> ResistanceUnits() {
 }
 
 void Symbol(QWidget* parent, const char* name, const char* markup, int x, int y, QSize size = kSymbol) {
-    ui::MakePicture(parent, name, pictures::LegendSymbol(QString::fromUtf8(markup), size), x, y, size.width(),
-                    size.height());
+    ui::MakePicture(
+        parent, name, [&] { return pictures::LegendSymbol(QString::fromUtf8(markup), size); }, x, y,
+        size.width(), size.height());
 }
 
 } // namespace
@@ -56,9 +57,9 @@ TFormParaRLRCLC::TFormParaRLRCLC(QWidget* parent) : ui::Window(parent) {
 
 void TFormParaRLRCLC::BuildRL() {
     QFrame* frame = ui::MakePanel(rlTab_, "Panel1", 8, 8, 193, 97, ui::kYellow);
-    ui::MakePicture(frame, "Image1", pictures::ParallelRLCircuit(), 16, 8, 161, 73);
+    ui::MakePicture(frame, "Image1", pictures::ParallelRLCircuit, 16, 8, 161, 73);
     QFrame* legend = ui::MakePanel(rlTab_, "Panel2", 8, 112, 193, 145, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::ParallelRLFormula(), 24, 8, 137, 65);
+    ui::MakePicture(legend, "Image2", pictures::ParallelRLFormula, 24, 8, 137, 65);
     Symbol(legend, "Image3", "R =", 8, 80);
     Symbol(legend, "Image4", "X_{L} =", 8, 96);
     Symbol(legend, "Image5", "Z =", 8, 120);
@@ -67,7 +68,7 @@ void TFormParaRLRCLC::BuildRL() {
     ui::MakeLabel(legend, "Label3", QStringLiteral("Impédance en Ohms"), 40, 122, 0, 13);
 
     QFrame* calc = ui::MakePanel(rlTab_, "Panel3", 208, 8, 217, 249, ui::kSilver);
-    ui::MakePicture(calc, "Image6", pictures::ParallelRLPhaseFormula(), 52, 112, 113, 57);
+    ui::MakePicture(calc, "Image6", pictures::ParallelRLPhaseFormula, 52, 112, 113, 57);
     ui::MakeLabel(calc, "Label4", QStringLiteral("Résistance"), 6, 11, 0, 13);
     ui::MakeLabel(calc, "Label5", QStringLiteral("Réactance Xl (Ohms)"), 6, 35, 0, 13);
     Symbol(calc, "Image7", "Z =", 9, 57, {33, 16});
@@ -95,9 +96,9 @@ void TFormParaRLRCLC::BuildRL() {
 
 void TFormParaRLRCLC::BuildRC() {
     QFrame* frame = ui::MakePanel(rcTab_, "Panel4", 8, 8, 193, 97, ui::kYellow);
-    ui::MakePicture(frame, "Image9", pictures::ParallelRCCircuit(), 16, 8, 169, 81);
+    ui::MakePicture(frame, "Image9", pictures::ParallelRCCircuit, 16, 8, 169, 81);
     QFrame* legend = ui::MakePanel(rcTab_, "Panel5", 8, 112, 193, 145, ui::kSilver);
-    ui::MakePicture(legend, "Image10", pictures::ParallelRCFormula(), 24, 8, 137, 65);
+    ui::MakePicture(legend, "Image10", pictures::ParallelRCFormula, 24, 8, 137, 65);
     Symbol(legend, "Image11", "R =", 8, 80);
     Symbol(legend, "Image12", "X_{C} =", 8, 96);
     Symbol(legend, "Image13", "Z =", 8, 120);
@@ -114,7 +115,7 @@ void TFormParaRLRCLC::BuildRC() {
     Symbol(calc, "Image15", "\\theta =", 8, 80);
     rcPhase_ = ui::MakeResultLabel(calc, "Label17", 40, 80, 121, 17);
     impedance::MakeFixedUnit(calc, "Label18", QStringLiteral("Degrées"), 160, 80, 49);
-    ui::MakePicture(calc, "Image16", pictures::ParallelRCPhaseFormula(), 52, 112, 113, 57);
+    ui::MakePicture(calc, "Image16", pictures::ParallelRCPhaseFormula, 52, 112, 113, 57);
     edit3_ = ui::MakeValueBox(calc, "Edit3", 72, 8, 76, 19);
     edit4_ = ui::MakeValueBox(calc, "Edit4", 120, 32, 89, 19);
     rcUnit_ = ui::MakeUnitList(calc, "ComboBox2", 149, 8, 61, ResistanceUnits());
@@ -134,7 +135,7 @@ void TFormParaRLRCLC::BuildRC() {
 
 void TFormParaRLRCLC::BuildLC() {
     QFrame* legend = ui::MakePanel(lcTab_, "Panel7", 6, 112, 193, 145, ui::kSilver);
-    ui::MakePicture(legend, "Image18", pictures::ParallelLCFormula(), 24, 8, 137, 65);
+    ui::MakePicture(legend, "Image18", pictures::ParallelLCFormula, 24, 8, 137, 65);
     Symbol(legend, "Image21", "Z =", 8, 120);
     ui::MakeLabel(legend, "Label22", QStringLiteral("Réactance inductive (Ohms)"), 40, 82, 0, 13);
     ui::MakeLabel(legend, "Label23", QStringLiteral("Réactance Capacitive (Ohms)"), 40, 98, 0, 13);
@@ -157,15 +158,17 @@ void TFormParaRLRCLC::BuildLC() {
     // On the blue note the symbol is drawn in the note's yellow.
     ui::MakePicture(
         note, "Image20",
-        pictures::Formula(QStringLiteral("\\theta ="), {28, 17}, Qt::transparent, ui::kYellow, 13), 11, 8, 28,
-        17);
+        [&] {
+            return pictures::Formula(QStringLiteral("\\theta ="), {28, 17}, Qt::transparent, ui::kYellow, 13);
+        },
+        11, 8, 28, 17);
     QLabel* noteText =
         ui::MakeLabel(note, "Label33", QStringLiteral("0 degrée lorsque Xl=Xc"), 40, 9, 145, 16);
     noteText->setAlignment(Qt::AlignCenter);
     noteText->setFont(ui::FormFont("MS Sans Serif", 13));
     ui::SetTextColour(noteText, ui::kYellow);
     QFrame* frame = ui::MakePanel(lcTab_, "Panel9", 6, 8, 193, 97, ui::kYellow);
-    ui::MakePicture(frame, "Image17", pictures::ParallelLCCircuit(), 8, 8, 177, 81);
+    ui::MakePicture(frame, "Image17", pictures::ParallelLCCircuit, 8, 8, 177, 81);
     ui::SetTabOrder({edit5_, edit6_, reset, equals, print});
 
     lc_.Boxes({edit5_, edit6_})

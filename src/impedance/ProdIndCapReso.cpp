@@ -70,7 +70,7 @@ TFormIndCapProReso::TFormIndCapProReso(QWidget* parent) : ui::Window(parent) {
            [this, corner] { corner->move(2, 2 + grid_->rowViewportPosition(0)); });
 
     QFrame* calc = ui::MakePanel(this, "Panel1", 238, 8, 185, 337, ui::kSilver);
-    ui::MakePicture(calc, "Image2", pictures::ProductLCFormula(), 40, 8, 105, 41);
+    ui::MakePicture(calc, "Image2", pictures::ProductLCFormula, 40, 8, 105, 41);
     ui::MakeLabel(calc, "Label1", QStringLiteral("Fréquence"), 8, 64, 51, 13);
     edit1_ = ui::MakeValueBox(calc, "Edit1", 62, 64, 67, 19);
     // "mHz" is mega; the product is computed from megahertz.

@@ -19,30 +19,36 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormResonance"));
     SetForm(QStringLiteral("Calcul de la résonance"), 430, 280, ui::kSilver);
 
-    tableur_ = ui::MakeClickablePicture(this, "Image7", pictures::TableurOval(QStringLiteral("TABLEUR")), 264,
-                                        200, 113, 41);
+    tableur_ = ui::MakeClickablePicture(
+        this, "Image7", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 264, 200, 113, 41);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 152, 193, 121, ui::kSilver);
-    ui::MakePicture(legend, "Image1", pictures::ResonanceFormula(), 48, 8, 105, 41);
+    ui::MakePicture(legend, "Image1", pictures::ResonanceFormula, 48, 8, 105, 41);
     const QSize symbol(33, 17);
-    ui::MakePicture(legend, "Image2", pictures::LegendSymbol(QStringLiteral("L ="), symbol), 32, 56, 33, 17);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("C ="), symbol), 32, 72, 33, 17);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol), 32, 96, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image2", [&] { return pictures::LegendSymbol(QStringLiteral("L ="), symbol); }, 32, 56, 33,
+        17);
+    ui::MakePicture(
+        legend, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 32, 72, 33,
+        17);
+    ui::MakePicture(
+        legend, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 32, 96,
+        33, 17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Inductance en uH"), 72, 56, 0, 13);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Capacitance en uF"), 72, 72, 0, 13);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en mHz"), 72, 96, 0, 13);
 
     QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 193, 137, ui::kYellow);
-    ui::MakePicture(circuit, "Image5", pictures::ResonanceCircuit(), 32, 24, 121, 97);
+    ui::MakePicture(circuit, "Image5", pictures::ResonanceCircuit, 32, 24, 121, 97);
     inductanceEcho_ = ui::MakeCentredLabel(circuit, "Label7", 128, 32, 57, 17);
     inductanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label8", 128, 48, 57, 17);
     capacitanceEcho_ = ui::MakeCentredLabel(circuit, "Label9", 128, 80, 57, 17);
     capacitanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 128, 112, 57, 17);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 208, 8, 217, 161, ui::kSilver);
-    ui::MakePicture(calc, "Image6", pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol), 16, 64, 33,
-                    17);
+    ui::MakePicture(
+        calc, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 16, 64, 33,
+        17);
     result_ = ui::MakeResultLabel(calc, "Label4", 51, 64, 106, 17);
     ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 16, 32, 60, 13);
     ui::MakeLabel(calc, "Label6", QStringLiteral("Inductance "), 16, 8, 57, 13);

@@ -38,21 +38,37 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
             ui::kSilver);
 
     QFrame* coil = ui::MakePanel(this, "Panel1", 8, 8, 201, 121, ui::kYellow);
-    ui::MakePicture(coil, "Image1", pictures::ToroidPicture(), 8, 8, 185, 105);
+    ui::MakePicture(coil, "Image1", pictures::ToroidPicture, 8, 8, 185, 105);
 
     QFrame* legend = ui::MakePanel(this, "Panel2", 8, 136, 201, 153, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::ToroidFormula(), 8, 16, 185, 41);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("N ="), {31, 16}), 16, 72, 31,
-                    16);
+    ui::MakePicture(legend, "Image2", pictures::ToroidFormula, 8, 16, 185, 41);
+    ui::MakePicture(
+        legend, "Image4",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("N ="), {31, 16});
+        },
+        16, 72, 31, 16);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Le nombre de spires"), 48, 72, 0, 13);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("a ="), {33, 17}), 16, 88, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image5",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("a ="), {33, 17});
+        },
+        16, 88, 33, 17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Diamètre extérieur, en mètres"), 48, 88, 0, 13);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("b ="), {33, 18}), 16, 104, 33,
-                    18);
+    ui::MakePicture(
+        legend, "Image3",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("b ="), {33, 18});
+        },
+        16, 104, 33, 18);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Diamètre intérieur, en mètres"), 48, 104, 0, 13);
-    ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 16, 128, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image6",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        16, 128, 33, 17);
     ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance en microhenrys"), 48, 128, 0, 13);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 216, 8, 249, 281, ui::kSilver);
@@ -65,7 +81,12 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
     editB_ = ui::MakeValueBox(calc, "Editb", 128, 88, 57, 19);
     innerUnit_ = ui::MakeUnitList(calc, "ComboBox2", 184, 88, 60, LengthUnits());
 
-    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 8, 124, 33, 17);
+    ui::MakePicture(
+        calc, "Image7",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        8, 124, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label8", 40, 124, 145, 17);
     inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 184, 122, 60,
                                        {{QStringLiteral("uH"), Op::Divide, 1.0L},

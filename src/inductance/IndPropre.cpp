@@ -33,14 +33,6 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int 
     return label;
 }
 
-QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const QImage& glyph, int x, int y, int w,
-                             int h) {
-    QPushButton* button = ui::MakeButton(parent, name, QString(), x, y, w, h);
-    button->setIcon(QIcon(QPixmap::fromImage(glyph)));
-    button->setIconSize(glyph.size());
-    return button;
-}
-
 } // namespace
 
 TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
@@ -49,26 +41,42 @@ TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
             ui::kSilver);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 217, 161, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::CylindricalCoilFormula(), 47, 8, 121, 57);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("N ="), {33, 17}), 16, 72, 33,
-                    17);
+    ui::MakePicture(legend, "Image2", pictures::CylindricalCoilFormula, 47, 8, 121, 57);
+    ui::MakePicture(
+        legend, "Image3",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("N ="), {33, 17});
+        },
+        16, 72, 33, 17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Nombre de spires"), 48, 72, 0, 13);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("d ="), {33, 17}), 16, 88, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image5",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("d ="), {33, 17});
+        },
+        16, 88, 33, 17);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Diamètre en mètres"), 48, 88, 0, 13);
-    ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("l ="), {33, 17}), 16, 104, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image6",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("l ="), {33, 17});
+        },
+        16, 104, 33, 17);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Longueur du noyau en mètres"), 48, 104, 0, 13);
-    ui::MakePicture(legend, "Image7", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 8, 136, 49,
-                    17);
+    ui::MakePicture(
+        legend, "Image7",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        8, 136, 49, 17);
     ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance, en microhenrys"), 48, 136, 0, 13);
 
-    QPushButton* toroid = MakeGlyphButton(this, "BitBtn1", pictures::SmallToroidGlyph(), 264, 216, 73, 57);
+    QPushButton* toroid = ui::MakeGlyphButton(this, "BitBtn1", pictures::SmallToroidGlyph, 264, 216, 73, 57);
 
     QFrame* coil = ui::MakePanel(this, "Panel2", 8, 8, 217, 105, ui::kYellow);
-    ui::MakePicture(coil, "Image1", pictures::CylindricalCoilPicture(), 16, 8, 185, 89);
+    ui::MakePicture(coil, "Image1", pictures::CylindricalCoilPicture, 16, 8, 185, 89);
 
-    QPushButton* coax = MakeGlyphButton(this, "BitBtn2", pictures::CoaxPieceGlyph(), 384, 216, 75, 57);
+    QPushButton* coax = ui::MakeGlyphButton(this, "BitBtn2", pictures::CoaxPieceGlyph, 384, 216, 75, 57);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 232, 8, 257, 193, ui::kSilver);
     MakeCaption(calc, "Label6", QStringLiteral("Nombre de spires ( N ) "), 0, 15, 124);
@@ -80,7 +88,12 @@ TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
     editL_ = ui::MakeValueBox(calc, "EditI", 128, 76, 65, 19);
     lengthUnit_ = ui::MakeUnitList(calc, "ComboBox2", 192, 76, 60, LengthUnits());
 
-    ui::MakePicture(calc, "Image8", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 32, 112, 33, 17);
+    ui::MakePicture(
+        calc, "Image8",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        32, 112, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label10", 64, 112, 129, 17);
     inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 192, 110, 60,
                                        {{QStringLiteral("uH"), Op::Divide, 1.0L},

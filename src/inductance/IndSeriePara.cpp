@@ -19,9 +19,9 @@
 struct TIndSerPara::TabLayout {
     int index;
     const char *image1, *image2, *note, *reset, *box, *list, *group, *symbol, *total, *digits, *print;
-    QImage circuit;
+    QImage (*circuit)();
     QRect circuitAt;
-    QImage formula;
+    QImage (*formula)();
     QRect formulaAt;
     QStringList noteLines;
     QRect noteAt;
@@ -41,9 +41,9 @@ TIndSerPara::TIndSerPara(QWidget* parent)
                                "Label1",
                                "CheckBox1",
                                "BitBtn1",
-                               pictures::IndSeriesCircuit(),
+                               pictures::IndSeriesCircuit,
                                {14, 8, 177, 121},
-                               pictures::IndSeriesFormula(),
+                               pictures::IndSeriesFormula,
                                {10, 140, 185, 31},
                                {QStringLiteral("En configuration série Lt est égale"),
                                 QStringLiteral("a tous les inducteurs additionnés.")},
@@ -61,9 +61,9 @@ TIndSerPara::TIndSerPara(QWidget* parent)
            "Label2",
            "CheckBox2",
            "BitBtn4",
-           pictures::IndParallelCircuit(),
+           pictures::IndParallelCircuit,
            {24, 0, 153, 121},
-           pictures::IndParallelFormula(),
+           pictures::IndParallelFormula,
            {8, 122, 181, 77},
            {QStringLiteral("En configuration parallèle Lt est"),
             QStringLiteral("toujours inférieur a la plus faible"), QStringLiteral("valeur du circuit.")},
@@ -115,7 +115,12 @@ TIndSerPara::EntryTab TIndSerPara::MakeEntryTab(const TabLayout& l) {
     QListWidget* list = ui::MakeListBox(page, l.list, 208, 32, 153, 121);
     QGroupBox* group =
         ui::MakeGroup(page, l.group, QStringLiteral("Résultat"), 208, 160, 153, 81, ui::kSilver);
-    ui::MakePicture(group, l.symbol, pictures::LtSymbol({33, 17}), 10, 24, 33, 17);
+    ui::MakePicture(
+        group, l.symbol,
+        [&] {
+            return pictures::LtSymbol({33, 17});
+        },
+        10, 24, 33, 17);
     QLabel* total = ui::MakeResultLabel(group, l.total, 40, 24, 105, 17);
     QCheckBox* twoDigits = ui::MakeCheckBox(group, l.digits, QStringLiteral("2 Digit"), 32, 52, 57, 17);
     QPushButton* print = ui::MakePrintButton(group, l.print, 96, 48, 28, 25);

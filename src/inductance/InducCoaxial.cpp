@@ -43,16 +43,34 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
     SetForm(QStringLiteral("Calcul de l'inductance d'un câble coaxial"), 551, 308, ui::kSilver);
 
     QFrame* cable = ui::MakePanel(this, "Panel1", 8, 6, 249, 137, ui::kYellow);
-    ui::MakePicture(cable, "Image1", pictures::CoaxialCablePicture(), 40, 8, 161, 121);
+    ui::MakePicture(cable, "Image1", pictures::CoaxialCablePicture, 40, 8, 161, 121);
 
     QFrame* legend = ui::MakePanel(this, "Panel2", 8, 150, 249, 153, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::CoaxialCableFormula(), 45, 8, 161, 49);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("l ="), {33, 17}), 4, 56, 33, 17);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("D ="), {33, 17}), 4, 80, 33, 17);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("d ="), {32, 17}), 4, 100, 32,
-                    25);
-    ui::MakePicture(legend, "Image6", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 4, 128, 33,
-                    17);
+    ui::MakePicture(legend, "Image2", pictures::CoaxialCableFormula, 45, 8, 161, 49);
+    ui::MakePicture(
+        legend, "Image3",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("l ="), {33, 17});
+        },
+        4, 56, 33, 17);
+    ui::MakePicture(
+        legend, "Image4",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("D ="), {33, 17});
+        },
+        4, 80, 33, 17);
+    ui::MakePicture(
+        legend, "Image5",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("d ="), {32, 17});
+        },
+        4, 100, 32, 25);
+    ui::MakePicture(
+        legend, "Image6",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        4, 128, 33, 17);
     MakeCaption(legend, "Label1", QStringLiteral("Longueur du conducteur, en mètres"), 40, 58, 206);
     MakeCaption(legend, "Label2", QStringLiteral("Diamètre intérieur du conducteur, en mètres"), 40, 82, 206);
     MakeCaption(legend, "Label3", QStringLiteral("Diamètre du conducteur intérieur, en mètres"), 40, 104,
@@ -72,7 +90,12 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
     editInner_ = ui::MakeValueBox(calc, "EditDm", 184, 88, 49, 19);
     MakeUnitLabel(calc, "Label11", QStringLiteral("mm"), 232, 89);
 
-    ui::MakePicture(calc, "Image7", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 24, 136, 33, 17);
+    ui::MakePicture(
+        calc, "Image7",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        24, 136, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label5", 56, 136, 153, 17);
     ui::SetBackground(result_, ui::kNavy); // the active-caption colour
     QFont resultFont = result_->font();

@@ -22,7 +22,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::Window(parent) {
     SetForm(QStringLiteral("Calcul de la Réactance inductive"), 425, 263, ui::kSilver);
 
     QFrame* circuit = ui::MakePanel(this, "Panel1", 6, 8, 193, 121, ui::kYellow);
-    ui::MakePicture(circuit, "Image1", pictures::ReactanceIndCircuit(), 41, 17, 105, 88);
+    ui::MakePicture(circuit, "Image1", pictures::ReactanceIndCircuit, 41, 17, 105, 88);
     frequencyEcho_ = ui::MakeCentredLabel(circuit, "Label1", 0, 33, 62, 13);
     ui::SetBackground(frequencyEcho_, ui::kSilver);
     frequencyUnitEcho_ = ui::MakeCentredLabel(circuit, "Label9", 16, 72, 33, 17);
@@ -30,15 +30,27 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::Window(parent) {
     inductanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 147, 80, 29, 21);
 
     QFrame* legend = ui::MakePanel(this, "Panel2", 6, 136, 193, 121, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::ReactanceIndFormula(), 43, 7, 103, 34);
-    ui::MakePicture(legend, "Image4", pictures::LegendSymbol(QStringLiteral("f ="), {33, 17}), 24, 48, 33,
-                    17);
+    ui::MakePicture(legend, "Image2", pictures::ReactanceIndFormula, 43, 7, 103, 34);
+    ui::MakePicture(
+        legend, "Image4",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("f ="), {33, 17});
+        },
+        24, 48, 33, 17);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en hertz"), 72, 48, 0, 13);
-    ui::MakePicture(legend, "Image3", pictures::LegendSymbol(QStringLiteral("L ="), {33, 17}), 24, 64, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image3",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
+        },
+        24, 64, 33, 17);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Inductance en henries"), 72, 64, 0, 13);
-    ui::MakePicture(legend, "Image5", pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17}), 24, 96, 33,
-                    17);
+    ui::MakePicture(
+        legend, "Image5",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
+        },
+        24, 96, 33, 17);
     ui::MakeLabel(legend, "Label5", QStringLiteral("Réactance en ohms"), 72, 96, 0, 13);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 204, 8, 217, 185, ui::kSilver);
@@ -54,8 +66,12 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::Window(parent) {
                                        {{QStringLiteral("H"), Op::Divide, 1.0L},
                                         {QStringLiteral("mH"), Op::Divide, 1000.0L},
                                         {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
-    ui::MakePicture(calc, "Image6", pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17}), 2, 64, 33,
-                    17);
+    ui::MakePicture(
+        calc, "Image6",
+        [&] {
+            return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
+        },
+        2, 64, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label8", 35, 64, 118, 17);
     reactanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 152, 62, 62,
                                       {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
@@ -66,7 +82,11 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::Window(parent) {
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 166, 120, 28, 25);
 
     tableur_ = ui::MakeClickablePicture(
-        this, "Image7", pictures::TableurOval(QStringLiteral("TABLEUR"), {121, 41}), 252, 208, 121, 41);
+        this, "Image7",
+        [&] {
+            return pictures::TableurOval(QStringLiteral("TABLEUR"), {121, 41});
+        },
+        252, 208, 121, 41);
 
     ui::SetTabOrder({edit1_, frequencyUnit_, edit2_, inductanceUnit_, reactanceUnit_, reset, equals, print});
 

@@ -85,13 +85,13 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     Styled(unitCaption_, ui::FormFont("MS Sans Serif", 11, true), Qt::black);
     unit_ = ui::MakeLabel(panel1, "LabelUnite", QString(), 110, 5, 130, 20);
     Styled(unit_, ui::FormFont("MS Sans Serif", 16, true), ui::kNavy);
-    ohmSign_ = ui::MakePicture(panel1, "Image15", art::OhmSignPicture(), 152, 6, 30, 18);
+    ohmSign_ = ui::MakePicture(panel1, "Image15", art::OhmSignPicture, 152, 6, 30, 18);
     ohmSign_->hide();
 
     QFrame* panel8 = ui::MakePanel(panel1, "Panel8", 7, 30, 235, 54, kAqua);
     equals_ = ui::MakeLabel(panel8, "LabelEgale", QString(), 14, 10, 70, 32);
     equals_->setFont(ui::FormFont("MS Sans Serif", 24, true));
-    formula_ = ui::MakePicture(panel8, "Image3", QImage(), 100, 7, 81, 40);
+    formula_ = ui::MakePicture(panel8, "Image3", {}, 100, 7, 81, 40);
 
     resultCaption_ = ui::MakeLabel(panel1, "Label3", QStringLiteral("Résultat"), 8, 89, 120, 16);
     Styled(resultCaption_, ui::FormFont("MS Sans Serif", 11, true), Qt::black);
@@ -133,8 +133,7 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     ui::On(resultUnits_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
 
     // The wheel, then what stands on it.
-    wheel_ =
-        ui::MakePicture(this, "Image1", art::WheelPicture(), 248, 0, art::kWheelWidth, art::kWheelHeight);
+    wheel_ = ui::MakePicture(this, "Image1", art::WheelPicture, 248, 0, art::kWheelWidth, art::kWheelHeight);
     wheel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     wheel_->setMouseTracking(true);
     wheel_->installEventFilter(this);
@@ -168,10 +167,11 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
         b.panel = ui::MakePanel(this, QByteArray("Panel").append(f.name).constData(), f.x, f.y, 33, 25,
                                 ui::kBtnFace);
         b.panel->setLineWidth(2);
-        const QImage picture = art::FormulaButtonPicture(f.number);
+        b.picture = ui::MakeClickablePicture(b.panel, f.name, {}, 2, 2, 29, 21);
+        const QImage picture =
+            ui::StoredPicture(b.picture, f.name, [&f] { return art::FormulaButtonPicture(f.number); });
         b.opaque = QPixmap::fromImage(picture);
         b.transparent = SeeThrough(picture);
-        b.picture = ui::MakeClickablePicture(b.panel, f.name, QImage(), 2, 2, 29, 21);
         b.picture->setPixmap(b.transparent);
         b.picture->setMouseTracking(true);
         b.picture->installEventFilter(this);
@@ -188,7 +188,6 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
     }
     return ui::Window::eventFilter(watched, event);
 }
-
 
 QString TAboutBox::NameOf(Quantity q) const {
     switch (q) {
@@ -242,7 +241,6 @@ void TAboutBox::ShowTexts(Quantity result, Quantity first, Quantity second) {
     definition_->setText(DefinitionOf(result));
     FitDefinition(definition_);
 }
-
 
 void TAboutBox::FillResultList(Quantity q) {
     resultUnits_->Fill(q);
@@ -354,7 +352,6 @@ void TAboutBox::Image4Click() {
     SetUpFormula(12);
 }
 
-
 void TAboutBox::SetPressed(Button& b, bool pressed) {
     b.panel->setFrameShadow(pressed ? QFrame::Sunken : QFrame::Raised);
     b.picture->setPixmap(pressed ? b.opaque : b.transparent);
@@ -405,7 +402,6 @@ void TAboutBox::Image1MouseMove() {
     for (Button& b : buttons_)
         SetPressed(b, false);
 }
-
 
 QChar TAboutBox::Edit1KeyPress(QChar key) {
     return core::FilterNumericKey(key);
@@ -462,7 +458,6 @@ void TAboutBox::Calculate() {
     answer_->setText(
         core::FormatNumber(result, core::FloatFormat::Number, 20, FormulaNumber == 1 ? 5 : 6, separators));
 }
-
 
 void TAboutBox::BitBtn1Click() {
     first_->setFocus();

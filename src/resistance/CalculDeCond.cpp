@@ -134,7 +134,8 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent) {
     ui::MakeLabel(group, "Label11", QStringLiteral("Résistance en OHMS"), 46, 108, 108, 13);
     result_ = ui::MakeResultLabel(group, "Label6", 156, 104, 105, 21);
 
-    ui::MakePicture(group, "Image1", pictures::ConductorFormula(ui::kSilver), 268, 22, 113, 65);
+    ui::MakePicture(
+        group, "Image1", [&] { return pictures::ConductorFormula(ui::kSilver); }, 268, 22, 113, 65);
     twoDigits_ = ui::MakeCheckBox(group, "CheckBox1", QStringLiteral("2 Digit"), 272, 106, 70, 17);
 
     QPushButton* equals = ui::MakeEqualsButton(group, "BitBtnCalcul", 156, 138, 65, 33);

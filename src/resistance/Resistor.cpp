@@ -75,9 +75,9 @@ QTabWidget* TFormResistor::MakePages() {
 
 TFormResistor::SeriesTab TFormResistor::MakeSeriesTab() {
     QWidget* page = pages_->widget(0);
-    QLabel* circuit = ui::MakePicture(page, "Image1", pictures::ResSeriesCircuit(), 8, 8, 241, 113);
+    QLabel* circuit = ui::MakePicture(page, "Image1", pictures::ResSeriesCircuit, 8, 8, 241, 113);
     ui::SetBackground(circuit, ui::kYellow);
-    ui::MakePicture(page, "Image3", pictures::ResSeriesFormula(), 8, 128, 241, 45);
+    ui::MakePicture(page, "Image3", pictures::ResSeriesFormula, 8, 128, 241, 45);
     QLabel* rule = MakeRule(page, "StaticText1", 8, 184, 241, 49);
     QPushButton* reset = ui::MakeResetButton(page, "BitBtn2", 256, 8, 25, 21);
     QLineEdit* box = ui::MakeValueBox(page, "Edit1", 280, 8, 129, 21);
@@ -94,10 +94,10 @@ TFormResistor::SeriesTab TFormResistor::MakeSeriesTab() {
 
 TFormResistor::ParallelTab TFormResistor::MakeParallelTab() {
     QWidget* page = pages_->widget(1);
-    QLabel* circuit = ui::MakePicture(page, "Image2", pictures::ResParallelCircuit(), 8, 8, 241, 113);
+    QLabel* circuit = ui::MakePicture(page, "Image2", pictures::ResParallelCircuit, 8, 8, 241, 113);
     ui::SetBackground(circuit, ui::kYellow);
-    ui::MakePicture(page, "Image4", pictures::ResParallelFormula(), 8, 126, 161, 49);
-    ui::MakePicture(page, "Image5", pictures::ConductanceFormula(), 176, 126, 73, 49);
+    ui::MakePicture(page, "Image4", pictures::ResParallelFormula, 8, 126, 161, 49);
+    ui::MakePicture(page, "Image5", pictures::ConductanceFormula, 176, 126, 73, 49);
     QLabel* rule = MakeRule(page, "StaticText2", 8, 180, 241, 85);
     QPushButton* reset = ui::MakeResetButton(page, "BitBtn1", 256, 8, 25, 21);
     QLineEdit* box = ui::MakeValueBox(page, "EditSerie", 280, 8, 129, 21);
@@ -116,9 +116,9 @@ TFormResistor::ParallelTab TFormResistor::MakeParallelTab() {
 
 void TFormResistor::MakeFormulasTab() {
     QFrame* panel = ui::MakePanel(pages_->widget(2), "Panel1", 8, 8, 404, 257, ui::kSilver);
-    ui::MakePicture(panel, "Image7", pictures::ResReciprocalFormula(), 82, 12, 241, 97);
-    ui::MakePicture(panel, "Image6", pictures::ResTwoFormula(), 24, 140, 161, 81);
-    ui::MakePicture(panel, "Image8", pictures::ResEqualFormula(), 232, 148, 145, 65);
+    ui::MakePicture(panel, "Image7", pictures::ResReciprocalFormula, 82, 12, 241, 97);
+    ui::MakePicture(panel, "Image6", pictures::ResTwoFormula, 24, 140, 161, 81);
+    ui::MakePicture(panel, "Image8", pictures::ResEqualFormula, 232, 148, 145, 65);
 }
 
 void TFormResistor::FormCreate() {

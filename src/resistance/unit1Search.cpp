@@ -69,9 +69,8 @@ void TFormCodeRes::BuildSearch(QWidget* page) {
                                     {QStringLiteral("KOhms"), ui::UnitList::Op::Multiply, 1000.0L},
                                     {QStringLiteral("MOhms"), ui::UnitList::Op::Multiply, 1000000.0L}});
     searchUnit_->setPlaceholderText(QStringLiteral("Ohms")); // no item chosen reads as ohms
-    QPushButton* search = ui::MakeButton(searchGroup_, "BitBtn2", QString(), 248, 27, 41, 41);
-    search->setIcon(QIcon(QPixmap::fromImage(pictures::MagnifyingGlass(32))));
-    search->setIconSize(QSize(32, 32));
+    QPushButton* search = ui::MakeGlyphButton(
+        searchGroup_, "BitBtn2", [] { return pictures::MagnifyingGlass(32); }, 248, 27, 41, 41);
 
     ringsGroup_ =
         ui::MakeGroup(panel, "GroupBox2", QStringLiteral("Nombre d'anneaux"), 316, 8, 133, 84, ui::kBtnFace);
@@ -154,9 +153,12 @@ void TFormCodeRes::BuildStandardValues(QWidget* page) {
         QGroupBox* group = ui::MakeGroup(page, g.group, QLatin1String(g.caption), 8, g.top, g.width,
                                          imageHeight + 26, ui::kBtnFace);
         const QSize size(g.width - 16, imageHeight);
-        ui::MakePicture(group, g.image,
-                        pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size), 8, 18,
-                        size.width(), size.height());
+        // The values show the decimal separator: one stored picture for each.
+        QLabel* grid = ui::MakePicture(group, g.image, {}, 8, 18, size.width(), size.height());
+        grid->setPixmap(
+            ui::StoredPixmap(grid, QLatin1String(g.image) + core::CurrentSeparators().decimal, [&] {
+                return pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size);
+            }));
     }
     QPushButton* print = ui::MakePrintButton(page, "BitBtn5", 400, 300, 41, 32);
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn5Click(); });

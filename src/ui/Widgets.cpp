@@ -270,25 +270,58 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 
-static void SetPicture(QLabel* label, const char* name, const QImage& image, int x, int y, int w, int h) {
+namespace {
+
+// The class of the window being built, which names its stored pictures. A widget not yet inside
+// a window has none.
+QString FormOf(const QWidget* owner) {
+    const QWidget* top = owner ? owner->window() : nullptr;
+    if (!top) return {};
+    const QString form = QString::fromLatin1(top->metaObject()->className());
+    return form.startsWith(QLatin1Char('Q')) ? QString() : form;
+}
+
+void SetPicture(QLabel* label, const char* name, const pictures::Drawing& draw, int x, int y, int w, int h) {
     label->setObjectName(QLatin1String(name));
     label->setGeometry(x, y, w, h);
     label->setAlignment(Qt::AlignCenter);
-    if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
+    const QPixmap pixmap = StoredPixmap(label, name, draw);
+    if (!pixmap.isNull()) label->setPixmap(pixmap);
 }
 
-QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h) {
+} // namespace
+
+QImage StoredPicture(const QWidget* owner, const QString& name, const pictures::Drawing& draw) {
+    return pictures::Stored(FormOf(owner), name, draw);
+}
+
+QPixmap StoredPixmap(const QWidget* owner, const QString& name, const pictures::Drawing& draw) {
+    // No scan for alpha: the build stores an opaque picture as opaque.
+    return QPixmap::fromImage(StoredPicture(owner, name, draw), Qt::NoOpaqueDetection);
+}
+
+QLabel* MakePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x, int y, int w,
+                    int h) {
     auto* label = new QLabel(parent);
-    SetPicture(label, name, image, x, y, w, h);
+    SetPicture(label, name, draw, x, y, w, h);
     return label;
 }
 
-PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y,
-                                   int w, int h) {
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x,
+                                   int y, int w, int h) {
     auto* label = new PictureLabel(parent);
-    SetPicture(label, name, image, x, y, w, h);
+    SetPicture(label, name, draw, x, y, w, h);
     label->setCursor(Qt::PointingHandCursor);
     return label;
+}
+
+QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const pictures::Drawing& glyph, int x, int y,
+                             int w, int h) {
+    QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
+    const QPixmap pixmap = StoredPixmap(button, name, glyph);
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(pixmap.size());
+    return button;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
@@ -308,17 +341,11 @@ QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, i
 }
 
 QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
-    button->setIcon(QIcon(QPixmap::fromImage(pictures::ResetGlyph())));
-    button->setIconSize(pictures::ResetGlyph().size());
-    return button;
+    return MakeGlyphButton(parent, name, pictures::ResetGlyph, x, y, w, h);
 }
 
 QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    QPushButton* button = MakeButton(parent, name, QString(), x, y, w, h);
-    button->setIcon(QIcon(QPixmap::fromImage(pictures::PrinterGlyph())));
-    button->setIconSize(pictures::PrinterGlyph().size());
-    return button;
+    return MakeGlyphButton(parent, name, pictures::PrinterGlyph, x, y, w, h);
 }
 
 QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption) {

@@ -2,6 +2,7 @@
 // The pieces calculator windows are made of. Every factory names the widget after its component
 // and places it at the form's position (left, top, width, height; 0 means "fit the content").
 #include "pictures/Palette.h"
+#include "pictures/Stored.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -108,9 +109,17 @@ class PictureLabel : public QLabel {
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
-QLabel* MakePicture(QWidget* parent, const char* name, const QImage& image, int x, int y, int w, int h);
-PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const QImage& image, int x, int y,
-                                   int w, int h);
+// The picture `name` of the window that `owner` belongs to: stored by the build, else drawn now.
+QImage StoredPicture(const QWidget* owner, const QString& name, const pictures::Drawing& draw);
+// The same as a pixmap that shares the stored pixels (their format is already the one to paint).
+QPixmap StoredPixmap(const QWidget* owner, const QString& name, const pictures::Drawing& draw);
+QLabel* MakePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x, int y, int w,
+                    int h);
+PictureLabel* MakeClickablePicture(QWidget* parent, const char* name, const pictures::Drawing& draw, int x,
+                                   int y, int w, int h);
+// A button showing only a glyph, at the glyph's size.
+QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const pictures::Drawing& glyph, int x, int y,
+                             int w, int h);
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h);
 QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, int w, int h);

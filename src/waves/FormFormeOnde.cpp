@@ -29,9 +29,9 @@ std::vector<ui::UnitList::Unit> FrequencyUnits(Op op) {
 constexpr ui::Display kWaveDisplay = ui::kGeneral10_4;
 
 // A picture centred on its tab whatever the tab bar takes.
-QLabel* CentredPicture(QWidget* page, const char* name, const QImage& image) {
-    QLabel* picture = ui::MakePicture(page, name, image, 0, 0, image.width(), image.height());
-    picture->setFixedSize(image.size());
+QLabel* CentredPicture(QWidget* page, const char* name, const pictures::Drawing& draw) {
+    QLabel* picture = ui::MakePicture(page, name, draw, 0, 0, 0, 0);
+    picture->setFixedSize(picture->pixmap().size());
     auto* layout = new QGridLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture, 0, 0, Qt::AlignCenter);
@@ -57,7 +57,7 @@ ui::PictureLabel* MakeLink(QWidget* parent, const char* name, const char* captio
 struct TFormOnde::Row {
     QWidget* page;
     const char *formula, *group;
-    QImage formulaPicture;
+    QImage (*formulaPicture)();
     const char *inSymbol, *inMarkup, *inCaption, *inText, *box, *inList;
     std::vector<ui::UnitList::Unit> inUnits;
     const char *outSymbol, *outMarkup, *outCaption, *outText, *result, *outList;
@@ -74,15 +74,19 @@ struct TFormOnde::Row {
         QPushButton *reset, *equals, *print;
     };
     Built Make() const {
-        ui::MakePicture(page, formula, formulaPicture, 16, 64, formulaPicture.width(),
-                        formulaPicture.height());
+        QLabel* f = ui::MakePicture(page, formula, formulaPicture, 16, 64, 0, 0);
+        f->resize(f->pixmap().size());
         QGroupBox* g = ui::MakeGroup(page, group, QStringLiteral("Résultat"), 176, 8, 273, 213, ui::kSilver);
-        ui::MakePicture(g, inSymbol, pictures::WaveSymbol(QString::fromUtf8(inMarkup)), 10, top + 2, 33, 17);
+        ui::MakePicture(
+            g, inSymbol, [&] { return pictures::WaveSymbol(QString::fromUtf8(inMarkup)); }, 10, top + 2, 33,
+            17);
         ui::MakeLabel(g, inCaption, QString::fromUtf8(inText), 48, top + 4, 0, 13);
         QLineEdit* b = ui::MakeValueBox(g, box, 140, top, 73);
         ui::UnitList* i = ui::MakeUnitList(g, inList, 216, top, 50, inUnits);
         const int y = top + 36;
-        ui::MakePicture(g, outSymbol, pictures::WaveSymbol(QString::fromUtf8(outMarkup)), 10, y + 2, 33, 17);
+        ui::MakePicture(
+            g, outSymbol, [&] { return pictures::WaveSymbol(QString::fromUtf8(outMarkup)); }, 10, y + 2, 33,
+            17);
         ui::MakeLabel(g, outCaption, QString::fromUtf8(outText), 48, y + 4, 0, 13);
         QLabel* r = ui::MakeResultLabel(g, result, 140, y + 2, 73, 17);
         ui::UnitList* o = ui::MakeUnitList(g, outList, 216, y, 50, outUnits);
@@ -125,7 +129,7 @@ void TFormOnde::BuildFrequency() {
     const Row::Built t = Row{frequencyTab_,
                              "Image3",
                              "GroupBox1",
-                             pictures::FrequencyOfPeriodFormula(),
+                             pictures::FrequencyOfPeriodFormula,
                              "Image4",
                              "T =",
                              "Label4",
@@ -163,7 +167,7 @@ void TFormOnde::BuildPeriod() {
     const Row::Built t = Row{periodTab_,
                              "Image1",
                              "GroupBox2",
-                             pictures::PeriodOfFrequencyFormula(),
+                             pictures::PeriodOfFrequencyFormula,
                              "Image8",
                              "f =",
                              "Label8",
@@ -201,7 +205,7 @@ void TFormOnde::BuildWavelength() {
     Row row{wavelengthTab_,
             "Image10",
             "GroupBox3",
-            pictures::WavelengthFormula(),
+            pictures::WavelengthFormula,
             "Image12",
             "f =",
             "Label17",
@@ -224,7 +228,8 @@ void TFormOnde::BuildWavelength() {
             "BitBtn8"};
     row.top = 80;
     const Row::Built t = row.Make();
-    ui::MakePicture(t.group, "Image11", pictures::WaveSymbol(QStringLiteral("V =")), 10, 24, 33, 17);
+    ui::MakePicture(
+        t.group, "Image11", [&] { return pictures::WaveSymbol(QStringLiteral("V =")); }, 10, 24, 33, 17);
     ui::MakeLabel(t.group, "Label13", QStringLiteral("Vitesse de propagation"), 48, 26, 0, 13);
     ui::MakeLabel(t.group, "Label11", QStringLiteral("Onde électromagnétique (299 820 000 m/s)"), 48, 46, 0,
                   13);
@@ -241,9 +246,9 @@ void TFormOnde::BuildWavelength() {
 }
 
 void TFormOnde::BuildReferences() {
-    bandTable_ = CentredPicture(bandTab_, "Image6", pictures::FrequencyBandTable(false));
-    CentredPicture(diagramTab_, "Image2", pictures::SineWaveDiagram());
-    memoryAid_ = CentredPicture(aidTab_, "Image7", pictures::MemoryAid(false));
+    bandTable_ = CentredPicture(bandTab_, "Image6", [] { return pictures::FrequencyBandTable(false); });
+    CentredPicture(diagramTab_, "Image2", pictures::SineWaveDiagram);
+    memoryAid_ = CentredPicture(aidTab_, "Image7", [] { return pictures::MemoryAid(false); });
     // The links lie over the memory aid, in its coordinates, and stay when its picture changes.
     ui::On(MakeLink(memoryAid_, "Label1", "e1", 344, 72), &ui::PictureLabel::clicked, this,
            [this] { Label1Click(); });
