@@ -1,16 +1,10 @@
 #pragma once
 // Capacitors in series and in parallel: values entered one at a time with Return build each
 // tab's list and total, in whatever unit they are typed in; two reference tabs.
-#include "ui/CalculatorPage.h"
-#include "ui/EntryList.h"
+#include "ui/EntryTab.h"
 #include "ui/Window.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QTabWidget;
-class QTextEdit;
 
 class TCondensateur : public ui::Window {
     Q_OBJECT
@@ -39,36 +33,9 @@ class TCondensateur : public ui::Window {
     double ParallelTotal = 0;
 
   private:
-    struct EntryTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QCheckBox* twoDigits;
-        QTextEdit* note;
-    };
-    struct TabLayout;
     QTabWidget* MakePages();
-    // One calculator tab; the two differ in their component names, pictures and note.
-    EntryTab MakeEntryTab(const TabLayout& layout);
-    void AddSeriesValue();
-    void AddParallelValue();
 
     QTabWidget* pages_;
-    EntryTab seriesTab_;
-    EntryTab parallelTab_;
-    ui::CalculatorPage series_{seriesTab_.page};
-    ui::CalculatorPage parallel_{parallelTab_.page};
-    ui::EntryList seriesEntries_{this,
-                                 seriesTab_.box,
-                                 seriesTab_.list,
-                                 QStringLiteral("C"),
-                                 SeriesCount,
-                                 ui::EntryList::OnEmpty::Nothing};
-    ui::EntryList parallelEntries_{this,
-                                   parallelTab_.box,
-                                   parallelTab_.list,
-                                   QStringLiteral("C"),
-                                   ParallelCount,
-                                   ui::EntryList::OnEmpty::Nothing};
+    ui::EntryTab series_;
+    ui::EntryTab parallel_;
 };

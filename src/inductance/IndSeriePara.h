@@ -1,16 +1,10 @@
 #pragma once
 // Inductors in series and in parallel: values entered one at a time with Return build each
 // tab's list and total Lt, in whatever unit they are typed in.
-#include "ui/CalculatorPage.h"
-#include "ui/EntryList.h"
+#include "ui/EntryTab.h"
 #include "ui/Window.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QTabWidget;
-class QTextEdit;
 
 class TIndSerPara : public ui::Window {
     Q_OBJECT
@@ -41,33 +35,9 @@ class TIndSerPara : public ui::Window {
     double SeriesTotal = 0;
 
   private:
-    struct EntryTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QCheckBox* twoDigits;
-        QTextEdit* note;
-    };
-    struct TabLayout;
     QTabWidget* MakePages();
-    EntryTab MakeEntryTab(const TabLayout& layout);
 
     QTabWidget* pages_;
-    EntryTab seriesTab_;
-    EntryTab parallelTab_;
-    ui::CalculatorPage series_{seriesTab_.page};
-    ui::CalculatorPage parallel_{parallelTab_.page};
-    ui::EntryList seriesEntries_{this,
-                                 seriesTab_.box,
-                                 seriesTab_.list,
-                                 QStringLiteral("L"),
-                                 SeriesCount,
-                                 ui::EntryList::OnEmpty::AskForValue};
-    ui::EntryList parallelEntries_{this,
-                                   parallelTab_.box,
-                                   parallelTab_.list,
-                                   QStringLiteral("L"),
-                                   ParallelCount,
-                                   ui::EntryList::OnEmpty::AskForValue};
+    ui::EntryTab series_;
+    ui::EntryTab parallel_;
 };

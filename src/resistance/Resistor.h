@@ -1,14 +1,9 @@
 #pragma once
 // Resistors in series and in parallel: values entered one at a time with Return build each
 // tab's list and total Rt (and the conductance G in parallel); a third tab shows formulas.
-#include "ui/CalculatorPage.h"
-#include "ui/EntryList.h"
+#include "ui/EntryTab.h"
 #include "ui/Window.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QTabWidget;
 
 class TFormResistor : public ui::Window {
@@ -41,43 +36,10 @@ class TFormResistor : public ui::Window {
     double Conductance = 0; // siemens when the values are in ohms
 
   private:
-    struct SeriesTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QCheckBox* twoDigits;
-        QLabel* rule;
-    };
-    struct ParallelTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QLabel* conductance;
-        QCheckBox* twoDigits;
-        QLabel* rule;
-    };
     QTabWidget* MakePages();
-    SeriesTab MakeSeriesTab();
-    ParallelTab MakeParallelTab();
     void MakeFormulasTab();
 
     QTabWidget* pages_;
-    SeriesTab seriesTab_;
-    ParallelTab parallelTab_;
-    ui::CalculatorPage series_{seriesTab_.page};
-    ui::CalculatorPage parallel_{parallelTab_.page};
-    ui::EntryList seriesEntries_{this,
-                                 seriesTab_.box,
-                                 seriesTab_.list,
-                                 QStringLiteral("R"),
-                                 SeriesCount,
-                                 ui::EntryList::OnEmpty::AskForValue};
-    ui::EntryList parallelEntries_{this,
-                                   parallelTab_.box,
-                                   parallelTab_.list,
-                                   QStringLiteral("R"),
-                                   ParallelCount,
-                                   ui::EntryList::OnEmpty::AskForValue};
+    ui::EntryTab series_;
+    ui::EntryTab parallel_;
 };
