@@ -48,31 +48,27 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 
 } // namespace
 
-TCondensateur::TCondensateur(QWidget* parent)
-    : ui::Window(parent), pages_(MakePages()),
-      series_(this, pages_->widget(0),
-              Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
-                   {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
-                  {"RichEdit2",
-                   {QStringLiteral("En configuration série Ct est toujours"),
-                    QStringLiteral("inférieur a la plus faible valeur"), QStringLiteral("du circuit."),
-                    QStringLiteral(" ")},
-                   {16, 208, 225, 49},
-                   ui::EntryTab::NoteKind::Editable},
-                  "BitBtn2", "Edit1", "ListBox2", "GroupBox1", "Label6", "Label7", "BitBtn3", "CheckBox1"),
-              QStringLiteral("C"), SeriesCount, ui::EntryList::OnEmpty::Nothing,
-              {&SeriesLast, &SeriesInverseSum, &SeriesTotal}),
-      parallel_(this, pages_->widget(1),
-                Tab({{"Image2", pictures::CondParallelCircuit, {32, 16, 193, 113}},
-                     {"Image4", pictures::CondParallelFormula, {43, 144, 169, 41}}},
-                    {"RichEdit1",
-                     {QStringLiteral("En configuration parallèle Ct est égale"),
-                      QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
-                     {16, 208, 225, 49},
-                     ui::EntryTab::NoteKind::ReadOnly},
-                    "BitBtn4", "Edit2", "ListBox1", "GroupBox2", "Label8", "Label2", "BitBtn5", "CheckBox2"),
-                QStringLiteral("C"), ParallelCount, ui::EntryList::OnEmpty::Nothing,
-                {&ParallelLast, &ParallelTotal}) {
+TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    MakeTabs(MakePages(),
+             Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
+                  {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
+                 {"RichEdit2",
+                  {QStringLiteral("En configuration série Ct est toujours"),
+                   QStringLiteral("inférieur a la plus faible valeur"), QStringLiteral("du circuit."),
+                   QStringLiteral(" ")},
+                  {16, 208, 225, 49},
+                  ui::EntryTab::NoteKind::Editable},
+                 "BitBtn2", "Edit1", "ListBox2", "GroupBox1", "Label6", "Label7", "BitBtn3", "CheckBox1"),
+             {&SeriesLast, &SeriesInverseSum, &SeriesTotal},
+             Tab({{"Image2", pictures::CondParallelCircuit, {32, 16, 193, 113}},
+                  {"Image4", pictures::CondParallelFormula, {43, 144, 169, 41}}},
+                 {"RichEdit1",
+                  {QStringLiteral("En configuration parallèle Ct est égale"),
+                   QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
+                  {16, 208, 225, 49},
+                  ui::EntryTab::NoteKind::ReadOnly},
+                 "BitBtn4", "Edit2", "ListBox1", "GroupBox2", "Label8", "Label2", "BitBtn5", "CheckBox2"),
+             {&ParallelLast, &ParallelTotal}, QStringLiteral("C"), ui::EntryList::OnEmpty::Nothing);
     setObjectName(QStringLiteral("Condensateur"));
     SetForm(QStringLiteral("Condensateur Série et Parallèle"), 438, 299, ui::kSilver);
 
@@ -82,10 +78,10 @@ TCondensateur::TCondensateur(QWidget* parent)
     ui::MakePicture(formulas, "Image7", pictures::CondTwoFormula, 72, 152, 113, 73);
     ui::MakePicture(formulas, "Image8", pictures::CondEqualFormula, 272, 160, 73, 57);
 
-    series_.Connect(this, &TCondensateur::Edit1KeyDown, &TCondensateur::CheckBox1Click,
-                    &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
-    parallel_.Connect(this, &TCondensateur::Edit2KeyDown, &TCondensateur::CheckBox2Click,
-                      &TCondensateur::BitBtn4Click, &TCondensateur::BitBtn5Click);
+    series_->Connect(this, &TCondensateur::Edit1KeyDown, &TCondensateur::CheckBox1Click,
+                     &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
+    parallel_->Connect(this, &TCondensateur::Edit2KeyDown, &TCondensateur::CheckBox2Click,
+                       &TCondensateur::BitBtn4Click, &TCondensateur::BitBtn5Click);
 }
 
 QTabWidget* TCondensateur::MakePages() {
@@ -106,14 +102,14 @@ void TCondensateur::FormCreate() {
     // The series values start at zero with the program; creation clears only the parallel ones.
     SeriesCount = 0;
     ParallelCount = 0;
-    parallel_.Box()->clear();
-    series_.Box()->clear();
-    parallel_.List()->clear();
-    series_.List()->clear();
+    parallel_->Box()->clear();
+    series_->Box()->clear();
+    parallel_->List()->clear();
+    series_->List()->clear();
     ParallelLast = 0;
     ParallelTotal = 0;
-    parallel_.Total()->clear();
-    series_.Total()->clear();
+    parallel_->Total()->clear();
+    series_->Total()->clear();
 }
 
 void TCondensateur::FormActivate() {
@@ -125,43 +121,23 @@ void TCondensateur::FormActivate() {
                           {"GroupBox1", "Value"},
                           {"GroupBox2", "Value"}});
     setWindowTitle(QStringLiteral("Capacitors in series & parallel"));
-    ui::SetNoteLines(parallel_.NoteText(),
+    ui::SetNoteLines(parallel_->NoteText(),
                      {QStringLiteral("In parallel configuration *Ct* is equal to all addition capacitor.")});
     ui::SetNoteLines(
-        series_.NoteText(),
+        series_->NoteText(),
         {QStringLiteral("In series configuration *Ct* is always lower to the small value of circuit.")});
 }
 
 void TCondensateur::Edit1KeyDown() {
-    series_.EnterReciprocalSum(SeriesLast, SeriesInverseSum, SeriesTotal);
+    series_->EnterReciprocalSum(SeriesLast, SeriesInverseSum, SeriesTotal);
 }
 
 void TCondensateur::Edit2KeyDown() {
-    parallel_.EnterSum(ParallelLast, ParallelTotal);
-}
-
-void TCondensateur::RefreshSeriesDisplay() {
-    series_.Refresh({SeriesTotal});
-}
-
-void TCondensateur::RefreshParallelDisplay() {
-    parallel_.Refresh({ParallelTotal});
-}
-
-void TCondensateur::CheckBox1Click() {
-    RefreshSeriesDisplay();
-}
-
-void TCondensateur::CheckBox2Click() {
-    RefreshParallelDisplay();
-}
-
-void TCondensateur::BitBtn2Click() {
-    series_.Reset();
+    parallel_->EnterSum(ParallelLast, ParallelTotal);
 }
 
 void TCondensateur::BitBtn4Click() {
-    parallel_.Reset();
+    parallel_->Reset();
 }
 
 void TCondensateur::BitBtn3Click() {

@@ -50,38 +50,35 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 
 } // namespace
 
-TIndSerPara::TIndSerPara(QWidget* parent)
-    : ui::Window(parent), pages_(MakePages()),
-      series_(this, pages_->widget(0),
-              Tab({{"Image1", pictures::IndSeriesCircuit, {14, 8, 177, 121}},
-                   {"Image3", pictures::IndSeriesFormula, {10, 140, 185, 31}}},
-                  {"RichEdit1",
-                   {QStringLiteral("En configuration série Lt est égale"),
-                    QStringLiteral("a tous les inducteurs additionnés.")},
-                   {10, 192, 185, 33},
-                   ui::EntryTab::NoteKind::Disabled},
-                  "BitBtn2", "Edit1", "ListBox1", "GroupBox1", "Image5", "Label1", "CheckBox1", "BitBtn1"),
-              QStringLiteral("L"), SeriesCount, ui::EntryList::OnEmpty::AskForValue,
-              {&SeriesLast, &SeriesTotal}),
-      parallel_(
-          this, pages_->widget(1),
-          Tab({{"Image2", pictures::IndParallelCircuit, {24, 0, 153, 121}},
-               {"Image4", pictures::IndParallelFormula, {8, 122, 181, 77}}},
-              {"RichEdit2",
-               {QStringLiteral("En configuration parallèle Lt est"),
-                QStringLiteral("toujours inférieur a la plus faible"), QStringLiteral("valeur du circuit.")},
-               {0, 200, 196, 47},
-               ui::EntryTab::NoteKind::Disabled},
-              "BitBtn3", "Edit2", "ListBox2", "GroupBox2", "Image6", "Label2", "CheckBox2", "BitBtn4"),
-          QStringLiteral("L"), ParallelCount, ui::EntryList::OnEmpty::AskForValue,
-          {&ParallelLast, &ParallelInverseSum, &ParallelTotal}) {
+TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    MakeTabs(
+        MakePages(),
+        Tab({{"Image1", pictures::IndSeriesCircuit, {14, 8, 177, 121}},
+             {"Image3", pictures::IndSeriesFormula, {10, 140, 185, 31}}},
+            {"RichEdit1",
+             {QStringLiteral("En configuration série Lt est égale"),
+              QStringLiteral("a tous les inducteurs additionnés.")},
+             {10, 192, 185, 33},
+             ui::EntryTab::NoteKind::Disabled},
+            "BitBtn2", "Edit1", "ListBox1", "GroupBox1", "Image5", "Label1", "CheckBox1", "BitBtn1"),
+        {&SeriesLast, &SeriesTotal},
+        Tab({{"Image2", pictures::IndParallelCircuit, {24, 0, 153, 121}},
+             {"Image4", pictures::IndParallelFormula, {8, 122, 181, 77}}},
+            {"RichEdit2",
+             {QStringLiteral("En configuration parallèle Lt est"),
+              QStringLiteral("toujours inférieur a la plus faible"), QStringLiteral("valeur du circuit.")},
+             {0, 200, 196, 47},
+             ui::EntryTab::NoteKind::Disabled},
+            "BitBtn3", "Edit2", "ListBox2", "GroupBox2", "Image6", "Label2", "CheckBox2", "BitBtn4"),
+        {&ParallelLast, &ParallelInverseSum, &ParallelTotal}, QStringLiteral("L"),
+        ui::EntryList::OnEmpty::AskForValue);
     setObjectName(QStringLiteral("IndSerPara"));
     SetForm(QStringLiteral("INDUCTANCE série et parallèle "), 382, 286, ui::kSilver);
 
-    series_.Connect(this, &TIndSerPara::Edit1KeyDown, &TIndSerPara::CheckBox1Click,
-                    &TIndSerPara::BitBtn2Click, &TIndSerPara::BitBtn1Click);
-    parallel_.Connect(this, &TIndSerPara::Edit2KeyDown, &TIndSerPara::CheckBox2Click,
-                      &TIndSerPara::BitBtn3Click, &TIndSerPara::BitBtn4Click);
+    series_->Connect(this, &TIndSerPara::Edit1KeyDown, &TIndSerPara::CheckBox1Click,
+                     &TIndSerPara::BitBtn2Click, &TIndSerPara::BitBtn1Click);
+    parallel_->Connect(this, &TIndSerPara::Edit2KeyDown, &TIndSerPara::CheckBox2Click,
+                       &TIndSerPara::BitBtn3Click, &TIndSerPara::BitBtn4Click);
 }
 
 QTabWidget* TIndSerPara::MakePages() {
@@ -99,14 +96,14 @@ QTabWidget* TIndSerPara::MakePages() {
 void TIndSerPara::FormCreate() {
     SeriesCount = 0;
     ParallelCount = 0;
-    series_.Box()->clear();
-    parallel_.Box()->clear();
-    series_.List()->clear();
-    parallel_.List()->clear();
+    series_->Box()->clear();
+    parallel_->Box()->clear();
+    series_->List()->clear();
+    parallel_->List()->clear();
     SeriesLast = 0;
     SeriesTotal = 0;
-    series_.Total()->clear();
-    parallel_.Total()->clear();
+    series_->Total()->clear();
+    parallel_->Total()->clear();
 }
 
 void TIndSerPara::FormActivate() {
@@ -116,10 +113,10 @@ void TIndSerPara::FormActivate() {
                           {"TabSheet2", "Inductance in parallel"},
                           {"GroupBox1", "Result"},
                           {"GroupBox2", "Result"}});
-    ui::SetNoteLines(series_.NoteText(),
+    ui::SetNoteLines(series_->NoteText(),
                      {QStringLiteral("In series configuration *Lt* is equal to all addition inductors.")});
     ui::SetNoteLines(
-        parallel_.NoteText(),
+        parallel_->NoteText(),
         {QStringLiteral("In parallel configuration *Lt* is always lower to the small value of circuit.")});
 }
 
@@ -132,35 +129,15 @@ void TIndSerPara::Edit2KeyDown() {
 }
 
 void TIndSerPara::AddSeriesValue() {
-    series_.EnterSum(SeriesLast, SeriesTotal);
+    series_->EnterSum(SeriesLast, SeriesTotal);
 }
 
 void TIndSerPara::AddParallelValue() {
-    parallel_.EnterReciprocalSum(ParallelLast, ParallelInverseSum, ParallelTotal);
-}
-
-void TIndSerPara::RefreshSeriesDisplay() {
-    series_.Refresh({SeriesTotal});
-}
-
-void TIndSerPara::RefreshParallelDisplay() {
-    parallel_.Refresh({ParallelTotal});
-}
-
-void TIndSerPara::CheckBox1Click() {
-    RefreshSeriesDisplay();
-}
-
-void TIndSerPara::CheckBox2Click() {
-    RefreshParallelDisplay();
-}
-
-void TIndSerPara::BitBtn2Click() {
-    series_.Reset();
+    parallel_->EnterReciprocalSum(ParallelLast, ParallelInverseSum, ParallelTotal);
 }
 
 void TIndSerPara::BitBtn3Click() {
-    parallel_.Reset();
+    parallel_->Reset();
 }
 
 void TIndSerPara::BitBtn1Click() {

@@ -59,21 +59,18 @@ const Tab::Layout kParallel{{{"Image2", pictures::ResParallelCircuit, {8, 8, 241
 
 } // namespace
 
-TFormResistor::TFormResistor(QWidget* parent)
-    : ui::Window(parent), pages_(MakePages()),
-      series_(this, pages_->widget(0), kSeries, QStringLiteral("R"), SeriesCount,
-              ui::EntryList::OnEmpty::AskForValue, {&SeriesLast, &SeriesTotal}),
-      parallel_(this, pages_->widget(1), kParallel, QStringLiteral("R"), ParallelCount,
-                ui::EntryList::OnEmpty::AskForValue,
-                {&ParallelLast, &ParallelInverseSum, &ParallelTotal, &Conductance}) {
+TFormResistor::TFormResistor(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    MakeTabs(MakePages(), kSeries, {&SeriesLast, &SeriesTotal}, kParallel,
+             {&ParallelLast, &ParallelInverseSum, &ParallelTotal, &Conductance}, QStringLiteral("R"),
+             ui::EntryList::OnEmpty::AskForValue);
     setObjectName(QStringLiteral("FormResistor"));
     SetForm(QStringLiteral("RESISTANCE série et parallèle"), 426, 300, ui::kSilver);
     MakeFormulasTab();
 
-    series_.Connect(this, &TFormResistor::Edit1KeyDown, &TFormResistor::CheckBox1Click,
-                    &TFormResistor::BitBtn2Click, &TFormResistor::BitBtn3Click);
-    parallel_.Connect(this, &TFormResistor::EditSerieKeyDown, &TFormResistor::CheckBox2Click,
-                      &TFormResistor::BitBtn1Click, &TFormResistor::BitBtn4Click);
+    series_->Connect(this, &TFormResistor::Edit1KeyDown, &TFormResistor::CheckBox1Click,
+                     &TFormResistor::BitBtn2Click, &TFormResistor::BitBtn3Click);
+    parallel_->Connect(this, &TFormResistor::EditSerieKeyDown, &TFormResistor::CheckBox2Click,
+                       &TFormResistor::BitBtn1Click, &TFormResistor::BitBtn4Click);
 }
 
 QTabWidget* TFormResistor::MakePages() {
@@ -95,20 +92,20 @@ void TFormResistor::MakeFormulasTab() {
 }
 
 void TFormResistor::FormCreate() {
-    series_.List()->clear();
-    parallel_.List()->clear();
+    series_->List()->clear();
+    parallel_->List()->clear();
     SeriesCount = 0;
     ParallelCount = 0;
     SeriesLast = SeriesTotal = 0;
     ParallelLast = ParallelInverseSum = ParallelTotal = Conductance = 0;
-    series_.Total()->clear();
-    parallel_.Total()->clear();
+    series_->Total()->clear();
+    parallel_->Total()->clear();
 }
 
 void TFormResistor::FormActivate() {
     if (!ui::IsEnglish()) {
-        series_.Rule()->setText(QStringLiteral("En configuration SÉRIE les résistances sont additionnées."));
-        parallel_.Rule()->setText(QStringLiteral(
+        series_->Rule()->setText(QStringLiteral("En configuration SÉRIE les résistances sont additionnées."));
+        parallel_->Rule()->setText(QStringLiteral(
             "En configuration PARALLÈLE la résistance Totale est toujours inférieur a la plus faible des "
             "résistances.  L'inverse de la résistance s'appelle CONDUCTANCE (G) sont unité est le siemens "
             "(1 siemens = 1/ohm)."));
@@ -136,11 +133,11 @@ void TFormResistor::EditSerieKeyDown() {
 }
 
 void TFormResistor::AddSeriesValue() {
-    series_.EnterSum(SeriesLast, SeriesTotal);
+    series_->EnterSum(SeriesLast, SeriesTotal);
 }
 
 void TFormResistor::AddParallelValue() {
-    parallel_.Enter([this](long double r) {
+    parallel_->Enter([this](long double r) {
         const long double inverseSum =
             ui::Compute([&] { return formulas::AddedReciprocal(ParallelInverseSum, r); });
         const long double total = ui::Compute([&] { return formulas::Reciprocal(inverseSum); });
@@ -152,32 +149,16 @@ void TFormResistor::AddParallelValue() {
         ParallelInverseSum = sum;
         ParallelTotal = shown;
         Conductance = g;
-        parallel_.Show({ParallelTotal, Conductance});
+        parallel_->Show({ParallelTotal, Conductance});
     });
 }
 
-void TFormResistor::RefreshSeriesDisplay() {
-    series_.Refresh({SeriesTotal});
-}
-
 void TFormResistor::RefreshParallelDisplay() {
-    parallel_.Refresh({ParallelTotal, Conductance});
-}
-
-void TFormResistor::CheckBox1Click() {
-    RefreshSeriesDisplay();
-}
-
-void TFormResistor::CheckBox2Click() {
-    RefreshParallelDisplay();
-}
-
-void TFormResistor::BitBtn2Click() {
-    series_.Reset();
+    parallel_->Refresh({ParallelTotal, Conductance});
 }
 
 void TFormResistor::BitBtn1Click() {
-    parallel_.Reset();
+    parallel_->Reset();
 }
 
 void TFormResistor::BitBtn3Click() {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTextEdit>
 
 namespace ui {
@@ -91,8 +92,8 @@ EntryTab::Parts EntryTab::Build(QWidget* page, const Layout& l) {
     return p;
 }
 
-void EntryTab::Connect(QWidget* window, std::function<void()> enter, std::function<void()> digits,
-                       std::function<void()> reset, std::function<void()> print) {
+void EntryTab::ConnectHandlers(QWidget* window, std::function<void()> enter, std::function<void()> digits,
+                               std::function<void()> reset, std::function<void()> print) {
     On(parts_.box, &QLineEdit::returnPressed, window, enter);
     On(parts_.digits, &QCheckBox::clicked, window, digits);
     On(parts_.reset, &QPushButton::clicked, window, reset);
@@ -144,6 +145,35 @@ void EntryTab::Refresh(std::initializer_list<double> values) {
 void EntryTab::Reset() {
     entries_.Clear();
     page_.Clear();
+}
+
+void EntryTabsWindow::MakeTabs(QTabWidget* pages, const EntryTab::Layout& series,
+                               std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
+                               std::initializer_list<double*> parallelFields, const QString& letter,
+                               EntryList::OnEmpty onEmpty) {
+    pages_ = pages;
+    series_.emplace(this, pages->widget(0), series, letter, SeriesCount, onEmpty, seriesFields);
+    parallel_.emplace(this, pages->widget(1), parallel, letter, ParallelCount, onEmpty, parallelFields);
+}
+
+void EntryTabsWindow::RefreshSeriesDisplay() {
+    series_->Refresh({SeriesTotal});
+}
+
+void EntryTabsWindow::RefreshParallelDisplay() {
+    parallel_->Refresh({ParallelTotal});
+}
+
+void EntryTabsWindow::CheckBox1Click() {
+    RefreshSeriesDisplay();
+}
+
+void EntryTabsWindow::CheckBox2Click() {
+    RefreshParallelDisplay();
+}
+
+void EntryTabsWindow::BitBtn2Click() {
+    series_->Reset();
 }
 
 } // namespace ui

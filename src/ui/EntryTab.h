@@ -6,11 +6,13 @@
 #include "pictures/Stored.h"
 #include "ui/CalculatorPage.h"
 #include "ui/EntryList.h"
+#include "ui/Window.h"
 
 #include <QRect>
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -18,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTabWidget;
 class QTextEdit;
 
 namespace ui {
@@ -64,9 +67,9 @@ class EntryTab {
              EntryList::OnEmpty onEmpty, std::initializer_list<double*> fields);
 
     // The box's Return, the "2 Digit" click, Reset and Print run the window's handlers.
-    template <class W>
-    void Connect(W* window, void (W::*enter)(), void (W::*digits)(), void (W::*reset)(), void (W::*print)()) {
-        Connect(
+    template <class W, class Enter, class Digits, class Reset, class Print>
+    void Connect(W* window, Enter enter, Digits digits, Reset reset, Print print) {
+        ConnectHandlers(
             window, [window, enter] { (window->*enter)(); }, [window, digits] { (window->*digits)(); },
             [window, reset] { (window->*reset)(); }, [window, print] { (window->*print)(); });
     }
@@ -104,12 +107,43 @@ class EntryTab {
         QCheckBox* digits;
     };
     static Parts Build(QWidget* page, const Layout& layout);
-    void Connect(QWidget* window, std::function<void()> enter, std::function<void()> digits,
-                 std::function<void()> reset, std::function<void()> print);
+    void ConnectHandlers(QWidget* window, std::function<void()> enter, std::function<void()> digits,
+                         std::function<void()> reset, std::function<void()> print);
 
     Parts parts_;
     CalculatorPage page_;
     EntryList entries_;
+};
+
+// A window of a series and a parallel entry tab (resistors, capacitors, inductors): the running
+// values and the handlers the three windows share, under their names.
+class EntryTabsWindow : public Window {
+  public:
+    void RefreshSeriesDisplay();
+    virtual void RefreshParallelDisplay();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void BitBtn2Click(); // Reset, series
+
+    int SeriesCount = 0;
+    int ParallelCount = 0;
+    double SeriesLast = 0;
+    double SeriesTotal = 0;
+    double ParallelLast = 0;
+    double ParallelTotal = 0;
+
+  protected:
+    using Window::Window;
+    // Builds the two tabs on the first two pages of `pages`. The window calls it first thing in
+    // its constructor, where the pictures are already the window's own.
+    void MakeTabs(QTabWidget* pages, const EntryTab::Layout& series,
+                  std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
+                  std::initializer_list<double*> parallelFields, const QString& letter,
+                  EntryList::OnEmpty onEmpty);
+
+    QTabWidget* pages_ = nullptr;
+    std::optional<EntryTab> series_;
+    std::optional<EntryTab> parallel_;
 };
 
 } // namespace ui
