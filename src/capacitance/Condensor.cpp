@@ -1,74 +1,74 @@
 #include "capacitance/Condensor.h"
 #include "ui/Registry.h"
 
-#include "formulas/RunningTotals.h"
 #include "pictures/capacitance/CondensorPictures.h"
 #include "printing/Preview.h"
-#include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QCheckBox>
 #include <QFrame>
-#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
-struct TCondensateur::TabLayout {
-    int index;
-    const char *image1, *image2, *note, *reset, *box, *list, *group, *caption, *total, *print, *digits;
-    QImage (*circuit)();
-    QRect circuitAt;
-    QImage (*formula)();
-    QRect formulaAt;
-    QStringList noteLines;
-    bool noteReadOnly;
-};
+namespace {
 
-TCondensateur::TCondensateur(QWidget* parent)
-    : ui::Window(parent), pages_(MakePages()),
-      seriesTab_(MakeEntryTab({0,
-                               "Image1",
-                               "Image3",
-                               "RichEdit2",
-                               "BitBtn2",
-                               "Edit1",
-                               "ListBox2",
-                               "GroupBox1",
-                               "Label6",
-                               "Label7",
-                               "BitBtn3",
-                               "CheckBox1",
-                               pictures::CondSeriesCircuit,
-                               {7, 8, 241, 121},
-                               pictures::CondSeriesFormula,
-                               {40, 137, 177, 65},
-                               {QStringLiteral("En configuration série Ct est toujours"),
-                                QStringLiteral("inférieur a la plus faible valeur"),
-                                QStringLiteral("du circuit."), QStringLiteral(" ")},
-                               false})),
-      parallelTab_(
-          MakeEntryTab({1,
-                        "Image2",
-                        "Image4",
-                        "RichEdit1",
-                        "BitBtn4",
-                        "Edit2",
-                        "ListBox1",
-                        "GroupBox2",
-                        "Label8",
-                        "Label2",
-                        "BitBtn5",
-                        "CheckBox2",
-                        pictures::CondParallelCircuit,
-                        {32, 16, 193, 113},
-                        pictures::CondParallelFormula,
-                        {43, 144, 169, 41},
-                        {QStringLiteral("En configuration parallèle Ct est égale"),
-                         QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
-                        true})) {
+// "Ct=" in black on green.
+QWidget* MakeCaption(QWidget* group, const char* name, const char* text, const QRect& at) {
+    QWidget* caption = ui::EntryTab::TextCaption(group, name, text, at);
+    ui::SetBackground(caption, QColor(0x00, 0xFF, 0x00));
+    ui::SetTextColour(caption, Qt::black);
+    return caption;
+}
+
+ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryTab::Note note,
+                         const char* reset, const char* box, const char* list, const char* group,
+                         const char* caption, const char* total, const char* print, const char* digits) {
+    return {std::move(pictures),
+            std::move(note),
+            reset,
+            box,
+            list,
+            group,
+            print,
+            digits,
+            {256, 8, 25, 21},
+            {280, 8, 129, 21},
+            {256, 36, 153, 129},
+            {256, 168, 153, 97},
+            {40, 56, 28, 25},
+            {88, 59, 57, 17},
+            {{caption, "Ct=", {8, 24, 33, 17}, total, {40, 24, 105, 17}}},
+            MakeCaption,
+            false};
+}
+
+} // namespace
+
+TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    MakeTabs(MakePages(),
+             Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
+                  {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
+                 {"RichEdit2",
+                  {QStringLiteral("En configuration série Ct est toujours"),
+                   QStringLiteral("inférieur a la plus faible valeur"), QStringLiteral("du circuit."),
+                   QStringLiteral(" ")},
+                  {16, 208, 225, 49},
+                  ui::EntryTab::NoteKind::Editable},
+                 "BitBtn2", "Edit1", "ListBox2", "GroupBox1", "Label6", "Label7", "BitBtn3", "CheckBox1"),
+             {&SeriesLast, &SeriesInverseSum, &SeriesTotal},
+             Tab({{"Image2", pictures::CondParallelCircuit, {32, 16, 193, 113}},
+                  {"Image4", pictures::CondParallelFormula, {43, 144, 169, 41}}},
+                 {"RichEdit1",
+                  {QStringLiteral("En configuration parallèle Ct est égale"),
+                   QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
+                  {16, 208, 225, 49},
+                  ui::EntryTab::NoteKind::ReadOnly},
+                 "BitBtn4", "Edit2", "ListBox1", "GroupBox2", "Label8", "Label2", "BitBtn5", "CheckBox2"),
+             {&ParallelLast, &ParallelTotal}, QStringLiteral("C"), ui::EntryList::OnEmpty::Nothing);
     setObjectName(QStringLiteral("Condensateur"));
     SetForm(QStringLiteral("Condensateur Série et Parallèle"), 438, 299, ui::kSilver);
 
@@ -78,23 +78,10 @@ TCondensateur::TCondensateur(QWidget* parent)
     ui::MakePicture(formulas, "Image7", pictures::CondTwoFormula, 72, 152, 113, 73);
     ui::MakePicture(formulas, "Image8", pictures::CondEqualFormula, 272, 160, 73, 57);
 
-    series_.Boxes({seriesTab_.box})
-        .Results({seriesTab_.total})
-        .Fields({&SeriesLast, &SeriesInverseSum, &SeriesTotal});
-    parallel_.Boxes({parallelTab_.box}).Results({parallelTab_.total}).Fields({&ParallelLast, &ParallelTotal});
-
-    ui::On(seriesTab_.box, &QLineEdit::returnPressed, this, [this] { Edit1KeyDown(); });
-    ui::On(parallelTab_.box, &QLineEdit::returnPressed, this, [this] { Edit2KeyDown(); });
-    ui::On(seriesTab_.twoDigits, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    ui::On(parallelTab_.twoDigits, &QCheckBox::clicked, this, [this] { CheckBox2Click(); });
-    ui::On(findChild<QPushButton*>(QStringLiteral("BitBtn2")), &QPushButton::clicked, this,
-           [this] { BitBtn2Click(); });
-    ui::On(findChild<QPushButton*>(QStringLiteral("BitBtn4")), &QPushButton::clicked, this,
-           [this] { BitBtn4Click(); });
-    ui::On(findChild<QPushButton*>(QStringLiteral("BitBtn3")), &QPushButton::clicked, this,
-           [this] { BitBtn3Click(); });
-    ui::On(findChild<QPushButton*>(QStringLiteral("BitBtn5")), &QPushButton::clicked, this,
-           [this] { BitBtn5Click(); });
+    series_->Connect(this, &TCondensateur::Edit1KeyDown, &TCondensateur::CheckBox1Click,
+                     &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
+    parallel_->Connect(this, &TCondensateur::Edit2KeyDown, &TCondensateur::CheckBox2Click,
+                       &TCondensateur::BitBtn4Click, &TCondensateur::BitBtn5Click);
 }
 
 QTabWidget* TCondensateur::MakePages() {
@@ -111,43 +98,18 @@ QTabWidget* TCondensateur::MakePages() {
     return pages;
 }
 
-TCondensateur::EntryTab TCondensateur::MakeEntryTab(const TabLayout& l) {
-    QWidget* page = pages_->widget(l.index);
-    const QRect c = l.circuitAt, f = l.formulaAt;
-    QLabel* circuit = ui::MakePicture(page, l.image1, l.circuit, c.x(), c.y(), c.width(), c.height());
-    ui::SetBackground(circuit, ui::kYellow);
-    ui::MakePicture(page, l.image2, l.formula, f.x(), f.y(), f.width(), f.height());
-    QTextEdit* note = ui::MakeNote(page, l.note, l.noteLines, 16, 208, 225, 49);
-    note->setReadOnly(l.noteReadOnly);
-    QPushButton* reset = ui::MakeResetButton(page, l.reset, 256, 8, 25, 21);
-    QLineEdit* box = ui::MakeValueBox(page, l.box, 280, 8, 129, 21);
-    QListWidget* list = ui::MakeListBox(page, l.list, 256, 36, 153, 129);
-    QGroupBox* group =
-        ui::MakeGroup(page, l.group, QStringLiteral("Résultat"), 256, 168, 153, 97, ui::kSilver);
-    QLabel* caption = ui::MakeLabel(group, l.caption, QStringLiteral("Ct="), 8, 24, 33, 17);
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setFont(ui::FormFont("MS Sans Serif", 11, true));
-    ui::SetBackground(caption, QColor(0x00, 0xFF, 0x00));
-    ui::SetTextColour(caption, Qt::black);
-    QLabel* total = ui::MakeResultLabel(group, l.total, 40, 24, 105, 17);
-    QPushButton* print = ui::MakePrintButton(group, l.print, 40, 56, 28, 25);
-    QCheckBox* twoDigits = ui::MakeCheckBox(group, l.digits, QStringLiteral("2 Digit"), 88, 59, 57, 17);
-    ui::SetTabOrder({box, list, print, twoDigits, reset, note});
-    return {page, box, list, total, twoDigits, note};
-}
-
 void TCondensateur::FormCreate() {
     // The series values start at zero with the program; creation clears only the parallel ones.
     SeriesCount = 0;
     ParallelCount = 0;
-    parallelTab_.box->clear();
-    seriesTab_.box->clear();
-    parallelTab_.list->clear();
-    seriesTab_.list->clear();
+    parallel_->Box()->clear();
+    series_->Box()->clear();
+    parallel_->List()->clear();
+    series_->List()->clear();
     ParallelLast = 0;
     ParallelTotal = 0;
-    parallelTab_.total->clear();
-    seriesTab_.total->clear();
+    parallel_->Total()->clear();
+    series_->Total()->clear();
 }
 
 void TCondensateur::FormActivate() {
@@ -159,71 +121,23 @@ void TCondensateur::FormActivate() {
                           {"GroupBox1", "Value"},
                           {"GroupBox2", "Value"}});
     setWindowTitle(QStringLiteral("Capacitors in series & parallel"));
-    ui::SetNoteLines(parallelTab_.note,
+    ui::SetNoteLines(parallel_->NoteText(),
                      {QStringLiteral("In parallel configuration *Ct* is equal to all addition capacitor.")});
     ui::SetNoteLines(
-        seriesTab_.note,
+        series_->NoteText(),
         {QStringLiteral("In series configuration *Ct* is always lower to the small value of circuit.")});
 }
 
-void TCondensateur::AddSeriesValue() {
-    seriesEntries_.Enter([this](long double c) {
-        const long double inverseSum =
-            ui::Compute([&] { return formulas::AddedReciprocal(SeriesInverseSum, c); });
-        const long double total = ui::Compute([&] { return formulas::Reciprocal(inverseSum); });
-        // Nothing is stored until every value is known to fit.
-        const double last = ui::Stored(c), sum = ui::Stored(inverseSum), shown = ui::Stored(total);
-        SeriesLast = last;
-        SeriesInverseSum = sum;
-        SeriesTotal = shown;
-        series_.Show(seriesTab_.total, SeriesTotal, ui::kGeneral10_4);
-        RefreshSeriesDisplay();
-    });
-}
-
-void TCondensateur::AddParallelValue() {
-    parallelEntries_.Enter([this](long double c) {
-        const long double total = ui::Compute([&] { return formulas::AddedValue(ParallelTotal, c); });
-        const double last = ui::Stored(c), shown = ui::Stored(total);
-        ParallelLast = last;
-        ParallelTotal = shown;
-        parallel_.Show(parallelTab_.total, ParallelTotal, ui::kGeneral10_4);
-        RefreshParallelDisplay();
-    });
-}
-
 void TCondensateur::Edit1KeyDown() {
-    AddSeriesValue();
+    series_->EnterReciprocalSum(SeriesLast, SeriesInverseSum, SeriesTotal);
 }
 
 void TCondensateur::Edit2KeyDown() {
-    AddParallelValue();
-}
-
-void TCondensateur::RefreshSeriesDisplay() {
-    series_.Refresh(seriesTab_.total, seriesTab_.twoDigits->isChecked(), SeriesTotal);
-}
-
-void TCondensateur::RefreshParallelDisplay() {
-    parallel_.Refresh(parallelTab_.total, parallelTab_.twoDigits->isChecked(), ParallelTotal);
-}
-
-void TCondensateur::CheckBox1Click() {
-    RefreshSeriesDisplay();
-}
-
-void TCondensateur::CheckBox2Click() {
-    RefreshParallelDisplay();
-}
-
-void TCondensateur::BitBtn2Click() {
-    seriesEntries_.Clear();
-    series_.Clear();
+    parallel_->EnterSum(ParallelLast, ParallelTotal);
 }
 
 void TCondensateur::BitBtn4Click() {
-    parallelEntries_.Clear();
-    parallel_.Clear();
+    parallel_->Reset();
 }
 
 void TCondensateur::BitBtn3Click() {

@@ -1,18 +1,11 @@
 #pragma once
 // Capacitors in series and in parallel: values entered one at a time with Return build each
 // tab's list and total, in whatever unit they are typed in; two reference tabs.
-#include "ui/CalculatorPage.h"
-#include "ui/EntryList.h"
-#include "ui/Window.h"
+#include "ui/EntryTab.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QTabWidget;
-class QTextEdit;
 
-class TCondensateur : public ui::Window {
+class TCondensateur : public ui::EntryTabsWindow {
     Q_OBJECT
   public:
     explicit TCondensateur(QWidget* parent = nullptr);
@@ -21,54 +14,12 @@ class TCondensateur : public ui::Window {
     void FormActivate() override;
     void Edit1KeyDown(); // Return in the series box
     void Edit2KeyDown(); // Return in the parallel box
-    void RefreshSeriesDisplay();
-    void RefreshParallelDisplay();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void BitBtn2Click(); // Reset, series
     void BitBtn4Click(); // Reset, parallel
     void BitBtn3Click(); // Print, series
     void BitBtn5Click(); // Print, parallel
 
-    int SeriesCount = 0;
-    int ParallelCount = 0;
-    double SeriesLast = 0;
     double SeriesInverseSum = 0;
-    double SeriesTotal = 0;
-    double ParallelLast = 0;
-    double ParallelTotal = 0;
 
   private:
-    struct EntryTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QCheckBox* twoDigits;
-        QTextEdit* note;
-    };
-    struct TabLayout;
     QTabWidget* MakePages();
-    // One calculator tab; the two differ in their component names, pictures and note.
-    EntryTab MakeEntryTab(const TabLayout& layout);
-    void AddSeriesValue();
-    void AddParallelValue();
-
-    QTabWidget* pages_;
-    EntryTab seriesTab_;
-    EntryTab parallelTab_;
-    ui::CalculatorPage series_{seriesTab_.page};
-    ui::CalculatorPage parallel_{parallelTab_.page};
-    ui::EntryList seriesEntries_{this,
-                                 seriesTab_.box,
-                                 seriesTab_.list,
-                                 QStringLiteral("C"),
-                                 SeriesCount,
-                                 ui::EntryList::OnEmpty::Nothing};
-    ui::EntryList parallelEntries_{this,
-                                   parallelTab_.box,
-                                   parallelTab_.list,
-                                   QStringLiteral("C"),
-                                   ParallelCount,
-                                   ui::EntryList::OnEmpty::Nothing};
 };

@@ -5,10 +5,8 @@
 #include "pictures/Glyphs.h"
 #include "pictures/capacitance/ReactanceCapPictures.h"
 #include "printing/Preview.h"
-#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
-#include "ui/Pictures.h"
 #include "ui/Registry.h"
 #include "ui/Widgets.h"
 
@@ -19,16 +17,16 @@
 using Unit = ui::UnitList::Unit;
 using Op = ui::UnitList::Op;
 
-TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
+TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormReacCap"));
     SetForm(QStringLiteral("Calcul de la Réactance Capacitive"), 432, 268, ui::kSilver);
 
     QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 185, 105, ui::kYellow);
     ui::MakePicture(circuit, "Image5", pictures::ReactanceCapCircuit, 40, 8, 105, 89);
-    frequencyEcho_ = ui::MakeCentredLabel(circuit, "Label8", 8, 32, 41, 17);
-    frequencyUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 8, 48, 33, 17);
-    capacitanceEcho_ = ui::MakeCentredLabel(circuit, "Label9", 134, 32, 49, 13);
-    capacitanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label11", 144, 48, 33, 17);
+    echo1_ = ui::MakeCentredLabel(circuit, "Label8", 8, 32, 41, 17);
+    unitEcho1_ = ui::MakeCentredLabel(circuit, "Label10", 8, 48, 33, 17);
+    echo2_ = ui::MakeCentredLabel(circuit, "Label9", 134, 32, 49, 13);
+    unitEcho2_ = ui::MakeCentredLabel(circuit, "Label11", 144, 48, 33, 17);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 185, 145, ui::kSilver);
     ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula, 40, 8, 105, 41);
@@ -58,13 +56,13 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
         ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 200, 8, 225, 169, ui::kSilver);
     ui::MakeLabel(calc, "Label4", QStringLiteral("Fréquence"), 14, 28);
     edit1_ = ui::MakeValueBox(calc, "Edit1", 80, 24, 73);
-    frequencyUnit_ = ui::MakeUnitList(calc, "ComboBox1", 160, 24, 60,
-                                      {{QStringLiteral("Hertz"), Op::Multiply, 1.0L},
-                                       {QStringLiteral("kHertz"), Op::Multiply, 1000.0L},
-                                       {QStringLiteral("mHertz"), Op::Multiply, 1000000.0L}});
+    unit1_ = ui::MakeUnitList(calc, "ComboBox1", 160, 24, 60,
+                              {{QStringLiteral("Hertz"), Op::Multiply, 1.0L},
+                               {QStringLiteral("kHertz"), Op::Multiply, 1000.0L},
+                               {QStringLiteral("mHertz"), Op::Multiply, 1000000.0L}});
     ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 13, 52);
     edit2_ = ui::MakeValueBox(calc, "Edit2", 80, 48, 73);
-    capacitanceUnit_ = ui::MakeUnitList(
+    unit2_ = ui::MakeUnitList(
         calc, "ComboBox2", 160, 48, 60,
         {{QStringLiteral("uF"), Op::Divide, 1000000.0L}, {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
     ui::MakePicture(
@@ -74,10 +72,10 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
         },
         16, 80, 33, 17);
     result_ = ui::MakeResultLabel(calc, "Label6", 48, 80, 113, 17);
-    reactanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 160, 80, 60,
-                                      {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
-                                       {QStringLiteral("kOhms"), Op::Divide, 1000.0L},
-                                       {QStringLiteral("mOhms"), Op::Divide, 1000000.0L}});
+    resultUnit_ = ui::MakeUnitList(calc, "ComboBox3", 160, 80, 60,
+                                   {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
+                                    {QStringLiteral("kOhms"), Op::Divide, 1000.0L},
+                                    {QStringLiteral("mOhms"), Op::Divide, 1000000.0L}});
     QCheckBox* twoDigits = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2 Digit"), 160, 104, 57, 17);
     QPushButton* reset = ui::MakeResetButton(calc, "BitBtn2", 32, 134, 33, 25);
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 82, 134, 65, 25);
@@ -86,24 +84,21 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::Window(parent) {
     tableur_ = ui::MakeClickablePicture(
         this, "Image6", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 256, 205, 113, 41);
 
-    ui::SetTabOrder(
-        {edit1_, frequencyUnit_, edit2_, capacitanceUnit_, reactanceUnit_, reset, equals, print, twoDigits});
+    ui::SetTabOrder({edit1_, unit1_, edit2_, unit2_, resultUnit_, reset, equals, print, twoDigits});
 
     page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Frequency, &Capacitance, &Reactance});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
-    ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(capacitanceUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    ui::On(reactanceUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    ConnectUnits();
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image6Click(); });
 }
 
 void TFormReacCap::FormCreate() {
-    frequencyUnit_->setCurrentIndex(0);
-    capacitanceUnit_->setCurrentIndex(0);
-    reactanceUnit_->setCurrentIndex(0);
+    unit1_->setCurrentIndex(0);
+    unit2_->setCurrentIndex(0);
+    resultUnit_->setCurrentIndex(0);
 }
 
 void TFormReacCap::FormActivate() {
@@ -115,43 +110,17 @@ void TFormReacCap::FormActivate() {
                           {"Label4", "Frequency"},
                           {"Label5", "Capacitance"},
                           {"GroupBox1", "Calculator"}});
-    tableur_->clear();
-    ui::LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
+    EnglishTableur();
 }
 
 void TFormReacCap::Calculate() {
-    frequencyEcho_->setText(edit1_->text());
-    capacitanceEcho_->setText(edit2_->text());
-    frequencyUnitEcho_->setText(frequencyUnit_->currentText());
-    capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
+    Echo();
 
-    Frequency = ui::Stored(page_.Read(edit1_, frequencyUnit_));
-    Capacitance = ui::Stored(page_.Read(edit2_, capacitanceUnit_));
-    Reactance = ui::Stored(
-        page_.InUnit(ui::Compute([this] { return formulas::CapacitiveReactance(Frequency, Capacitance); }),
-                     reactanceUnit_));
+    Frequency = ui::Stored(page_.Read(edit1_, unit1_));
+    Capacitance = ui::Stored(page_.Read(edit2_, unit2_));
+    Reactance = ui::Stored(page_.InUnit(
+        ui::Compute([this] { return formulas::CapacitiveReactance(Frequency, Capacitance); }), resultUnit_));
     page_.Show(result_, Reactance, kReactanceDisplay);
-}
-
-void TFormReacCap::ComboBox1Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        frequencyUnitEcho_->setText(frequencyUnit_->currentText());
-}
-
-void TFormReacCap::ComboBox2Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
-}
-
-void TFormReacCap::ComboBox3Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        result_->clear();
 }
 
 void TFormReacCap::BitBtn2Click() {

@@ -23,27 +23,84 @@ namespace {
 // General rather than Number: time constants run from picoseconds to hours.
 constexpr ui::Display kTimeDisplay = ui::kGeneral10_4;
 
-// "mOhms" is mega, as in the capacitive reactance window.
-std::vector<Unit> ResistanceUnits() {
-    return {{QStringLiteral("Ohms"), Op::Multiply, 1.0L},
-            {QStringLiteral("kOhms"), Op::Multiply, 1000.0L},
-            {QStringLiteral("mOhms"), Op::Multiply, 1000000.0L}};
+// Three units whose factors are 1, `second` and `third`.
+std::vector<Unit> Units(Op op, const char* first, const char* middle, const char* last,
+                        long double second = 1e3L, long double third = 1e6L) {
+    return {{QLatin1String(first), op, 1.0L},
+            {QLatin1String(middle), op, second},
+            {QLatin1String(last), op, third}};
 }
 
-std::vector<Unit> TimeUnits() {
-    return {{QStringLiteral("S"), Op::Multiply, 1.0L},
-            {QStringLiteral("mS"), Op::Multiply, 1000.0L},
-            {QStringLiteral("uS"), Op::Multiply, 1000000.0L}};
-}
-
-QLabel* MakeLetter(QWidget* parent, const char* name, const char* letter, int x, int y, int w) {
-    QLabel* label = ui::MakeLabel(parent, name, QLatin1String(letter), x, y, w, 13);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setFont(ui::FormFont("MS Sans Serif", 11, true));
-    return label;
-}
+// What a tab shows around its calculator, in the order it is made: panels, and in the last panel
+// above them pictures, symbols ("L =", drawn at the picture's size), texts and circuit letters.
+enum class Kind { Panel, YellowPanel, Picture, Symbol, Text, Letter };
+struct Piece {
+    Kind kind;
+    const char* name;
+    const char* text;
+    QRect at;
+    QImage (*draw)() = nullptr;
+};
 
 } // namespace
+
+struct TFormConstants::TabLayout {
+    std::vector<Piece> pieces; // the calculator goes into the last panel
+    // The result, the tableur, the value and resistance boxes, their lists and the time list, "=",
+    // Reset and Print.
+    const char* names[10];
+    std::vector<Unit> valueUnits;
+    // The three lists' changes, "=", Reset, Print and the tableur.
+    void (TFormConstants::*handlers[7])();
+};
+
+const TFormConstants::TabLayout TFormConstants::kRL{
+    {{Kind::Panel, "Panel1", nullptr, {0, 149, 169, 110}},
+     {Kind::Picture, "Image1", nullptr, {56, 8, 57, 41}, pictures::TimeConstantRLFormula},
+     {Kind::Symbol, "Image2", "L =", {16, 48, 41, 17}},
+     {Kind::Symbol, "Image3", "R =", {16, 64, 33, 17}},
+     {Kind::Symbol, "Image4", "t =", {16, 88, 33, 17}},
+     {Kind::Text, "Label1", "Inductance en Henry", {48, 48, 0, 13}},
+     {Kind::Text, "Label2", "Résistance en ohms", {48, 64, 0, 13}},
+     {Kind::Text, "Label3", "Temp en secondes", {48, 88, 0, 13}},
+     {Kind::YellowPanel, "Panel2", nullptr, {0, 0, 169, 145}},
+     {Kind::Picture, "Image5", nullptr, {16, 8, 145, 129}, pictures::TimeConstantRLCircuit},
+     {Kind::Letter, "Label7", "R", {112, 40, 9, 13}},
+     {Kind::Letter, "Label8", "L", {112, 96, 8, 13}},
+     {Kind::Panel, "Panel3", nullptr, {176, 0, 217, 257}},
+     {Kind::Text, "Label4", "Inductance (L)", {4, 8, 0, 13}},
+     {Kind::Text, "Label5", "Résistance (R)", {4, 32, 0, 13}},
+     {Kind::Symbol, "Image6", "t =", {16, 64, 33, 17}}},
+    {"Label6", "Image13", "Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1",
+     "BitBtn2"},
+    Units(Op::Divide, "H", "mH", "uH"),
+    {&TFormConstants::ComboBox1Change, &TFormConstants::ComboBox2Change, &TFormConstants::ComboBox3Change,
+     &TFormConstants::Button1Click, &TFormConstants::BitBtn1Click, &TFormConstants::BitBtn2Click,
+     &TFormConstants::Image13Click}};
+
+const TFormConstants::TabLayout TFormConstants::kRC{
+    {{Kind::Panel, "Panel4", nullptr, {0, 144, 169, 113}},
+     {Kind::Picture, "Image7", nullptr, {48, 8, 73, 25}, pictures::TimeConstantRCFormula},
+     {Kind::Symbol, "Image8", "C =", {16, 48, 33, 17}},
+     {Kind::Symbol, "Image9", "R =", {16, 64, 33, 17}},
+     {Kind::Symbol, "Image10", "t =", {16, 88, 33, 17}},
+     {Kind::Text, "Label9", "Capacitance en Farads", {48, 48, 0, 13}},
+     {Kind::Text, "Label10", "Résistance en ohms", {48, 64, 0, 13}},
+     {Kind::Text, "Label11", "Temp en secondes", {48, 88, 0, 13}},
+     {Kind::YellowPanel, "Panel5", nullptr, {0, 0, 169, 137}},
+     {Kind::Picture, "Image11", nullptr, {24, 8, 129, 121}, pictures::TimeConstantRCCircuit},
+     {Kind::Letter, "Label12", "R", {96, 48, 10, 13}},
+     {Kind::Letter, "Label13", "C", {96, 104, 9, 13}},
+     {Kind::Panel, "Panel6", nullptr, {176, 0, 217, 257}},
+     {Kind::Text, "Label14", "Capacitance (C)", {3, 8, 0, 13}},
+     {Kind::Text, "Label15", "Résistance (R)", {4, 32, 0, 13}},
+     {Kind::Symbol, "Image12", "t =", {16, 64, 33, 17}}},
+    {"Label16", "Image14", "Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "Button2", "BitBtn3",
+     "BitBtn4"},
+    Units(Op::Divide, "F", "uF", "pF", 1e6L, 1e12L),
+    {&TFormConstants::ComboBox4Change, &TFormConstants::ComboBox5Change, &TFormConstants::ComboBox6Change,
+     &TFormConstants::Button2Click, &TFormConstants::BitBtn3Click, &TFormConstants::BitBtn4Click,
+     &TFormConstants::Image14Click}};
 
 TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormConstants"));
@@ -58,126 +115,83 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     rcTab_->setProperty("formCaption", QStringLiteral("RC"));
     pages_->addTab(rlTab_, QStringLiteral("RL"));
     pages_->addTab(rcTab_, QStringLiteral("RC"));
-    const QSize symbol(33, 17);
+    rlParts_ = MakeTab(rlTab_, kRL);
+    rcParts_ = MakeTab(rcTab_, kRC);
 
-    QFrame* legendRL = ui::MakePanel(rlTab_, "Panel1", 0, 149, 169, 110, ui::kSilver);
-    ui::MakePicture(legendRL, "Image1", pictures::TimeConstantRLFormula, 56, 8, 57, 41);
-    ui::MakePicture(
-        legendRL, "Image2",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {41, 17});
-        },
-        16, 48, 41, 17);
-    ui::MakePicture(
-        legendRL, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 16, 64, 33,
-        17);
-    ui::MakePicture(
-        legendRL, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 88, 33,
-        17);
-    ui::MakeLabel(legendRL, "Label1", QStringLiteral("Inductance en Henry"), 48, 48, 0, 13);
-    ui::MakeLabel(legendRL, "Label2", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
-    ui::MakeLabel(legendRL, "Label3", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
+    rl_.Boxes({rlParts_.value, rlParts_.resistance})
+        .Results({rlParts_.result})
+        .Fields({&InductanceRL, &ResistanceRL, &TimeRL});
+    rc_.Boxes({rcParts_.value, rcParts_.resistance})
+        .Results({rcParts_.result})
+        .Fields({&CapacitanceRC, &ResistanceRC, &TimeRC});
+}
 
-    QFrame* circuitRL = ui::MakePanel(rlTab_, "Panel2", 0, 0, 169, 145, ui::kYellow);
-    ui::MakePicture(circuitRL, "Image5", pictures::TimeConstantRLCircuit, 16, 8, 145, 129);
-    MakeLetter(circuitRL, "Label7", "R", 112, 40, 9);
-    MakeLetter(circuitRL, "Label8", "L", 112, 96, 8);
+TFormConstants::TimeTab TFormConstants::MakeTab(QWidget* page, const TabLayout& l) {
+    QWidget* panel = page;
+    for (const Piece& p : l.pieces) {
+        const QRect& a = p.at;
+        const QString text = QString::fromUtf8(p.text);
+        switch (p.kind) {
+        case Kind::Panel:
+        case Kind::YellowPanel:
+            panel = ui::MakePanel(page, p.name, a.x(), a.y(), a.width(), a.height(),
+                                  p.kind == Kind::Panel ? ui::kSilver : ui::kYellow);
+            break;
+        case Kind::Picture:
+            ui::MakePicture(panel, p.name, p.draw, a.x(), a.y(), a.width(), a.height());
+            break;
+        case Kind::Symbol:
+            ui::MakePicture(
+                panel, p.name, [&] { return pictures::LegendSymbol(text, a.size()); }, a.x(), a.y(),
+                a.width(), a.height());
+            break;
+        case Kind::Text:
+            ui::MakeLabel(panel, p.name, text, a.x(), a.y(), a.width(), a.height());
+            break;
+        case Kind::Letter:
+            QLabel* letter = ui::MakeLabel(panel, p.name, text, a.x(), a.y(), a.width(), a.height());
+            letter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            letter->setFont(ui::FormFont("MS Sans Serif", 11, true));
+            break;
+        }
+    }
+    const char* const* n = l.names;
+    TimeTab t;
+    t.result = ui::MakeResultLabel(panel, n[0], 48, 64, 105, 17);
+    t.tableur = ui::MakeClickablePicture(
+        panel, n[1], [] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113, 41);
+    t.value = ui::MakeValueBox(panel, n[2], 80, 8, 73, 19);
+    t.resistance = ui::MakeValueBox(panel, n[3], 80, 32, 73, 19);
+    t.valueUnit = ui::MakeUnitList(panel, n[4], 152, 8, 57, l.valueUnits);
+    // "mOhms" is mega, as in the capacitive reactance window.
+    t.resistanceUnit =
+        ui::MakeUnitList(panel, n[5], 152, 32, 57, Units(Op::Multiply, "Ohms", "kOhms", "mOhms"));
+    t.timeUnit = ui::MakeUnitList(panel, n[6], 152, 64, 57, Units(Op::Multiply, "S", "mS", "uS"));
+    QPushButton* equals = ui::MakeEqualsButton(panel, n[7], 80, 112, 65, 25);
+    QPushButton* reset = ui::MakeResetButton(panel, n[8], 32, 112, 33, 25);
+    QPushButton* print = ui::MakePrintButton(panel, n[9], 160, 112, 33, 25);
+    ui::SetTabOrder({t.value, t.resistance, t.valueUnit, t.resistanceUnit, t.timeUnit, reset, equals, print});
 
-    QFrame* calcRL = ui::MakePanel(rlTab_, "Panel3", 176, 0, 217, 257, ui::kSilver);
-    ui::MakeLabel(calcRL, "Label4", QStringLiteral("Inductance (L)"), 4, 8, 0, 13);
-    ui::MakeLabel(calcRL, "Label5", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
-    ui::MakePicture(
-        calcRL, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 64, 33,
-        17);
-    resultRL_ = ui::MakeResultLabel(calcRL, "Label6", 48, 64, 105, 17);
-    tableurRL_ = ui::MakeClickablePicture(
-        calcRL, "Image13", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113,
-        41);
-    edit1_ = ui::MakeValueBox(calcRL, "Edit1", 80, 8, 73, 19);
-    edit2_ = ui::MakeValueBox(calcRL, "Edit2", 80, 32, 73, 19);
-    inductanceUnit_ = ui::MakeUnitList(calcRL, "ComboBox1", 152, 8, 57,
-                                       {{QStringLiteral("H"), Op::Divide, 1.0L},
-                                        {QStringLiteral("mH"), Op::Divide, 1000.0L},
-                                        {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
-    resistanceUnitRL_ = ui::MakeUnitList(calcRL, "ComboBox2", 152, 32, 57, ResistanceUnits());
-    timeUnitRL_ = ui::MakeUnitList(calcRL, "ComboBox3", 152, 64, 57, TimeUnits());
-    QPushButton* equalsRL = ui::MakeEqualsButton(calcRL, "Button1", 80, 112, 65, 25);
-    QPushButton* resetRL = ui::MakeResetButton(calcRL, "BitBtn1", 32, 112, 33, 25);
-    QPushButton* printRL = ui::MakePrintButton(calcRL, "BitBtn2", 160, 112, 33, 25);
-
-    QFrame* legendRC = ui::MakePanel(rcTab_, "Panel4", 0, 144, 169, 113, ui::kSilver);
-    ui::MakePicture(legendRC, "Image7", pictures::TimeConstantRCFormula, 48, 8, 73, 25);
-    ui::MakePicture(
-        legendRC, "Image8", [&] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 16, 48, 33,
-        17);
-    ui::MakePicture(
-        legendRC, "Image9", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 16, 64, 33,
-        17);
-    ui::MakePicture(
-        legendRC, "Image10", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 88,
-        33, 17);
-    ui::MakeLabel(legendRC, "Label9", QStringLiteral("Capacitance en Farads"), 48, 48, 0, 13);
-    ui::MakeLabel(legendRC, "Label10", QStringLiteral("Résistance en ohms"), 48, 64, 0, 13);
-    ui::MakeLabel(legendRC, "Label11", QStringLiteral("Temp en secondes"), 48, 88, 0, 13);
-
-    QFrame* circuitRC = ui::MakePanel(rcTab_, "Panel5", 0, 0, 169, 137, ui::kYellow);
-    ui::MakePicture(circuitRC, "Image11", pictures::TimeConstantRCCircuit, 24, 8, 129, 121);
-    MakeLetter(circuitRC, "Label12", "R", 96, 48, 10);
-    MakeLetter(circuitRC, "Label13", "C", 96, 104, 9);
-
-    QFrame* calcRC = ui::MakePanel(rcTab_, "Panel6", 176, 0, 217, 257, ui::kSilver);
-    ui::MakeLabel(calcRC, "Label14", QStringLiteral("Capacitance (C)"), 3, 8, 0, 13);
-    ui::MakeLabel(calcRC, "Label15", QStringLiteral("Résistance (R)"), 4, 32, 0, 13);
-    ui::MakePicture(
-        calcRC, "Image12", [&] { return pictures::LegendSymbol(QStringLiteral("t ="), symbol); }, 16, 64, 33,
-        17);
-    resultRC_ = ui::MakeResultLabel(calcRC, "Label16", 48, 64, 105, 17);
-    tableurRC_ = ui::MakeClickablePicture(
-        calcRC, "Image14", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113,
-        41);
-    edit3_ = ui::MakeValueBox(calcRC, "Edit3", 80, 8, 73, 19);
-    edit4_ = ui::MakeValueBox(calcRC, "Edit4", 80, 32, 73, 19);
-    capacitanceUnit_ = ui::MakeUnitList(calcRC, "ComboBox4", 152, 8, 57,
-                                        {{QStringLiteral("F"), Op::Divide, 1.0L},
-                                         {QStringLiteral("uF"), Op::Divide, 1e6L},
-                                         {QStringLiteral("pF"), Op::Divide, 1e12L}});
-    resistanceUnitRC_ = ui::MakeUnitList(calcRC, "ComboBox5", 152, 32, 57, ResistanceUnits());
-    timeUnitRC_ = ui::MakeUnitList(calcRC, "ComboBox6", 152, 64, 57, TimeUnits());
-    QPushButton* equalsRC = ui::MakeEqualsButton(calcRC, "Button2", 80, 112, 65, 25);
-    QPushButton* resetRC = ui::MakeResetButton(calcRC, "BitBtn3", 32, 112, 33, 25);
-    QPushButton* printRC = ui::MakePrintButton(calcRC, "BitBtn4", 160, 112, 33, 25);
-
-    ui::SetTabOrder(
-        {edit1_, edit2_, inductanceUnit_, resistanceUnitRL_, timeUnitRL_, resetRL, equalsRL, printRL});
-    ui::SetTabOrder(
-        {edit3_, edit4_, capacitanceUnit_, resistanceUnitRC_, timeUnitRC_, resetRC, equalsRC, printRC});
-
-    rl_.Boxes({edit1_, edit2_}).Results({resultRL_}).Fields({&InductanceRL, &ResistanceRL, &TimeRL});
-    rc_.Boxes({edit3_, edit4_}).Results({resultRC_}).Fields({&CapacitanceRC, &ResistanceRC, &TimeRC});
-
-    ui::On(inductanceUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(resistanceUnitRL_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    ui::On(timeUnitRL_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
-    ui::On(capacitanceUnit_, &QComboBox::activated, this, [this] { ComboBox4Change(); });
-    ui::On(resistanceUnitRC_, &QComboBox::activated, this, [this] { ComboBox5Change(); });
-    ui::On(timeUnitRC_, &QComboBox::activated, this, [this] { ComboBox6Change(); });
-    ui::On(equalsRL, &QPushButton::clicked, this, [this] { Button1Click(); });
-    ui::On(equalsRC, &QPushButton::clicked, this, [this] { Button2Click(); });
-    ui::On(resetRL, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(resetRC, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    ui::On(printRL, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    ui::On(printRC, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-    ui::On(tableurRL_, &ui::PictureLabel::clicked, this, [this] { Image13Click(); });
-    ui::On(tableurRC_, &ui::PictureLabel::clicked, this, [this] { Image14Click(); });
+    const auto on = [this, &l](auto* sender, auto signal, int handler) {
+        ui::On(sender, signal, this, [this, h = l.handlers[handler]] { (this->*h)(); });
+    };
+    on(t.valueUnit, &QComboBox::activated, 0);
+    on(t.resistanceUnit, &QComboBox::activated, 1);
+    on(t.timeUnit, &QComboBox::activated, 2);
+    on(equals, &QPushButton::clicked, 3);
+    on(reset, &QPushButton::clicked, 4);
+    on(print, &QPushButton::clicked, 5);
+    on(t.tableur, &ui::PictureLabel::clicked, 6);
+    return t;
 }
 
 void TFormConstants::FormCreate() {
-    inductanceUnit_->setCurrentIndex(1);
-    resistanceUnitRL_->setCurrentIndex(0);
-    timeUnitRL_->setCurrentIndex(2);
-    capacitanceUnit_->setCurrentIndex(1);
-    resistanceUnitRC_->setCurrentIndex(0);
-    timeUnitRC_->setCurrentIndex(0);
+    rlParts_.valueUnit->setCurrentIndex(1);
+    rlParts_.resistanceUnit->setCurrentIndex(0);
+    rlParts_.timeUnit->setCurrentIndex(2);
+    rcParts_.valueUnit->setCurrentIndex(1);
+    rcParts_.resistanceUnit->setCurrentIndex(0);
+    rcParts_.timeUnit->setCurrentIndex(0);
 }
 
 void TFormConstants::FormActivate() {
@@ -194,27 +208,29 @@ void TFormConstants::FormActivate() {
                           {"Label9", "Capacitance "},
                           {"Label14", "Capacitance (C)"}});
     // A missing picture ends the activation here, leaving Image14 as it was.
-    tableurRL_->clear();
-    ui::LoadPictureInto(tableurRL_, QStringLiteral("interface/tableur_en.bmp"));
-    tableurRC_->clear();
-    ui::LoadPictureInto(tableurRC_, QStringLiteral("interface/tableur_en.bmp"));
+    rlParts_.tableur->clear();
+    ui::LoadPictureInto(rlParts_.tableur, QStringLiteral("interface/tableur_en.bmp"));
+    rcParts_.tableur->clear();
+    ui::LoadPictureInto(rcParts_.tableur, QStringLiteral("interface/tableur_en.bmp"));
 }
 
 void TFormConstants::CalculateRL() {
-    InductanceRL = ui::Stored(rl_.Read(edit1_, inductanceUnit_));
-    ResistanceRL = ui::Stored(rl_.Read(edit2_, resistanceUnitRL_));
+    InductanceRL = ui::Stored(rl_.Read(rlParts_.value, rlParts_.valueUnit));
+    ResistanceRL = ui::Stored(rl_.Read(rlParts_.resistance, rlParts_.resistanceUnit));
     // No resistance is a division by zero: the result keeps its text.
-    TimeRL = ui::Stored(rl_.InUnit(
-        ui::Compute([this] { return formulas::RLTimeConstant(InductanceRL, ResistanceRL); }), timeUnitRL_));
-    rl_.Show(resultRL_, TimeRL, kTimeDisplay);
+    TimeRL = ui::Stored(
+        rl_.InUnit(ui::Compute([this] { return formulas::RLTimeConstant(InductanceRL, ResistanceRL); }),
+                   rlParts_.timeUnit));
+    rl_.Show(rlParts_.result, TimeRL, kTimeDisplay);
 }
 
 void TFormConstants::CalculateRC() {
-    CapacitanceRC = ui::Stored(rc_.Read(edit3_, capacitanceUnit_));
-    ResistanceRC = ui::Stored(rc_.Read(edit4_, resistanceUnitRC_));
-    TimeRC = ui::Stored(rc_.InUnit(
-        ui::Compute([this] { return formulas::RCTimeConstant(ResistanceRC, CapacitanceRC); }), timeUnitRC_));
-    rc_.Show(resultRC_, TimeRC, kTimeDisplay);
+    CapacitanceRC = ui::Stored(rc_.Read(rcParts_.value, rcParts_.valueUnit));
+    ResistanceRC = ui::Stored(rc_.Read(rcParts_.resistance, rcParts_.resistanceUnit));
+    TimeRC = ui::Stored(
+        rc_.InUnit(ui::Compute([this] { return formulas::RCTimeConstant(ResistanceRC, CapacitanceRC); }),
+                   rcParts_.timeUnit));
+    rc_.Show(rcParts_.result, TimeRC, kTimeDisplay);
 }
 
 void TFormConstants::ComboBox1Change() {
@@ -229,7 +245,7 @@ void TFormConstants::ComboBox3Change() {
     if (rl_.AllHoldText())
         CalculateRL();
     else
-        resultRL_->clear();
+        rlParts_.result->clear();
 }
 
 void TFormConstants::ComboBox4Change() {
@@ -255,12 +271,12 @@ void TFormConstants::Button2Click() {
 
 void TFormConstants::BitBtn1Click() {
     rl_.Clear();
-    edit1_->setFocus();
+    rlParts_.value->setFocus();
 }
 
 void TFormConstants::BitBtn3Click() {
     rc_.Clear();
-    edit3_->setFocus();
+    rcParts_.value->setFocus();
 }
 
 void TFormConstants::BitBtn2Click() {

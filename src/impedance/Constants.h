@@ -49,19 +49,21 @@ class TFormConstants : public ui::Window {
     ui::CalculatorPage rl_{rlTab_};
     ui::CalculatorPage rc_{rcTab_};
 
+    // A tab's components that its handlers use.
+    struct TimeTab {
+        QLineEdit* value; // the inductance or the capacitance
+        QLineEdit* resistance;
+        ui::UnitList* valueUnit;
+        ui::UnitList* resistanceUnit;
+        ui::UnitList* timeUnit;
+        QLabel* result;
+        ui::PictureLabel* tableur;
+    };
+    struct TabLayout;
+    static const TabLayout kRL, kRC;
+    TimeTab MakeTab(QWidget* page, const TabLayout& layout);
+
     QTabWidget* pages_;
-    QLineEdit* edit1_;
-    QLineEdit* edit2_;
-    QLineEdit* edit3_;
-    QLineEdit* edit4_;
-    ui::UnitList* inductanceUnit_;
-    ui::UnitList* resistanceUnitRL_;
-    ui::UnitList* timeUnitRL_;
-    ui::UnitList* capacitanceUnit_;
-    ui::UnitList* resistanceUnitRC_;
-    ui::UnitList* timeUnitRC_;
-    QLabel* resultRL_;
-    QLabel* resultRC_;
-    ui::PictureLabel* tableurRL_;
-    ui::PictureLabel* tableurRC_;
+    TimeTab rlParts_;
+    TimeTab rcParts_;
 };

@@ -8,14 +8,13 @@
 #include "printing/Preview.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
-#include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
 #include <QFrame>
 
 using Op = ui::UnitList::Op;
 
-TFormResonance::TFormResonance(QWidget* parent) : ui::Window(parent) {
+TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormResonance"));
     SetForm(QStringLiteral("Calcul de la résonance"), 430, 280, ui::kSilver);
 
@@ -40,10 +39,10 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::Window(parent) {
 
     QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 193, 137, ui::kYellow);
     ui::MakePicture(circuit, "Image5", pictures::ResonanceCircuit, 32, 24, 121, 97);
-    inductanceEcho_ = ui::MakeCentredLabel(circuit, "Label7", 128, 32, 57, 17);
-    inductanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label8", 128, 48, 57, 17);
-    capacitanceEcho_ = ui::MakeCentredLabel(circuit, "Label9", 128, 80, 57, 17);
-    capacitanceUnitEcho_ = ui::MakeCentredLabel(circuit, "Label10", 128, 112, 57, 17);
+    echo1_ = ui::MakeCentredLabel(circuit, "Label7", 128, 32, 57, 17);
+    unitEcho1_ = ui::MakeCentredLabel(circuit, "Label8", 128, 48, 57, 17);
+    echo2_ = ui::MakeCentredLabel(circuit, "Label9", 128, 80, 57, 17);
+    unitEcho2_ = ui::MakeCentredLabel(circuit, "Label10", 128, 112, 57, 17);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 208, 8, 217, 161, ui::kSilver);
     ui::MakePicture(
@@ -54,40 +53,37 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::Window(parent) {
     ui::MakeLabel(calc, "Label6", QStringLiteral("Inductance "), 16, 8, 57, 13);
     edit1_ = ui::MakeValueBox(calc, "Edit1", 89, 8, 73, 19);
     edit2_ = ui::MakeValueBox(calc, "Edit2", 89, 32, 73, 19);
-    inductanceUnit_ = ui::MakeUnitList(
+    unit1_ = ui::MakeUnitList(
         calc, "ComboBox1", 157, 8, 57,
         {{QStringLiteral("mH"), Op::Divide, 1000.0L}, {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
-    capacitanceUnit_ = ui::MakeUnitList(calc, "ComboBox2", 157, 32, 57,
-                                        {{QStringLiteral("uF"), Op::Divide, 1e6L},
-                                         {QStringLiteral("nF"), Op::Divide, 1e9L},
-                                         {QStringLiteral("pF"), Op::Divide, 1e12L}});
+    unit2_ = ui::MakeUnitList(calc, "ComboBox2", 157, 32, 57,
+                              {{QStringLiteral("uF"), Op::Divide, 1e6L},
+                               {QStringLiteral("nF"), Op::Divide, 1e9L},
+                               {QStringLiteral("pF"), Op::Divide, 1e12L}});
     // "mHz" is mega, as in the reactance windows.
-    frequencyUnit_ = ui::MakeUnitList(calc, "ComboBox3", 157, 64, 57,
-                                      {{QStringLiteral("Hz"), Op::Divide, 1.0L},
-                                       {QStringLiteral("kHz"), Op::Divide, 1000.0L},
-                                       {QStringLiteral("mHz"), Op::Divide, 1000000.0L}});
+    resultUnit_ = ui::MakeUnitList(calc, "ComboBox3", 157, 64, 57,
+                                   {{QStringLiteral("Hz"), Op::Divide, 1.0L},
+                                    {QStringLiteral("kHz"), Op::Divide, 1000.0L},
+                                    {QStringLiteral("mHz"), Op::Divide, 1000000.0L}});
     QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 80, 112, 65, 25);
     QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 24, 112, 33, 25);
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 168, 112, 33, 25);
 
-    ui::SetTabOrder(
-        {edit1_, edit2_, inductanceUnit_, capacitanceUnit_, frequencyUnit_, equals, reset, print});
+    ui::SetTabOrder({edit1_, edit2_, unit1_, unit2_, resultUnit_, equals, reset, print});
 
     page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Inductance, &Capacitance, &Frequency});
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
-    ui::On(inductanceUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(capacitanceUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    ConnectUnits();
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image7Click(); });
 }
 
 void TFormResonance::FormCreate() {
-    inductanceUnit_->setCurrentIndex(1);
-    capacitanceUnit_->setCurrentIndex(0);
-    frequencyUnit_->setCurrentIndex(2);
+    unit1_->setCurrentIndex(1);
+    unit2_->setCurrentIndex(0);
+    resultUnit_->setCurrentIndex(2);
 }
 
 void TFormResonance::FormActivate() {
@@ -98,48 +94,22 @@ void TFormResonance::FormActivate() {
                           {"Label3", "Frequency"},
                           {"Label6", "Inductance"},
                           {"Label5", "Capacitance"}});
-    tableur_->clear();
-    ui::LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
+    EnglishTableur();
 }
 
 void TFormResonance::Calculate() {
     // The unit lists leave the echoes to this routine once both boxes hold text.
-    inductanceEcho_->setText(edit1_->text());
-    inductanceUnitEcho_->setText(inductanceUnit_->currentText());
-    capacitanceEcho_->setText(edit2_->text());
-    capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
+    Echo();
 
-    Inductance = ui::Stored(page_.Read(edit1_, inductanceUnit_));
-    Capacitance = ui::Stored(page_.Read(edit2_, capacitanceUnit_));
-    Frequency = ui::Stored(
-        page_.InUnit(ui::Compute([this] { return formulas::ResonantFrequency(Inductance, Capacitance); }),
-                     frequencyUnit_));
+    Inductance = ui::Stored(page_.Read(edit1_, unit1_));
+    Capacitance = ui::Stored(page_.Read(edit2_, unit2_));
+    Frequency = ui::Stored(page_.InUnit(
+        ui::Compute([this] { return formulas::ResonantFrequency(Inductance, Capacitance); }), resultUnit_));
     page_.Show(result_, Frequency, ui::kNumber10_4);
 }
 
 void TFormResonance::Button1Click() {
     Calculate();
-}
-
-void TFormResonance::ComboBox1Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        inductanceUnitEcho_->setText(inductanceUnit_->currentText());
-}
-
-void TFormResonance::ComboBox2Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        capacitanceUnitEcho_->setText(capacitanceUnit_->currentText());
-}
-
-void TFormResonance::ComboBox3Change() {
-    if (page_.AllHoldText())
-        Calculate();
-    else
-        result_->clear();
 }
 
 void TFormResonance::BitBtn1Click() {

@@ -1,10 +1,8 @@
 #include "inductance/BobineAAir.h"
 
 #include "formulas/Coils.h"
-#include "pictures/Glyphs.h"
 #include "pictures/inductance/BobineAAirPictures.h"
 #include "printing/Preview.h"
-#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -13,26 +11,7 @@
 #include <QCheckBox>
 #include <QFrame>
 
-using Op = ui::UnitList::Op;
-
-namespace {
-
-std::vector<ui::UnitList::Unit> LengthUnits() {
-    return {{QStringLiteral("mètres"), Op::Divide, 1.0L},
-            {QStringLiteral("cm"), Op::Divide, 100.0L},
-            {QStringLiteral("mm"), Op::Divide, 1000.0L}};
-}
-
-// A row caption whose text ends where the row's box begins.
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
-    QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-} // namespace
-
-TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
+TBobineDair::TBobineDair(QWidget* parent) : AirCoilWindow(parent) {
     setObjectName(QStringLiteral("BobineDair"));
     SetForm(QStringLiteral("Calcul de l'inductance d'une bobine toroïdale à noyau d'air"), 471, 297,
             ui::kSilver);
@@ -42,33 +21,13 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
 
     QFrame* legend = ui::MakePanel(this, "Panel2", 8, 136, 201, 153, ui::kSilver);
     ui::MakePicture(legend, "Image2", pictures::ToroidFormula, 8, 16, 185, 41);
-    ui::MakePicture(
-        legend, "Image4",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("N ="), {31, 16});
-        },
-        16, 72, 31, 16);
+    MakeSymbol(legend, "Image4", "N =", {16, 72, 31, 16});
     ui::MakeLabel(legend, "Label1", QStringLiteral("Le nombre de spires"), 48, 72, 0, 13);
-    ui::MakePicture(
-        legend, "Image5",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("a ="), {33, 17});
-        },
-        16, 88, 33, 17);
+    MakeSymbol(legend, "Image5", "a =", {16, 88, 33, 17});
     ui::MakeLabel(legend, "Label2", QStringLiteral("Diamètre extérieur, en mètres"), 48, 88, 0, 13);
-    ui::MakePicture(
-        legend, "Image3",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("b ="), {33, 18});
-        },
-        16, 104, 33, 18);
+    MakeSymbol(legend, "Image3", "b =", {16, 104, 33, 18});
     ui::MakeLabel(legend, "Label4", QStringLiteral("Diamètre intérieur, en mètres"), 48, 104, 0, 13);
-    ui::MakePicture(
-        legend, "Image6",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        16, 128, 33, 17);
+    MakeSymbol(legend, "Image6", "L =", {16, 128, 33, 17});
     ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance en microhenrys"), 48, 128, 0, 13);
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 216, 8, 249, 281, ui::kSilver);
@@ -81,17 +40,9 @@ TBobineDair::TBobineDair(QWidget* parent) : ui::Window(parent) {
     editB_ = ui::MakeValueBox(calc, "Editb", 128, 88, 57, 19);
     innerUnit_ = ui::MakeUnitList(calc, "ComboBox2", 184, 88, 60, LengthUnits());
 
-    ui::MakePicture(
-        calc, "Image7",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        8, 124, 33, 17);
+    MakeSymbol(calc, "Image7", "L =", {8, 124, 33, 17});
     result_ = ui::MakeResultLabel(calc, "Label8", 40, 124, 145, 17);
-    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 184, 122, 60,
-                                       {{QStringLiteral("uH"), Op::Divide, 1.0L},
-                                        {QStringLiteral("mH"), Op::Divide, 1000.0L},
-                                        {QStringLiteral("H"), Op::Divide, 1000000.0L}});
+    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 184, 122, 60, InductanceUnits());
     twoDigits_ = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2  Digit"), 184, 152, 62, 17);
 
     QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 32, 208, 33, 25);
@@ -130,13 +81,7 @@ void TBobineDair::FormActivate() {
                           {"Label3", "Exterior diameter (a)"},
                           {"Label7", "Interior diameter (b)"}});
     setWindowTitle(QStringLiteral("Inductance (toroidale coil) "));
-    // Both diameter lists are refilled and go back to metres at every activation; the typed
-    // numbers and the shown result stay.
-    const QStringList metres = {QStringLiteral("metre"), QStringLiteral("cm"), QStringLiteral("mm")};
-    for (ui::UnitList* list : {outerUnit_, innerUnit_}) {
-        list->SetItems(metres);
-        list->setCurrentIndex(0);
-    }
+    MetresAgain({outerUnit_, innerUnit_});
 }
 
 void TBobineDair::Calculate() {
@@ -150,20 +95,12 @@ void TBobineDair::Calculate() {
     page_.Show(result_, Inductance, ui::kGeneral10_4);
 }
 
-void TBobineDair::RefreshDisplay() {
-    page_.Refresh(result_, twoDigits_->isChecked(), Inductance);
-}
-
 void TBobineDair::Button1Click() {
-    Calculate();
-    RefreshDisplay();
+    Recalculate();
 }
 
 void TBobineDair::ComboBox1Change() {
-    if (page_.AllHoldText()) {
-        Calculate();
-        RefreshDisplay();
-    }
+    RecalculateWhenComplete();
 }
 
 void TBobineDair::ComboBox2Change() {
@@ -172,8 +109,7 @@ void TBobineDair::ComboBox2Change() {
 
 void TBobineDair::ComboBox3Change() {
     // The output unit tests nothing: an empty box shows its conversion failure.
-    Calculate();
-    RefreshDisplay();
+    Recalculate();
 }
 
 void TBobineDair::CheckBox1Click() {

@@ -4,10 +4,8 @@
 #include "formulas/Inductors.h"
 #include "inductance/BobineAAir.h"
 #include "inductance/InducCoaxial.h"
-#include "pictures/Glyphs.h"
 #include "pictures/inductance/IndProprePictures.h"
 #include "printing/Preview.h"
-#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
@@ -15,60 +13,20 @@
 #include <QCheckBox>
 #include <QFrame>
 
-using Op = ui::UnitList::Op;
-
-namespace {
-
-// The toroidal coil window's lists and factors, so that the two coil windows agree.
-std::vector<ui::UnitList::Unit> LengthUnits() {
-    return {{QStringLiteral("mètres"), Op::Divide, 1.0L},
-            {QStringLiteral("cm"), Op::Divide, 100.0L},
-            {QStringLiteral("mm"), Op::Divide, 1000.0L}};
-}
-
-// A row caption whose text ends where the row's box begins.
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
-    QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-} // namespace
-
-TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
+TInducPropre::TInducPropre(QWidget* parent) : AirCoilWindow(parent) {
     setObjectName(QStringLiteral("InducPropre"));
     SetForm(QStringLiteral("Calcul de l'inductance d'une bobine cylindrique à noyau d'air"), 496, 285,
             ui::kSilver);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 217, 161, ui::kSilver);
     ui::MakePicture(legend, "Image2", pictures::CylindricalCoilFormula, 47, 8, 121, 57);
-    ui::MakePicture(
-        legend, "Image3",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("N ="), {33, 17});
-        },
-        16, 72, 33, 17);
+    MakeSymbol(legend, "Image3", "N =", {16, 72, 33, 17});
     ui::MakeLabel(legend, "Label1", QStringLiteral("Nombre de spires"), 48, 72, 0, 13);
-    ui::MakePicture(
-        legend, "Image5",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("d ="), {33, 17});
-        },
-        16, 88, 33, 17);
+    MakeSymbol(legend, "Image5", "d =", {16, 88, 33, 17});
     ui::MakeLabel(legend, "Label3", QStringLiteral("Diamètre en mètres"), 48, 88, 0, 13);
-    ui::MakePicture(
-        legend, "Image6",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("l ="), {33, 17});
-        },
-        16, 104, 33, 17);
+    MakeSymbol(legend, "Image6", "l =", {16, 104, 33, 17});
     ui::MakeLabel(legend, "Label4", QStringLiteral("Longueur du noyau en mètres"), 48, 104, 0, 13);
-    ui::MakePicture(
-        legend, "Image7",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        8, 136, 49, 17);
+    MakeSymbol(legend, "Image7", "L =", {8, 136, 49, 17}, {33, 17});
     ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance, en microhenrys"), 48, 136, 0, 13);
 
     QPushButton* toroid = ui::MakeGlyphButton(this, "BitBtn1", pictures::SmallToroidGlyph, 264, 216, 73, 57);
@@ -88,17 +46,9 @@ TInducPropre::TInducPropre(QWidget* parent) : ui::Window(parent) {
     editL_ = ui::MakeValueBox(calc, "EditI", 128, 76, 65, 19);
     lengthUnit_ = ui::MakeUnitList(calc, "ComboBox2", 192, 76, 60, LengthUnits());
 
-    ui::MakePicture(
-        calc, "Image8",
-        [&] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        32, 112, 33, 17);
+    MakeSymbol(calc, "Image8", "L =", {32, 112, 33, 17});
     result_ = ui::MakeResultLabel(calc, "Label10", 64, 112, 129, 17);
-    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 192, 110, 60,
-                                       {{QStringLiteral("uH"), Op::Divide, 1.0L},
-                                        {QStringLiteral("mH"), Op::Divide, 1000.0L},
-                                        {QStringLiteral("H"), Op::Divide, 1000000.0L}});
+    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 192, 110, 60, InductanceUnits());
     twoDigits_ = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2 Digit"), 192, 136, 60, 17);
 
     QPushButton* reset = ui::MakeResetButton(calc, "BitBtn3", 46, 157, 33, 25);
@@ -137,13 +87,7 @@ void TInducPropre::FormActivate() {
                           {"Label6", "Number of turns (N)"},
                           {"Label8", "Exterior diameter (d)"},
                           {"Label9", "Core lenght (l)"}});
-    // Both length lists go back to metres at every activation; the typed numbers and the shown
-    // result stay.
-    const QStringList metres = {QStringLiteral("metre"), QStringLiteral("cm"), QStringLiteral("mm")};
-    for (ui::UnitList* list : {diameterUnit_, lengthUnit_}) {
-        list->SetItems(metres);
-        list->setCurrentIndex(0);
-    }
+    MetresAgain({diameterUnit_, lengthUnit_});
 }
 
 void TInducPropre::Calculate() {
@@ -157,20 +101,12 @@ void TInducPropre::Calculate() {
     page_.Show(result_, Inductance, ui::kGeneral10_4);
 }
 
-void TInducPropre::RefreshDisplay() {
-    page_.Refresh(result_, twoDigits_->isChecked(), Inductance);
-}
-
 void TInducPropre::ButtonCalculClick() {
-    Calculate();
-    RefreshDisplay();
+    Recalculate();
 }
 
 void TInducPropre::ComboBox1Change() {
-    if (page_.AllHoldText()) {
-        Calculate();
-        RefreshDisplay();
-    }
+    RecalculateWhenComplete();
 }
 
 void TInducPropre::ComboBox2Change() {

@@ -1,24 +1,17 @@
 #pragma once
 // Cylindrical air-core coil: L = 2.2 d^2 N^2 / (d + 2.2 l) microhenries, d and l in metres.
-#include "ui/CalculatorPage.h"
-#include "ui/Window.h"
+#include "inductance/AirCoil.h"
 
-class QCheckBox;
-class QLabel;
 class QLineEdit;
-namespace ui {
-class UnitList;
-}
 
-class TInducPropre : public ui::Window {
+class TInducPropre : public AirCoilWindow {
     Q_OBJECT
   public:
     explicit TInducPropre(QWidget* parent = nullptr);
 
     void FormCreate() override;
     void FormActivate() override;
-    void Calculate();
-    void RefreshDisplay();
+    void Calculate() override;
     void ButtonCalculClick();
     void ComboBox1Change();
     void ComboBox2Change();
@@ -29,19 +22,14 @@ class TInducPropre : public ui::Window {
     void BitBtn2Click(); // the coaxial cable
     void BitBtn4Click(); // Print
 
-    double Diameter = 0;   // metres
-    double Length = 0;     // metres
-    double Inductance = 0; // in the unit of ComboBox3
+    double Diameter = 0; // metres
+    double Length = 0;   // metres
 
   private:
-    ui::CalculatorPage page_{this};
-
     QLineEdit* editN_;
     QLineEdit* editD_;
     QLineEdit* editL_;
     ui::UnitList* diameterUnit_;
     ui::UnitList* lengthUnit_;
     ui::UnitList* inductanceUnit_;
-    QLabel* result_;
-    QCheckBox* twoDigits_;
 };

@@ -1,15 +1,16 @@
 #pragma once
 // The series impedance table's report: one of three pages of the grid's columns (R), every row
 // (X), as the print-choice dialog chose it.
-#include "printing/Layouts.h"
+#include "printing/ColumnPages.h"
 
-class TQRTabImpSerieRLC : public printing::TableReport {
+class TQRTabImpSerieRLC : public printing::ColumnPagesReport {
     Q_OBJECT
   public:
-    TQRTabImpSerieRLC();
-    void QuickRep1StartPage() override;
+    TQRTabImpSerieRLC()
+        : ColumnPagesReport(QStringLiteral("Tableur de l'impédance en circuit série R et X")) {}
 
-    static constexpr int kPages = 3;
-    // The grid columns of a page (heading column excluded) for a grid of `columns` columns.
-    static std::pair<int, int> PageColumns(int page, int columns);
+  protected:
+    QString Caption(const QString& first, const QString& last) const override {
+        return QStringLiteral("Z = \u221A(R\u00B2 + X\u00B2) en Ohms, R de %1 à %2 Ohms").arg(first, last);
+    }
 };

@@ -1,17 +1,11 @@
 #pragma once
 // Resistors in series and in parallel: values entered one at a time with Return build each
 // tab's list and total Rt (and the conductance G in parallel); a third tab shows formulas.
-#include "ui/CalculatorPage.h"
-#include "ui/EntryList.h"
-#include "ui/Window.h"
+#include "ui/EntryTab.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QTabWidget;
 
-class TFormResistor : public ui::Window {
+class TFormResistor : public ui::EntryTabsWindow {
     Q_OBJECT
   public:
     explicit TFormResistor(QWidget* parent = nullptr);
@@ -22,62 +16,15 @@ class TFormResistor : public ui::Window {
     void EditSerieKeyDown(); // Return in the parallel box
     void AddSeriesValue();
     void AddParallelValue();
-    void RefreshSeriesDisplay();
-    void RefreshParallelDisplay();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void BitBtn2Click(); // Reset, series
+    void RefreshParallelDisplay() override;
     void BitBtn1Click(); // Reset, parallel
     void BitBtn3Click(); // Print, series
     void BitBtn4Click(); // Print, parallel
 
-    int SeriesCount = 0;
-    int ParallelCount = 0;
-    double SeriesLast = 0;
-    double SeriesTotal = 0;
-    double ParallelLast = 0;
     double ParallelInverseSum = 0;
-    double ParallelTotal = 0;
     double Conductance = 0; // siemens when the values are in ohms
 
   private:
-    struct SeriesTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QCheckBox* twoDigits;
-        QLabel* rule;
-    };
-    struct ParallelTab {
-        QWidget* page;
-        QLineEdit* box;
-        QListWidget* list;
-        QLabel* total;
-        QLabel* conductance;
-        QCheckBox* twoDigits;
-        QLabel* rule;
-    };
     QTabWidget* MakePages();
-    SeriesTab MakeSeriesTab();
-    ParallelTab MakeParallelTab();
     void MakeFormulasTab();
-
-    QTabWidget* pages_;
-    SeriesTab seriesTab_;
-    ParallelTab parallelTab_;
-    ui::CalculatorPage series_{seriesTab_.page};
-    ui::CalculatorPage parallel_{parallelTab_.page};
-    ui::EntryList seriesEntries_{this,
-                                 seriesTab_.box,
-                                 seriesTab_.list,
-                                 QStringLiteral("R"),
-                                 SeriesCount,
-                                 ui::EntryList::OnEmpty::AskForValue};
-    ui::EntryList parallelEntries_{this,
-                                   parallelTab_.box,
-                                   parallelTab_.list,
-                                   QStringLiteral("R"),
-                                   ParallelCount,
-                                   ui::EntryList::OnEmpty::AskForValue};
 };

@@ -1,0 +1,50 @@
+#pragma once
+// The reactance and resonance windows: one result, in the unit of a third list, from two values
+// with their unit lists, the circuit picture echoing the values and units as typed, and a TABLEUR
+// picture that opens the window's table.
+#include "ui/CalculatorPage.h"
+#include "ui/Window.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace ui {
+
+class PictureLabel;
+class UnitList;
+
+class TwoValueWindow : public Window {
+  public:
+    // Echoes the boxes and their units, then reads, stores and shows as the window computes.
+    virtual void Calculate() = 0;
+    // A value's unit: everything again once both boxes hold text, else only that unit's echo.
+    void ComboBox1Change();
+    void ComboBox2Change();
+    // The result's unit: everything again once both boxes hold text, else no result.
+    void ComboBox3Change();
+
+  protected:
+    using Window::Window;
+
+    // The boxes' texts and their units, as the circuit picture shows them.
+    void Echo();
+    // The three unit lists run the handlers above.
+    void ConnectUnits();
+    // English activation: the TABLEUR picture in English.
+    void EnglishTableur();
+
+    CalculatorPage page_{this};
+    QLineEdit* edit1_ = nullptr;
+    QLineEdit* edit2_ = nullptr;
+    UnitList* unit1_ = nullptr; // of edit1_
+    UnitList* unit2_ = nullptr; // of edit2_
+    UnitList* resultUnit_ = nullptr;
+    QLabel* result_ = nullptr;
+    QLabel* echo1_ = nullptr;
+    QLabel* unitEcho1_ = nullptr;
+    QLabel* echo2_ = nullptr;
+    QLabel* unitEcho2_ = nullptr;
+    PictureLabel* tableur_ = nullptr;
+};
+
+} // namespace ui
