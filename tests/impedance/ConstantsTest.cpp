@@ -217,7 +217,9 @@ TEST_F(GuiTest, EnglishActivationWithoutTheTableurPicture) {
         EXPECT_TRUE(LastBox()->text.startsWith("Impossible d'ouvrir le fichier ")) << c.window;
         EXPECT_EQ(Text(c.window, c.label), c.english);
         EXPECT_TRUE(Get<QLabel>(c.window, c.emptied)->pixmap().isNull()) << c.window;
-        if (c.kept) EXPECT_FALSE(Get<QLabel>(c.window, c.kept)->pixmap().isNull()) << c.window;
+        if (c.kept) {
+            EXPECT_FALSE(Get<QLabel>(c.window, c.kept)->pixmap().isNull()) << c.window;
+        }
     }
 }
 

@@ -76,9 +76,10 @@ TEST_F(ResonanceReportsTest, TimeConstantTablesPrintTheirGrid) {
         // Every number fits its cell, the longest ones in a smaller type.
         ASSERT_FALSE(last_.pages.empty());
         for (const printing::Element& e : last_.pages[0].elements)
-            if (e.kind == printing::Element::Kind::Text && e.text.contains(QLatin1Char(',')))
+            if (e.kind == printing::Element::Kind::Text && e.text.contains(QLatin1Char(','))) {
                 EXPECT_LE(QFontMetricsF(e.font).horizontalAdvance(e.text), e.rect.width())
                     << e.text.toStdString();
+            }
     }
 }
 
