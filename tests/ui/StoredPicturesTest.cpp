@@ -21,13 +21,7 @@ std::set<QString> StoredKeys(QChar decimal) {
     return keys;
 }
 
-struct MarkAndSeparators {
-    const char* name;
-    const char* mark;
-    core::Separators separators;
-};
-
-class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<MarkAndSeparators> {};
+class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<Setting> {};
 
 TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
     const pictures::StoreCounts before = pictures::Counts();
@@ -66,10 +60,6 @@ TEST_P(StoredPicturesTest, StoredPicturesAreWhatTheCodeDrawsNow) {
     EXPECT_EQ(asked, StoredKeys(GetParam().separators.decimal)) << "a stored picture no window asks for";
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, StoredPicturesTest,
-                         ::testing::Values(MarkAndSeparators{"French_comma", "", core::FrenchSeparators()},
-                                           MarkAndSeparators{"English_point", "*", core::EnglishSeparators()},
-                                           MarkAndSeparators{"English_comma", "*", core::FrenchSeparators()}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Windows, StoredPicturesTest, Settings(), SettingName);
 
 } // namespace
