@@ -4,21 +4,28 @@
 
 #include <QHeaderView>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace ui {
 
 QTableWidget* MakeGrid(QWidget* parent, const char* name, const GridLayout& layout) {
-    auto* grid = new QTableWidget(layout.rows, layout.columns, parent);
+    // Sized before it has rows and columns: the headers then lay out their sections once, all
+    // alike, instead of once per count and again per section.
+    auto* grid = new QTableWidget(parent);
     grid->setObjectName(QLatin1String(name));
     grid->setGeometry(layout.x, layout.y, layout.width, layout.height);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setMinimumSectionSize(
+        std::min(layout.columnWidth, grid->horizontalHeader()->minimumSectionSize()));
+    grid->verticalHeader()->setMinimumSectionSize(
+        std::min(layout.rowHeight, grid->verticalHeader()->minimumSectionSize()));
+    grid->horizontalHeader()->setDefaultSectionSize(layout.columnWidth);
+    grid->verticalHeader()->setDefaultSectionSize(layout.rowHeight);
+    grid->setRowCount(layout.rows);
+    grid->setColumnCount(layout.columns);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int c = 0; c < layout.columns; ++c)
-        grid->setColumnWidth(c, layout.columnWidth);
-    for (int r = 0; r < layout.rows; ++r)
-        grid->setRowHeight(r, layout.rowHeight);
     for (int r = 0; r < layout.rows; ++r) {
         for (int c = 0; c < layout.columns; ++c) {
             auto* item = new QTableWidgetItem;
