@@ -96,21 +96,6 @@ Sketch AidSummary(std::vector<Term> terms) {
     };
 }
 
-QVector<QStringList> Bands(bool english) {
-    return {{"30 - 300 Hz", "extremely low frequencies (audio)", "ELF"},
-            {"20Hz - 20 kHz", "Audio Frequencies", "AF"},
-            {"20 - 30 kHz", "Very Low Frequencies", "VLF"},
-            {"30 - 300 kHz", "Low Frequencies", "LF"},
-            {"300 - 3000 kHz", "Medium Frequencies", "MF"},
-            {"3 000 - 30 000 kHz", "High Frequencies", "HF"},
-            {"30 - 300 MHz", "Very High Frequencies", "VHF"},
-            {"300 - 3 000 MHz", "Ultra High Frequencies", "UHF"},
-            {"3 000 - 30 000 MHz", "Super High Frequencies", "SHF"},
-            {"30 - 300 GHz", "Extremely High Frequencies", "EHF"},
-            {"300 - 3 000 GHz",
-             english ? QStringLiteral("no designation") : QString::fromUtf8("pas de désignation"), ""}};
-}
-
 QStringList BandHeader(bool english) {
     if (english) return {"Frequency", "Designation", "Abbreviation"};
     return {QString::fromUtf8("Fréquence"), QString::fromUtf8("Désignation"),
@@ -124,7 +109,7 @@ GridStyle BandStyle(int px) {
 Sketch BandPreview(bool english) {
     return [=](QPainter& p, const QRectF& r) {
         MiniGrid(p, QRectF(r.left(), r.top(), r.width(), r.height() - 1), BandHeader(english),
-                 Bands(english).mid(0, 7), BandStyle(9), {1.25, 2, 0.85});
+                 FrequencyBands(english).mid(0, 7), BandStyle(9), {1.25, 2, 0.85});
     };
 }
 

@@ -78,7 +78,9 @@ const AidText kEnglishAid{{"Waveform:", "the graph of a quantity obtained by plo
                           {"Cycle:", "the part of a periodic waveform contained in one period."},
                           {"Wave frequency", ": the number of cycles per second."}};
 
-QVector<QStringList> Bands(bool english) {
+} // namespace
+
+QVector<QStringList> FrequencyBands(bool english) {
     return {{"30 - 300 Hz", "extremely low frequencies (audio)", "ELF"},
             {"20Hz - 20 kHz", "Audio Frequencies", "AF"},
             {"20 - 30 kHz", "Very Low Frequencies", "VLF"},
@@ -92,8 +94,6 @@ QVector<QStringList> Bands(bool english) {
             {"300 - 3 000 GHz",
              english ? QStringLiteral("no designation") : QStringLiteral("pas de désignation"), QString()}};
 }
-
-} // namespace
 
 QImage FrequencyOfPeriodFormula() {
     return WaveFormula("f = \\frac{1}{T}");
@@ -119,7 +119,7 @@ QImage FrequencyBandTable(bool english) {
                                    ? QStringList{"Frequency", "Designation", "Abbreviation"}
                                    : QStringList{QStringLiteral("Fréquence"), QStringLiteral("Désignation"),
                                                  QStringLiteral("Abréviation")};
-    MiniGrid(p, QRectF(0, 0, 448, 212), header, Bands(english),
+    MiniGrid(p, QRectF(0, 0, 448, 212), header, FrequencyBands(english),
              GridStyle{kHeadYellow, kOrange, kOrange, 12, false}, {1.2, 2, 0.9});
     return image;
 }
