@@ -22,6 +22,24 @@
 namespace ui {
 namespace {
 
+// Two small chevrons pointing where the hidden items are.
+QIcon OverflowArrow(bool downwards) {
+    QPixmap pixmap(8, 8);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QPen(Qt::black, 1));
+    for (int k : {0, 4}) {
+        if (downwards) {
+            p.drawLine(1, k, 4, k + 3);
+            p.drawLine(4, k + 3, 7, k);
+        } else {
+            p.drawLine(k, 1, k + 3, 4);
+            p.drawLine(k + 3, 4, k, 7);
+        }
+    }
+    return QIcon(pixmap);
+}
+
 class FormStyle : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -29,6 +47,15 @@ class FormStyle : public QProxyStyle {
         // A menu-like popup shows every item whatever the list's row count; a drop-down does not.
         if (hint == SH_ComboBox_Popup) return 0;
         return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        // A menu bar asks for its overflow arrow when it is built; the platform's is a file whose
+        // reading loads every image plugin, on the way to the main window's first paint.
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return OverflowArrow(icon == SP_ToolBarVerticalExtensionButton);
+        return QProxyStyle::standardIcon(icon, option, widget);
     }
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
