@@ -8,7 +8,6 @@
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
-#include <QHBoxLayout>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -51,14 +50,7 @@ TTableurCondserie::TTableurCondserie(QWidget* parent) : ui::Window(parent) {
         std::max(40, grid_->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 8);
     for (int c = 0; c <= kValues; ++c)
         grid_->setColumnWidth(c, columnWidth);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid_);
-
-    // Over the empty corner cell.
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 1, 0, 41, 23);
-    print->raise();
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(ui::FillWithGrid(this, grid_), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
 void TTableurCondserie::FormCreate() {

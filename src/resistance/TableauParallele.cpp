@@ -8,7 +8,6 @@
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
-#include <QHBoxLayout>
 #include <QTableWidget>
 
 namespace {
@@ -44,14 +43,7 @@ TFormTableauParallele::TFormTableauParallele(QWidget* parent) : ui::Window(paren
     grid_ = ui::MakeGrid(this, "StringGrid1", {kSize, kSize, 0, 0, 640, 480, 48, 20, ui::kAqua});
     grid_->setFont(ui::FormFont("MS Sans Serif", 11));
     grid_->setFocusPolicy(Qt::NoFocus);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(grid_);
-
-    // Over the empty corner cell, as on the capacitors' table.
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 1, 0, 41, 23);
-    print->raise();
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(ui::FillWithGrid(this, grid_), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
 void TFormTableauParallele::FormCreate() {

@@ -1,7 +1,9 @@
 #include "ui/TablePage.h"
 
 #include "core/Regional.h"
+#include "ui/Widgets.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
@@ -40,6 +42,15 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name, const GridLayout& layo
         }
     }
     return grid;
+}
+
+QPushButton* FillWithGrid(QWidget* window, QTableWidget* grid) {
+    auto* layout = new QHBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid);
+    QPushButton* print = MakePrintButton(window, "BitBtn1", 1, 0, 41, 23);
+    print->raise();
+    return print;
 }
 
 void FillTable(QTableWidget* grid, const QString& corner, const Axis& down, const Axis& across,

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class QPushButton;
 class QTableWidget;
 class QWidget;
 
@@ -25,6 +26,8 @@ struct GridLayout {
 };
 // The grid, named after its component; its heading cells are bold on `headings`.
 QTableWidget* MakeGrid(QWidget* parent, const char* name, const GridLayout& layout);
+// The grid fills the window, with the print button "BitBtn1" over its empty corner cell.
+QPushButton* FillWithGrid(QWidget* window, QTableWidget* grid);
 
 struct Axis {
     std::vector<long double> values; // as the headings show them
