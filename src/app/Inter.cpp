@@ -89,6 +89,20 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     site->setObjectName(QStringLiteral("Kelmorainternational1"));
     ui::On(about_, &QAction::triggered, this, [this] { APropos1Click(); });
     ui::On(site, &QAction::triggered, this, [this] { Kelmorainternational1Click(); });
+    // Windows beyond the guide's, after its menus; each is created at its first opening.
+    if (!ui::Tools().empty()) {
+        tools_ = menu->addMenu(QStringLiteral("Outils"));
+        tools_->setObjectName(QStringLiteral("Outils1"));
+        tools_->menuAction()->setObjectName(QStringLiteral("Outils1"));
+        for (const ui::Tool& tool : ui::Tools()) {
+            QAction* entry = tools_->addAction(QString::fromUtf8(tool.french));
+            entry->setObjectName(QLatin1String(tool.className));
+            const char* name = tool.className;
+            ui::On(entry, &QAction::triggered, this, [name] {
+                if (ui::Window* w = ui::OpenTool(name)) w->ShowTopic();
+            });
+        }
+    }
 
     // The page is the whole client area: on the maximised window the white beyond the form's
     // 754 x 516 resets the hover too.
@@ -195,6 +209,12 @@ void TInterface1::FormActivate() {
     if (!ui::IsEnglish()) return;
     about_->setText(QStringLiteral("About"));
     link_->setTitle(QStringLiteral("Link"));
+    if (tools_) {
+        tools_->setTitle(QStringLiteral("Tools"));
+        for (const ui::Tool& tool : ui::Tools())
+            tools_->findChild<QAction*>(QLatin1String(tool.className))
+                ->setText(QString::fromUtf8(tool.english));
+    }
     for (const Heading& h : kHeadings)
         ui::LoadPictureInto(findChild<QLabel*>(QLatin1String(h.name)), QLatin1String(h.englishFile));
     std::map<QString, const app::Topic*> byLabel;

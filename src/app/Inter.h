@@ -47,6 +47,7 @@ class TInterface1 : public ui::Window {
     QLabel* preview_ = nullptr;
     QLabel* mark_ = nullptr;
     QMenu* link_ = nullptr;
+    QMenu* tools_ = nullptr;
     QAction* about_ = nullptr;
     std::map<QString, TopicLabel*> topics_;
 };

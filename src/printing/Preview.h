@@ -47,6 +47,10 @@ QStringList ReportClasses();
 // The class of the window a report prints (for checks over every report).
 const char* ReportWindow(const QString& reportClass);
 
+// A report with a layout of its own registers itself beside the window it prints
+// (OHMBRIX_REGISTER_REPORT in that window's unit), so this engine names no window.
+bool RegisterReport(const char* reportClass, const char* windowClass, ReportFactory factory);
+
 // Tests add a report of their own (or replace one) for the lifetime of the object.
 class ScopedReport {
   public:
@@ -60,3 +64,10 @@ class ScopedReport {
 };
 
 } // namespace printing
+
+// In the unit of the window a report prints, at namespace scope.
+#define OHMBRIX_REGISTER_REPORT(R, W)                                                                        \
+    namespace {                                                                                              \
+    [[maybe_unused]] const bool kRegistered##R =                                                             \
+        ::printing::RegisterReport(#R, #W, [] { return std::unique_ptr<::printing::Report>(new R()); });     \
+    }

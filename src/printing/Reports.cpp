@@ -48,8 +48,8 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
 }
 
 // The window each report with a layout of its own prints.
-const std::map<QString, const char*>& Windows() {
-    static const std::map<QString, const char*> windows{
+std::map<QString, const char*>& Windows() {
+    static std::map<QString, const char*> windows{
         {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},
         {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
         {QStringLiteral("TQREia"), "TFormCodeRes"},
@@ -67,6 +67,12 @@ const std::map<QString, const char*>& Windows() {
 }
 
 } // namespace
+
+bool RegisterReport(const char* reportClass, const char* windowClass, ReportFactory factory) {
+    Table()[QLatin1String(reportClass)] = std::move(factory);
+    Windows()[QLatin1String(reportClass)] = windowClass;
+    return true;
+}
 
 const char* ReportWindow(const QString& reportClass) {
     if (const ReportRow* row = FindReportRow(reportClass)) return row->window;

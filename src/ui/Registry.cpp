@@ -1,5 +1,6 @@
 #include "ui/Registry.h"
 
+#include "ui/Language.h"
 #include "ui/Window.h"
 
 #include <QByteArray>
@@ -26,6 +27,11 @@ const char* const kStartupOrder[] = {
 std::map<QByteArray, WindowFactory>& Registered() {
     static std::map<QByteArray, WindowFactory> registered;
     return registered;
+}
+
+std::vector<Tool>& RegisteredTools() {
+    static std::vector<Tool> tools;
+    return tools;
 }
 
 std::vector<Window*> g_windows;
@@ -65,6 +71,29 @@ void ForgetWindows() {
 Window* FindWindow(const char* className) {
     for (Window* w : g_windows)
         if (std::strcmp(w->metaObject()->className(), className) == 0) return w;
+    return nullptr;
+}
+
+bool RegisterTool(const Tool& tool) {
+    RegisteredTools().push_back(tool);
+    return true;
+}
+
+std::vector<Tool> Tools() {
+    std::vector<Tool> tools = RegisteredTools();
+    std::sort(tools.begin(), tools.end(), [](const Tool& a, const Tool& b) { return a.order < b.order; });
+    return tools;
+}
+
+Window* OpenTool(const char* className) {
+    if (Window* open = FindWindow(className)) return open;
+    for (const Tool& tool : RegisteredTools()) {
+        if (std::strcmp(tool.className, className) != 0) continue;
+        Window* w = tool.factory(MainWindow());
+        AddWindow(w);
+        w->Initialise();
+        return w;
+    }
     return nullptr;
 }
 

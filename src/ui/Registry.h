@@ -28,7 +28,28 @@ template <class W> W* Find() {
     return nullptr;
 }
 
+// Windows of the main window's Tools menu ("Outils"): listed in their order, each created at its
+// first opening (owned by the main window, then found like any other), not at start-up.
+struct Tool {
+    int order;
+    const char* className;
+    const char* french; // the menu entry's texts
+    const char* english;
+    WindowFactory factory;
+};
+bool RegisterTool(const Tool& tool);
+std::vector<Tool> Tools();
+// The tool's window, created at the first call; null for a class that is not a tool.
+Window* OpenTool(const char* className);
+
 } // namespace ui
+
+// In the tool window's unit, at namespace scope, instead of OHMBRIX_REGISTER_WINDOW.
+#define OHMBRIX_REGISTER_TOOL(W, order, french, english)                                                     \
+    namespace {                                                                                              \
+    [[maybe_unused]] const bool kRegistered##W = ::ui::RegisterTool(                                         \
+        {order, #W, french, english, [](QWidget* owner) -> ::ui::Window* { return new W(owner); }});         \
+    }
 
 // In the window's unit, at namespace scope.
 #define OHMBRIX_REGISTER_WINDOW(W)                                                                           \

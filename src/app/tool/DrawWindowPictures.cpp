@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "core/Regional.h"
 #include "pictures/Stored.h"
+#include "ui/Registry.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -41,7 +42,10 @@ int main(int argc, char** argv) {
         app::ConfigureApplication(mark);
         for (const core::Separators& separators : {core::FrenchSeparators(), core::EnglishSeparators()}) {
             const core::PinnedSeparators pinned(separators);
-            delete app::CreateWindows(mark);
+            TInterface1* main = app::CreateWindows(mark);
+            for (const ui::Tool& tool : ui::Tools()) // created at their first opening in the program
+                ui::OpenTool(tool.className);
+            delete main;
         }
     }
     app::MakeLanguageChooser();
