@@ -3,7 +3,7 @@
 
 #include "core/Regional.h"
 #include "formulas/TwoComponents.h"
-#include "printing/ImpTabSerie.h"
+#include "capacitance/ImpTabSerie.h"
 #include "ui/Guard.h"
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"

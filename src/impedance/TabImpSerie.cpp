@@ -2,7 +2,7 @@
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
-#include "printing/ImpReacCap.h"
+#include "impedance/ImpReacCap.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"

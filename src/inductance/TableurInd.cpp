@@ -3,7 +3,7 @@
 
 #include "formulas/Reactance.h"
 #include "printing/Layouts.h"
-#include "printing/impReacInd.h"
+#include "inductance/impReacInd.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"

@@ -2,7 +2,7 @@
 #include "ui/Registry.h"
 
 #include "formulas/TwoComponents.h"
-#include "printing/ImpTabPara.h"
+#include "resistance/ImpTabPara.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
