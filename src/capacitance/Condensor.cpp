@@ -1,4 +1,5 @@
 #include "capacitance/Condensor.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "pictures/capacitance/CondensorPictures.h"
@@ -149,3 +150,11 @@ void TCondensateur::BitBtn5Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TCondensateur)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRCondSerie, TCondensateur, QStringLiteral("Condensateur en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Ct ="), "Label7"}},
+                            "ListBox2")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRCondPara, TCondensateur, QStringLiteral("Condensateur en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}}}, {}, {{QStringLiteral("Ct ="), "Label2"}},
+                            "ListBox1")

@@ -1,4 +1,6 @@
 #include "capacitance/TabCondSerie.h"
+#include "capacitance/QRTabCondSerie.h"
+#include "printing/Preview.h"
 #include "ui/Registry.h"
 
 #include "core/Regional.h"
@@ -93,3 +95,4 @@ void TTableurCondserie::BitBtn1Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TTableurCondserie)
+OHMBRIX_REGISTER_REPORT(TQRTabCondSerie, TTableurCondserie)

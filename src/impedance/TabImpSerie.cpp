@@ -1,4 +1,6 @@
 #include "impedance/TabImpSerie.h"
+#include "impedance/QRTabImpSerieRLC.h"
+#include "printing/Preview.h"
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
@@ -67,3 +69,4 @@ void TFormTableurImpedance::FillGrid() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormTableurImpedance)
+OHMBRIX_REGISTER_REPORT(TQRTabImpSerieRLC, TFormTableurImpedance)

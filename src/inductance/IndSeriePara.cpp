@@ -1,4 +1,5 @@
 #include "inductance/IndSeriePara.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "pictures/inductance/IndSerieParaPictures.h"
@@ -149,3 +150,11 @@ void TIndSerPara::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TIndSerPara)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndSerie, TIndSerPara, QStringLiteral("Inductance en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Lt ="), "Label1"}},
+                            "ListBox1")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndPara, TIndSerPara, QStringLiteral("Inductance en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}}}, {}, {{QStringLiteral("Lt ="), "Label2"}},
+                            "ListBox2")

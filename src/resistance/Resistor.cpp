@@ -1,4 +1,5 @@
 #include "resistance/Resistor.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/RunningTotals.h"
@@ -170,3 +171,13 @@ void TFormResistor::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormResistor)
+
+// Series and parallel lists: the memo is the tab's list as the window shows it.
+OHMBRIX_REGISTER_REPORT_ROW(TQRResSerie, TFormResistor, QStringLiteral("Résistance en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Rt ="), "Label5"}},
+                            "ListBox1")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRResPara, TFormResistor, QStringLiteral("Résistance en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}, {"Image5"}}}, {},
+                            {{QStringLiteral("Rt ="), "Label3"}, {QStringLiteral("G ="), "Label4"}},
+                            "ListBox2")

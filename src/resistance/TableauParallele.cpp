@@ -1,4 +1,6 @@
 #include "resistance/TableauParallele.h"
+#include "printing/Preview.h"
+#include "resistance/QRTabResPara.h"
 #include "ui/Registry.h"
 
 #include "formulas/TwoComponents.h"
@@ -70,3 +72,4 @@ void TFormTableauParallele::FillGrid() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormTableauParallele)
+OHMBRIX_REGISTER_REPORT(TQRTabResPara, TFormTableauParallele)
