@@ -50,7 +50,13 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 } // namespace
 
 TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    MakeTabs(MakePages(),
+    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 438, 299, ui::kSilver);
+    frame->setFrameStyle(QFrame::NoFrame);
+    MakeTabs(MakePages(frame, {5, 0, 428, 297},
+                       {{"TabSheet1", QStringLiteral("Série")},
+                        {"TabSheet2", QStringLiteral("Parallèle")},
+                        {"TabSheet3", QStringLiteral("Type de condensateur")},
+                        {"TabSheet4", QStringLiteral("Autres formules")}}),
              Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
                   {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
                  {"RichEdit2",
@@ -83,20 +89,6 @@ TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
     parallel_->Connect(this, &TCondensateur::Edit2KeyDown, &TCondensateur::CheckBox2Click,
                        &TCondensateur::BitBtn4Click, &TCondensateur::BitBtn5Click);
-}
-
-QTabWidget* TCondensateur::MakePages() {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 438, 299, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    auto* pages = new QTabWidget(frame);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(5, 0, 428, 297);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Parallèle"));
-    ui::AddTabPage(pages, "TabSheet3", QStringLiteral("Type de condensateur"));
-    ui::AddTabPage(pages, "TabSheet4", QStringLiteral("Autres formules"));
-    return pages;
 }
 
 void TCondensateur::FormCreate() {

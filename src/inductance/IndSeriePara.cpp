@@ -52,8 +52,12 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 } // namespace
 
 TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 427, 289, ui::kSilver);
+    frame->setFrameStyle(QFrame::NoFrame);
     MakeTabs(
-        MakePages(),
+        MakePages(frame, {5, 5, 372, 276},
+                  {{"TabSheet1", QStringLiteral("Inductance en série")},
+                   {"TabSheet2", QStringLiteral("Inductance en parallèle")}}),
         Tab({{"Image1", pictures::IndSeriesCircuit, {14, 8, 177, 121}},
              {"Image3", pictures::IndSeriesFormula, {10, 140, 185, 31}}},
             {"RichEdit1",
@@ -80,18 +84,6 @@ TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TIndSerPara::BitBtn2Click, &TIndSerPara::BitBtn1Click);
     parallel_->Connect(this, &TIndSerPara::Edit2KeyDown, &TIndSerPara::CheckBox2Click,
                        &TIndSerPara::BitBtn3Click, &TIndSerPara::BitBtn4Click);
-}
-
-QTabWidget* TIndSerPara::MakePages() {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 427, 289, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    auto* pages = new QTabWidget(frame);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(5, 5, 372, 276);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Inductance en série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Inductance en parallèle"));
-    return pages;
 }
 
 void TIndSerPara::FormCreate() {

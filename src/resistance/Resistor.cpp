@@ -61,7 +61,11 @@ const Tab::Layout kParallel{{{"Image2", pictures::ResParallelCircuit, {8, 8, 241
 } // namespace
 
 TFormResistor::TFormResistor(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    MakeTabs(MakePages(), kSeries, {&SeriesLast, &SeriesTotal}, kParallel,
+    MakeTabs(MakePages(this, {0, 0, 426, 300},
+                       {{"TabSheet1", QStringLiteral("Série")},
+                        {"TabSheet2", QStringLiteral("Parallèle")},
+                        {"TabSheet3", QStringLiteral("Autres formules")}}),
+             kSeries, {&SeriesLast, &SeriesTotal}, kParallel,
              {&ParallelLast, &ParallelInverseSum, &ParallelTotal, &Conductance}, QStringLiteral("R"),
              ui::EntryList::OnEmpty::AskForValue);
     setObjectName(QStringLiteral("FormResistor"));
@@ -72,17 +76,6 @@ TFormResistor::TFormResistor(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TFormResistor::BitBtn2Click, &TFormResistor::BitBtn3Click);
     parallel_->Connect(this, &TFormResistor::EditSerieKeyDown, &TFormResistor::CheckBox2Click,
                        &TFormResistor::BitBtn1Click, &TFormResistor::BitBtn4Click);
-}
-
-QTabWidget* TFormResistor::MakePages() {
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(0, 0, 426, 300);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Parallèle"));
-    ui::AddTabPage(pages, "TabSheet3", QStringLiteral("Autres formules"));
-    return pages;
 }
 
 void TFormResistor::MakeFormulasTab() {

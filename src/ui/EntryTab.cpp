@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -154,6 +155,17 @@ void EntryTabsWindow::MakeTabs(QTabWidget* pages, const EntryTab::Layout& series
     pages_ = pages;
     series_.emplace(this, pages->widget(0), series, letter, SeriesCount, onEmpty, seriesFields);
     parallel_.emplace(this, pages->widget(1), parallel, letter, ParallelCount, onEmpty, parallelFields);
+}
+
+QTabWidget* EntryTabsWindow::MakePages(QWidget* parent, const QRect& place,
+                                       std::initializer_list<std::pair<const char*, QString>> pages) {
+    auto* control = new QTabWidget(parent);
+    control->setObjectName(QStringLiteral("PageControl1"));
+    control->setGeometry(place);
+    control->tabBar()->setFocusPolicy(Qt::NoFocus);
+    for (const auto& [name, caption] : pages)
+        AddTabPage(control, name, caption);
+    return control;
 }
 
 void EntryTabsWindow::RefreshSeriesDisplay() {

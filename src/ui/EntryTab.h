@@ -140,6 +140,9 @@ class EntryTabsWindow : public Window {
                   std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
                   std::initializer_list<double*> parallelFields, const QString& letter,
                   EntryList::OnEmpty onEmpty);
+    // The tab control `PageControl1` at `place` on `parent`, a page per name and French caption.
+    static QTabWidget* MakePages(QWidget* parent, const QRect& place,
+                                 std::initializer_list<std::pair<const char*, QString>> pages);
 
     QTabWidget* pages_ = nullptr;
     std::optional<EntryTab> series_;
