@@ -69,22 +69,23 @@ EntryTab::Parts EntryTab::Build(QWidget* page, const Layout& l) {
         else
             p.note->setReadOnly(l.note.kind == NoteKind::ReadOnly);
     }
-    const QRect r = l.resetAt, b = l.boxAt, s = l.listAt, g = l.groupAt, pr = l.printAt, d = l.digitsAt;
-    p.reset = MakeResetButton(page, l.reset, r.x(), r.y(), r.width(), r.height());
-    p.box = MakeValueBox(page, l.box, b.x(), b.y(), b.width(), b.height());
-    p.list = MakeListBox(page, l.list, s.x(), s.y(), s.width(), s.height());
-    QGroupBox* group =
-        MakeGroup(page, l.group, QStringLiteral("Résultat"), g.x(), g.y(), g.width(), g.height(), kSilver);
+    const QRect r = l.reset.at, b = l.box.at, s = l.list.at, g = l.group.at, pr = l.print.at, d = l.digits.at;
+    p.reset = MakeResetButton(page, l.reset.name, r.x(), r.y(), r.width(), r.height());
+    p.box = MakeValueBox(page, l.box.name, b.x(), b.y(), b.width(), b.height());
+    p.list = MakeListBox(page, l.list.name, s.x(), s.y(), s.width(), s.height());
+    QGroupBox* group = MakeGroup(page, l.group.name, QStringLiteral("Résultat"), g.x(), g.y(), g.width(),
+                                 g.height(), kSilver);
     for (const Result& result : l.results) {
         l.caption(group, result.caption, result.text, result.captionAt);
         const QRect a = result.at;
         p.results.push_back(MakeResultLabel(group, result.label, a.x(), a.y(), a.width(), a.height()));
     }
     const auto makePrint = [&] {
-        p.print = MakePrintButton(group, l.print, pr.x(), pr.y(), pr.width(), pr.height());
+        p.print = MakePrintButton(group, l.print.name, pr.x(), pr.y(), pr.width(), pr.height());
     };
     if (!l.digitsFirst) makePrint();
-    p.digits = MakeCheckBox(group, l.digits, QStringLiteral("2 Digit"), d.x(), d.y(), d.width(), d.height());
+    p.digits =
+        MakeCheckBox(group, l.digits.name, QStringLiteral("2 Digit"), d.x(), d.y(), d.width(), d.height());
     if (l.digitsFirst) makePrint();
     if (p.note)
         SetTabOrder({p.box, p.list, p.print, p.digits, p.reset, p.note});
