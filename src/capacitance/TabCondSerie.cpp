@@ -3,9 +3,9 @@
 #include "printing/Preview.h"
 #include "ui/Registry.h"
 
+#include "capacitance/ImpTabSerie.h"
 #include "core/Regional.h"
 #include "formulas/TwoComponents.h"
-#include "capacitance/ImpTabSerie.h"
 #include "ui/Guard.h"
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
