@@ -1,4 +1,5 @@
 #include "capacitance/Condensor.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "pictures/capacitance/CondensorPictures.h"
@@ -29,18 +30,12 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
                          const char* caption, const char* total, const char* print, const char* digits) {
     return {std::move(pictures),
             std::move(note),
-            reset,
-            box,
-            list,
-            group,
-            print,
-            digits,
-            {256, 8, 25, 21},
-            {280, 8, 129, 21},
-            {256, 36, 153, 129},
-            {256, 168, 153, 97},
-            {40, 56, 28, 25},
-            {88, 59, 57, 17},
+            {reset, {256, 8, 25, 21}},
+            {box, {280, 8, 129, 21}},
+            {list, {256, 36, 153, 129}},
+            {group, {256, 168, 153, 97}},
+            {print, {40, 56, 28, 25}},
+            {digits, {88, 59, 57, 17}},
             {{caption, "Ct=", {8, 24, 33, 17}, total, {40, 24, 105, 17}}},
             MakeCaption,
             false};
@@ -49,7 +44,13 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 } // namespace
 
 TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    MakeTabs(MakePages(),
+    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 438, 299, ui::kSilver);
+    frame->setFrameStyle(QFrame::NoFrame);
+    MakeTabs(MakePages(frame, {5, 0, 428, 297},
+                       {{"TabSheet1", QStringLiteral("Série")},
+                        {"TabSheet2", QStringLiteral("Parallèle")},
+                        {"TabSheet3", QStringLiteral("Type de condensateur")},
+                        {"TabSheet4", QStringLiteral("Autres formules")}}),
              Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
                   {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
                  {"RichEdit2",
@@ -82,20 +83,6 @@ TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
     parallel_->Connect(this, &TCondensateur::Edit2KeyDown, &TCondensateur::CheckBox2Click,
                        &TCondensateur::BitBtn4Click, &TCondensateur::BitBtn5Click);
-}
-
-QTabWidget* TCondensateur::MakePages() {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 438, 299, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    auto* pages = new QTabWidget(frame);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(5, 0, 428, 297);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Parallèle"));
-    ui::AddTabPage(pages, "TabSheet3", QStringLiteral("Type de condensateur"));
-    ui::AddTabPage(pages, "TabSheet4", QStringLiteral("Autres formules"));
-    return pages;
 }
 
 void TCondensateur::FormCreate() {
@@ -149,3 +136,11 @@ void TCondensateur::BitBtn5Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TCondensateur)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRCondSerie, TCondensateur, QStringLiteral("Condensateur en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Ct ="), "Label7"}},
+                            "ListBox2")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRCondPara, TCondensateur, QStringLiteral("Condensateur en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}}}, {}, {{QStringLiteral("Ct ="), "Label2"}},
+                            "ListBox1")

@@ -21,5 +21,4 @@ class TCondensateur : public ui::EntryTabsWindow {
     double SeriesInverseSum = 0;
 
   private:
-    QTabWidget* MakePages();
 };

@@ -5,6 +5,7 @@
 #include "pictures/Glyphs.h"
 #include "pictures/capacitance/ReactanceCapPictures.h"
 #include "printing/Preview.h"
+#include "printing/ReportRows.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -137,3 +138,9 @@ void TFormReacCap::Image6Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormReacCap)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRReacCap, TFormReacCap, QStringLiteral("Réactance capacitive"),
+                            {{{"Panel2", true}}, {{"Image1"}}},
+                            {{QStringLiteral("f ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("C ="), "Edit2", "ComboBox2"}},
+                            {{QStringLiteral("Xc ="), "Label6", "ComboBox3"}})

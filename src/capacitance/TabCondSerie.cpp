@@ -1,9 +1,11 @@
 #include "capacitance/TabCondSerie.h"
+#include "capacitance/QRTabCondSerie.h"
+#include "printing/Preview.h"
 #include "ui/Registry.h"
 
+#include "capacitance/ImpTabSerie.h"
 #include "core/Regional.h"
 #include "formulas/TwoComponents.h"
-#include "printing/ImpTabSerie.h"
 #include "ui/Guard.h"
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
@@ -93,3 +95,4 @@ void TTableurCondserie::BitBtn1Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TTableurCondserie)
+OHMBRIX_REGISTER_REPORT(TQRTabCondSerie, TTableurCondserie)

@@ -4,6 +4,7 @@
 #include "pictures/Glyphs.h"
 #include "pictures/impedance/CircuitSerieLRCPictures.h"
 #include "printing/Preview.h"
+#include "printing/ReportRows.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -144,3 +145,12 @@ void TFormSerieRLC::BitBtn2Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormSerieRLC)
+
+// The reactance boxes are in ohms, as their captions say.
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpSerieRLC, TFormSerieRLC, QStringLiteral("Impédance en circuit série RLC"),
+                            {{{"Panel2", true}}, {{"Image2"}, {"Image9"}}},
+                            {{QStringLiteral("R ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("Xl ="), "Edit2", nullptr, QStringLiteral("Ohms")},
+                             {QStringLiteral("Xc ="), "Edit3", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label10", "Label11"},
+                             {QStringLiteral("Degrés ="), "Label12"}})

@@ -1,4 +1,5 @@
 #include "impedance/Constants.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/TimeConstants.h"
@@ -296,3 +297,15 @@ void TFormConstants::Image14Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormConstants)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRConstanteRL, TFormConstants, QStringLiteral("Constante de temp RL"),
+                            {{{"Panel2", true}}, {{"Image1"}}},
+                            {{QStringLiteral("L ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("R ="), "Edit2", "ComboBox2"}},
+                            {{QStringLiteral("t ="), "Label6", "ComboBox3"}})
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRConstanteRC, TFormConstants, QStringLiteral("Constante de temp RC"),
+                            {{{"Panel5", true}}, {{"Image7"}}},
+                            {{QStringLiteral("C ="), "Edit3", "ComboBox4"},
+                             {QStringLiteral("R ="), "Edit4", "ComboBox5"}},
+                            {{QStringLiteral("t ="), "Label16", "ComboBox6"}})

@@ -1,4 +1,5 @@
 #include "impedance/Impedance.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
@@ -111,3 +112,12 @@ void TFormImpedance::BitBtn2Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormImpedance)
+
+// The reactances are typed in ohms.
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpedance, TFormImpedance,
+                            QStringLiteral("Impédance en circuit série RL et RC"),
+                            {{{"Image1"}}, {{"Image2"}, {"Image7"}}},
+                            {{QStringLiteral("R ="), "Edit1", nullptr, QStringLiteral("Ohms")},
+                             {QStringLiteral("X ="), "Edit2", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label7", "Label10"},
+                             {QStringLiteral("Degrés ="), "Label8"}})

@@ -1,4 +1,5 @@
 #include "impedance/ImpedanceLCserie.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
@@ -102,3 +103,12 @@ void TFormCircuitLCSerie::BitBtn2Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormCircuitLCSerie)
+
+// The reactances are typed in ohms.
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpSerieLC, TFormCircuitLCSerie,
+                            QStringLiteral("Impédance en circuit série LC"),
+                            {{{"Panel3", true}}, {{"Image2"}}},
+                            {{QStringLiteral("Xl ="), "Edit1", nullptr, QStringLiteral("Ohms")},
+                             {QStringLiteral("Xc ="), "Edit2", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label9", "Label10"},
+                             {QStringLiteral("Degrés ="), "Label11"}})

@@ -1,4 +1,5 @@
 #include "impedance/ParalleleRL_RC_LC.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
@@ -279,3 +280,27 @@ void TFormParaRLRCLC::BitBtn8Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormParaRLRCLC)
+
+// The reactances are typed in ohms.
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpParaRL, TFormParaRLRCLC,
+                            QStringLiteral("Impédance en circuit parallèle RL"),
+                            {{{"Panel1", true}}, {{"Image2"}, {"Image6"}}},
+                            {{QStringLiteral("R ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("Xl ="), "Edit2", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label6", "Label9"},
+                             {QStringLiteral("Degrés ="), "Label10"}})
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpParaRC, TFormParaRLRCLC,
+                            QStringLiteral("Impédance en circuit parallèle RC"),
+                            {{{"Panel4", true}}, {{"Image10"}, {"Image16"}}},
+                            {{QStringLiteral("R ="), "Edit3", "ComboBox2"},
+                             {QStringLiteral("Xc ="), "Edit4", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label15", "Label16"},
+                             {QStringLiteral("Degrés ="), "Label17"}})
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRImpParaLC, TFormParaRLRCLC,
+                            QStringLiteral("Impédance en circuit parallèle LC"),
+                            {{{"Panel9", true}}, {{"Image18"}}},
+                            {{QStringLiteral("Xl ="), "Edit5", nullptr, QStringLiteral("Ohms")},
+                             {QStringLiteral("Xc ="), "Edit6", nullptr, QStringLiteral("Ohms")}},
+                            {{QStringLiteral("Z ="), "Label28", "Label29"}})

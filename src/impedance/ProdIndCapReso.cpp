@@ -1,4 +1,5 @@
 #include "impedance/ProdIndCapReso.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "core/Regional.h"
@@ -181,3 +182,8 @@ void TFormIndCapProReso::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormIndCapProReso)
+
+// The product is in microhenry x microfarad, which the window leaves unwritten.
+OHMBRIX_REGISTER_REPORT_ROW(TQRProduitLC, TFormIndCapProReso, QStringLiteral("Produit L X C"), {{{"Image2"}}},
+                            {{QStringLiteral("f ="), "Edit1", "ComboBox1"}},
+                            {{QStringLiteral("L X C ="), "Label3", nullptr, QStringLiteral("uH x uF")}})

@@ -1,4 +1,5 @@
 #include "impedance/Resonance.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/Resonance.h"
@@ -126,3 +127,9 @@ void TFormResonance::Image7Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormResonance)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRResonance, TFormResonance, QStringLiteral("Résonance"),
+                            {{{"Panel2", true}}, {{"Image1"}}},
+                            {{QStringLiteral("L ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("C ="), "Edit2", "ComboBox2"}},
+                            {{QStringLiteral("Fo="), "Label4", "ComboBox3"}})

@@ -1,8 +1,10 @@
 #include "impedance/TabImpSerie.h"
+#include "impedance/QRTabImpSerieRLC.h"
+#include "printing/Preview.h"
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
-#include "printing/ImpReacCap.h"
+#include "impedance/ImpReacCap.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -67,3 +69,4 @@ void TFormTableurImpedance::FillGrid() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormTableurImpedance)
+OHMBRIX_REGISTER_REPORT(TQRTabImpSerieRLC, TFormTableurImpedance)

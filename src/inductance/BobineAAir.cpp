@@ -3,6 +3,7 @@
 #include "formulas/Coils.h"
 #include "pictures/inductance/BobineAAirPictures.h"
 #include "printing/Preview.h"
+#include "printing/ReportRows.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -125,3 +126,11 @@ void TBobineDair::BitBtn2Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TBobineDair)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndNoyauAir, TBobineDair,
+                            QStringLiteral("Inductance d'une bobine à noyau d'air"),
+                            {{{"Panel1", true}}, {{"Image2"}}},
+                            {{QStringLiteral("N ="), "EditN"},
+                             {QStringLiteral("a ="), "EditA", "ComboBox1"},
+                             {QStringLiteral("b ="), "Editb", "ComboBox2"}},
+                            {{QStringLiteral("L ="), "Label8", "ComboBox3"}})

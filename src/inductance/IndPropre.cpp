@@ -1,4 +1,5 @@
 #include "inductance/IndPropre.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/Inductors.h"
@@ -138,3 +139,11 @@ void TInducPropre::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TInducPropre)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRBobineCyl, TInducPropre,
+                            QStringLiteral("Inductance d'une bobine cylindrique à noyau d'air"),
+                            {{{"Panel2", true}}, {{"Image2"}}},
+                            {{QStringLiteral("N ="), "EditN"},
+                             {QStringLiteral("d ="), "EditD", "ComboBox1"},
+                             {QStringLiteral("l ="), "EditI", "ComboBox2"}},
+                            {{QStringLiteral("L ="), "Label10", "ComboBox3"}})

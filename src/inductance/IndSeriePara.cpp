@@ -1,4 +1,5 @@
 #include "inductance/IndSeriePara.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "pictures/inductance/IndSerieParaPictures.h"
@@ -31,18 +32,12 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
                          const char* symbol, const char* total, const char* digits, const char* print) {
     return {std::move(pictures),
             std::move(note),
-            reset,
-            box,
-            list,
-            group,
-            print,
-            digits,
-            {208, 8, 25, 19},
-            {232, 8, 129, 21},
-            {208, 32, 153, 121},
-            {208, 160, 153, 81},
-            {96, 48, 28, 25},
-            {32, 52, 57, 17},
+            {reset, {208, 8, 25, 19}},
+            {box, {232, 8, 129, 21}},
+            {list, {208, 32, 153, 121}},
+            {group, {208, 160, 153, 81}},
+            {print, {96, 48, 28, 25}},
+            {digits, {32, 52, 57, 17}},
             {{symbol, "", {10, 24, 33, 17}, total, {40, 24, 105, 17}}},
             MakeSymbol,
             true};
@@ -51,8 +46,12 @@ ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryT
 } // namespace
 
 TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
+    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 427, 289, ui::kSilver);
+    frame->setFrameStyle(QFrame::NoFrame);
     MakeTabs(
-        MakePages(),
+        MakePages(frame, {5, 5, 372, 276},
+                  {{"TabSheet1", QStringLiteral("Inductance en série")},
+                   {"TabSheet2", QStringLiteral("Inductance en parallèle")}}),
         Tab({{"Image1", pictures::IndSeriesCircuit, {14, 8, 177, 121}},
              {"Image3", pictures::IndSeriesFormula, {10, 140, 185, 31}}},
             {"RichEdit1",
@@ -79,18 +78,6 @@ TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TIndSerPara::BitBtn2Click, &TIndSerPara::BitBtn1Click);
     parallel_->Connect(this, &TIndSerPara::Edit2KeyDown, &TIndSerPara::CheckBox2Click,
                        &TIndSerPara::BitBtn3Click, &TIndSerPara::BitBtn4Click);
-}
-
-QTabWidget* TIndSerPara::MakePages() {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 427, 289, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    auto* pages = new QTabWidget(frame);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(5, 5, 372, 276);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Inductance en série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Inductance en parallèle"));
-    return pages;
 }
 
 void TIndSerPara::FormCreate() {
@@ -149,3 +136,11 @@ void TIndSerPara::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TIndSerPara)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndSerie, TIndSerPara, QStringLiteral("Inductance en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Lt ="), "Label1"}},
+                            "ListBox1")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndPara, TIndSerPara, QStringLiteral("Inductance en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}}}, {}, {{QStringLiteral("Lt ="), "Label2"}},
+                            "ListBox2")

@@ -23,5 +23,4 @@ class TIndSerPara : public ui::EntryTabsWindow {
     double ParallelInverseSum = 0;
 
   private:
-    QTabWidget* MakePages();
 };

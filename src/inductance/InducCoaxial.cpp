@@ -1,4 +1,5 @@
 #include "inductance/InducCoaxial.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/Inductors.h"
@@ -183,3 +184,11 @@ void TIndCoaxial::BitBtn2Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TIndCoaxial)
+
+// The cable's units are fixed labels beside its boxes.
+OHMBRIX_REGISTER_REPORT_ROW(TQRIndCoax, TIndCoaxial, QStringLiteral("Inductance d'un câble coxial"),
+                            {{{"Panel1", true}}, {{"Image2"}}},
+                            {{QStringLiteral("l ="), "Editl", "Label13"},
+                             {QStringLiteral("D ="), "EditD", "Label10"},
+                             {QStringLiteral("d ="), "EditDm", "Label11"}},
+                            {{QStringLiteral("L ="), "Label5", "ComboBox3"}})

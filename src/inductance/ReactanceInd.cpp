@@ -1,4 +1,5 @@
 #include "inductance/ReactanceInd.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/Reactance.h"
@@ -143,3 +144,9 @@ void TFormReacInd::Image7Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormReacInd)
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRReacInd, TFormReacInd, QStringLiteral("Réactance inductive"),
+                            {{{"Panel1", true}}, {{"Image2"}}},
+                            {{QStringLiteral("f ="), "Edit1", "ComboBox1"},
+                             {QStringLiteral("L ="), "Edit2", "ComboBox2"}},
+                            {{QStringLiteral("Xl ="), "Label8", "ComboBox3"}})

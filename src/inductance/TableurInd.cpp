@@ -2,8 +2,8 @@
 #include "ui/Registry.h"
 
 #include "formulas/Reactance.h"
+#include "inductance/impReacInd.h"
 #include "printing/Layouts.h"
-#include "printing/impReacInd.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"

@@ -15,7 +15,7 @@ std::pair<int, int> ColumnPagesReport::PageColumns(int page, int columns) {
 }
 
 void ColumnPagesReport::QuickRep1StartPage() {
-    const auto* grid = Form() ? Form()->findChild<QTableWidget*>(QStringLiteral("StringGrid1")) : nullptr;
+    const auto* grid = Form() ? Form()->findChild<QTableWidget*>(QLatin1String(grid_)) : nullptr;
     if (!grid) return;
     const auto [first, last] = PageColumns(TablePage(), grid->columnCount());
     const auto heading = [grid](int column) {

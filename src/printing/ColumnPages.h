@@ -18,9 +18,13 @@ class ColumnPagesReport : public TableReport {
     void QuickRep1StartPage() override;
 
   protected:
-    explicit ColumnPagesReport(const QString& title) : TableReport(title, true) {}
+    // `grid`: the window's grid component.
+    ColumnPagesReport(const QString& title, const char* grid) : TableReport(title, true), grid_(grid) {}
     // The line above the table, from the headings of the page's first and last columns.
     virtual QString Caption(const QString& first, const QString& last) const = 0;
+
+  private:
+    const char* grid_;
 };
 
 } // namespace printing

@@ -1,8 +1,10 @@
 #pragma once
 // The standard calculator report as data: one row per report names its window's components;
-// the layout is CalculatorReport's. Reports with a layout of their own are classes.
+// the layout is CalculatorReport's. Each row is registered in the unit of the window it prints
+// (OHMBRIX_REGISTER_REPORT_ROW); reports with a layout of their own are classes.
 #include "printing/Layouts.h"
 
+#include <deque>
 #include <vector>
 
 namespace printing {
@@ -24,8 +26,8 @@ struct PictureItem {
 };
 
 struct ReportRow {
-    const char* report; // "TQRReacCap"
-    const char* window; // "TFormReacCap": the class whose components the row names
+    const char* report; // the report class a print request names
+    const char* window; // the class of the window whose components the row names
     QString title;
     // Columns side by side; the pictures of a column one above the other.
     std::vector<std::vector<PictureItem>> pictures;
@@ -35,8 +37,10 @@ struct ReportRow {
     CalculatorReport::Lines layout = {};
 };
 
-const std::vector<ReportRow>& ReportRows();
+// Every registered row; a row keeps its place, so a report may hold on to it.
+const std::deque<ReportRow>& ReportRows();
 const ReportRow* FindReportRow(const QString& reportClass);
+bool RegisterReportRow(ReportRow row);
 
 // The report a row describes.
 class RowReport : public CalculatorReport {
@@ -50,3 +54,10 @@ class RowReport : public CalculatorReport {
 };
 
 } // namespace printing
+
+// In the unit of the window `W` a standard report `R` prints, at namespace scope: the title,
+// then the pictures, input lines, result lines, memo and layout as in ReportRow.
+#define OHMBRIX_REGISTER_REPORT_ROW(R, W, ...)                                                               \
+    namespace {                                                                                              \
+    [[maybe_unused]] const bool kRegistered##R = ::printing::RegisterReportRow({#R, #W, __VA_ARGS__});       \
+    }

@@ -1,18 +1,8 @@
 // The reports of the program by class name: the rows of the standard calculator report, and
-// the classes of the reports with a layout of their own. A window's print handler and a
-// print-choice dialog ask for their report by this name.
+// the classes of the reports with a layout of their own, each registered in the unit of the
+// window it prints. A window's print handler and a print-choice dialog ask for their report by
+// this name.
 #include "printing/Preview.h"
-#include "printing/QRCodeRes.h"
-#include "printing/QREia.h"
-#include "printing/QRMemory.h"
-#include "printing/QRTabCondSerie.h"
-#include "printing/QRTabConst.h"
-#include "printing/QRTabImpSerieRLC.h"
-#include "printing/QRTabProduitLC.h"
-#include "printing/QRTabReacCap.h"
-#include "printing/QRTabReacInd.h"
-#include "printing/QRTabResPara.h"
-#include "printing/QRValeurRec.h"
 #include "printing/ReportRows.h"
 
 #include <map>
@@ -20,25 +10,8 @@
 namespace printing {
 namespace {
 
-template <class R> ReportFactory Make() {
-    return [] { return std::make_unique<R>(); };
-}
-
 std::map<QString, ReportFactory>& Table() {
-    static std::map<QString, ReportFactory> table{
-        {QStringLiteral("TQRCodeRes"), Make<TQRCodeRes>()},
-        {QStringLiteral("TQRValeurRec"), Make<TQRValeurRec>()},
-        {QStringLiteral("TQREia"), Make<TQREia>()},
-        {QStringLiteral("TQRTabReacCap"), Make<TQRTabReacCap>()},
-        {QStringLiteral("TQRMemory"), Make<TQRMemory>()},
-        {QStringLiteral("TQRTabImpSerieRLC"), Make<TQRTabImpSerieRLC>()},
-        {QStringLiteral("TQRTabReacInd"), Make<TQRTabReacInd>()},
-        {QStringLiteral("TQRtabProduitLC"), Make<TQRtabProduitLC>()},
-        {QStringLiteral("TQRTabConstRL"), Make<TQRTabConstRL>()},
-        {QStringLiteral("TQRTabConstRC"), Make<TQRTabConstRC>()},
-        {QStringLiteral("TQRTabCondSerie"), Make<TQRTabCondSerie>()},
-        {QStringLiteral("TQRTabResPara"), Make<TQRTabResPara>()},
-    };
+    static std::map<QString, ReportFactory> table;
     return table;
 }
 
@@ -49,20 +22,7 @@ std::map<QString, std::vector<ReportFactory>>& Replaced() {
 
 // The window each report with a layout of its own prints.
 std::map<QString, const char*>& Windows() {
-    static std::map<QString, const char*> windows{
-        {QStringLiteral("TQRCodeRes"), "TFormCodeRes"},
-        {QStringLiteral("TQRValeurRec"), "TFormCodeRes"},
-        {QStringLiteral("TQREia"), "TFormCodeRes"},
-        {QStringLiteral("TQRTabReacCap"), "TFormTabReacCap"},
-        {QStringLiteral("TQRMemory"), "TAboutBox"},
-        {QStringLiteral("TQRTabImpSerieRLC"), "TFormTableurImpedance"},
-        {QStringLiteral("TQRTabReacInd"), "TFormTableurInd"},
-        {QStringLiteral("TQRtabProduitLC"), "TFormIndCapProReso"},
-        {QStringLiteral("TQRTabConstRL"), "TFormTableurRL"},
-        {QStringLiteral("TQRTabConstRC"), "TFormTableurRC"},
-        {QStringLiteral("TQRTabCondSerie"), "TTableurCondserie"},
-        {QStringLiteral("TQRTabResPara"), "TFormTableauParallele"},
-    };
+    static std::map<QString, const char*> windows;
     return windows;
 }
 

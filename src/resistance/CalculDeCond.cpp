@@ -5,6 +5,7 @@
 #include "formulas/Conductor.h"
 #include "pictures/resistance/CalculDeCondPictures.h"
 #include "printing/Preview.h"
+#include "printing/ReportRows.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -273,3 +274,22 @@ void TFormResConduc::RefreshDisplay() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormResConduc)
+
+namespace {
+// The formula beside its heading, the values further right than the standard layout's.
+printing::CalculatorReport::Lines ConductorLayout() {
+    printing::CalculatorReport::Lines layout;
+    layout.pictureHeading = QStringLiteral("Formule:");
+    layout.pictureBesideHeading = true;
+    layout.valueLeft = 344;
+    return layout;
+}
+} // namespace
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRResCond, TFormResConduc, QStringLiteral("Résistance du conducteur"),
+                            {{{"Image1"}}},
+                            {{QStringLiteral("L = Longueur du conducteur (Mètres) :"), "Edit1"},
+                             {QStringLiteral("p = Type de conducteur (résistivité) :"), "ComboBox1"},
+                             {QStringLiteral("A = Numéro de jauge (AWG) :"), "ComboBox2"}},
+                            {{QStringLiteral("R = Résistance du conducteur (Ohms) :"), "Label6"}}, nullptr,
+                            ConductorLayout())

@@ -1,4 +1,5 @@
 #include "resistance/Resistor.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/RunningTotals.h"
@@ -20,18 +21,12 @@ using Tab = ui::EntryTab;
 const Tab::Layout kSeries{{{"Image1", pictures::ResSeriesCircuit, {8, 8, 241, 113}},
                            {"Image3", pictures::ResSeriesFormula, {8, 128, 241, 45}}},
                           {"StaticText1", {}, {8, 184, 241, 49}, Tab::NoteKind::Rule},
-                          "BitBtn2",
-                          "Edit1",
-                          "ListBox1",
-                          "GroupBox2",
-                          "BitBtn3",
-                          "CheckBox1",
-                          {256, 8, 25, 21},
-                          {280, 8, 129, 21},
-                          {256, 36, 153, 121},
-                          {256, 164, 153, 97},
-                          {40, 56, 28, 25},
-                          {88, 59, 57, 17},
+                          {"BitBtn2", {256, 8, 25, 21}},
+                          {"Edit1", {280, 8, 129, 21}},
+                          {"ListBox1", {256, 36, 153, 121}},
+                          {"GroupBox2", {256, 164, 153, 97}},
+                          {"BitBtn3", {40, 56, 28, 25}},
+                          {"CheckBox1", {88, 59, 57, 17}},
                           {{"Label6", "Rt=", {8, 24, 33, 17}, "Label5", {40, 24, 105, 17}}},
                           Tab::TextCaption,
                           false};
@@ -40,18 +35,12 @@ const Tab::Layout kParallel{{{"Image2", pictures::ResParallelCircuit, {8, 8, 241
                              {"Image4", pictures::ResParallelFormula, {8, 126, 161, 49}},
                              {"Image5", pictures::ConductanceFormula, {176, 126, 73, 49}}},
                             {"StaticText2", {}, {8, 180, 241, 85}, Tab::NoteKind::Rule},
-                            "BitBtn1",
-                            "EditSerie",
-                            "ListBox2",
-                            "GroupBox1",
-                            "BitBtn4",
-                            "CheckBox2",
-                            {256, 8, 25, 21},
-                            {280, 8, 129, 21},
-                            {256, 36, 153, 113},
-                            {256, 156, 153, 109},
-                            {40, 72, 28, 25},
-                            {88, 75, 57, 17},
+                            {"BitBtn1", {256, 8, 25, 21}},
+                            {"EditSerie", {280, 8, 129, 21}},
+                            {"ListBox2", {256, 36, 153, 113}},
+                            {"GroupBox1", {256, 156, 153, 109}},
+                            {"BitBtn4", {40, 72, 28, 25}},
+                            {"CheckBox2", {88, 75, 57, 17}},
                             {{"Label2", "Rt=", {8, 22, 33, 17}, "Label3", {40, 22, 105, 17}},
                              {"Label1", "G=", {8, 44, 33, 17}, "Label4", {40, 44, 105, 17}}},
                             Tab::TextCaption,
@@ -60,7 +49,11 @@ const Tab::Layout kParallel{{{"Image2", pictures::ResParallelCircuit, {8, 8, 241
 } // namespace
 
 TFormResistor::TFormResistor(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    MakeTabs(MakePages(), kSeries, {&SeriesLast, &SeriesTotal}, kParallel,
+    MakeTabs(MakePages(this, {0, 0, 426, 300},
+                       {{"TabSheet1", QStringLiteral("Série")},
+                        {"TabSheet2", QStringLiteral("Parallèle")},
+                        {"TabSheet3", QStringLiteral("Autres formules")}}),
+             kSeries, {&SeriesLast, &SeriesTotal}, kParallel,
              {&ParallelLast, &ParallelInverseSum, &ParallelTotal, &Conductance}, QStringLiteral("R"),
              ui::EntryList::OnEmpty::AskForValue);
     setObjectName(QStringLiteral("FormResistor"));
@@ -71,17 +64,6 @@ TFormResistor::TFormResistor(QWidget* parent) : ui::EntryTabsWindow(parent) {
                      &TFormResistor::BitBtn2Click, &TFormResistor::BitBtn3Click);
     parallel_->Connect(this, &TFormResistor::EditSerieKeyDown, &TFormResistor::CheckBox2Click,
                        &TFormResistor::BitBtn1Click, &TFormResistor::BitBtn4Click);
-}
-
-QTabWidget* TFormResistor::MakePages() {
-    auto* pages = new QTabWidget(this);
-    pages->setObjectName(QStringLiteral("PageControl1"));
-    pages->setGeometry(0, 0, 426, 300);
-    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
-    ui::AddTabPage(pages, "TabSheet1", QStringLiteral("Série"));
-    ui::AddTabPage(pages, "TabSheet2", QStringLiteral("Parallèle"));
-    ui::AddTabPage(pages, "TabSheet3", QStringLiteral("Autres formules"));
-    return pages;
 }
 
 void TFormResistor::MakeFormulasTab() {
@@ -170,3 +152,13 @@ void TFormResistor::BitBtn4Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormResistor)
+
+// Series and parallel lists: the memo is the tab's list as the window shows it.
+OHMBRIX_REGISTER_REPORT_ROW(TQRResSerie, TFormResistor, QStringLiteral("Résistance en série"),
+                            {{{"Image1"}}, {{"Image3"}}}, {}, {{QStringLiteral("Rt ="), "Label5"}},
+                            "ListBox1")
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRResPara, TFormResistor, QStringLiteral("Résistance en parallèle"),
+                            {{{"Image2"}}, {{"Image4"}, {"Image5"}}}, {},
+                            {{QStringLiteral("Rt ="), "Label3"}, {QStringLiteral("G ="), "Label4"}},
+                            "ListBox2")

@@ -25,6 +25,5 @@ class TFormResistor : public ui::EntryTabsWindow {
     double Conductance = 0; // siemens when the values are in ohms
 
   private:
-    QTabWidget* MakePages();
     void MakeFormulasTab();
 };

@@ -1,8 +1,10 @@
 #include "resistance/TableauParallele.h"
+#include "printing/Preview.h"
+#include "resistance/QRTabResPara.h"
 #include "ui/Registry.h"
 
 #include "formulas/TwoComponents.h"
-#include "printing/ImpTabPara.h"
+#include "resistance/ImpTabPara.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -70,3 +72,4 @@ void TFormTableauParallele::FillGrid() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormTableauParallele)
+OHMBRIX_REGISTER_REPORT(TQRTabResPara, TFormTableauParallele)

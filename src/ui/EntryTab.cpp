@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -68,22 +69,23 @@ EntryTab::Parts EntryTab::Build(QWidget* page, const Layout& l) {
         else
             p.note->setReadOnly(l.note.kind == NoteKind::ReadOnly);
     }
-    const QRect r = l.resetAt, b = l.boxAt, s = l.listAt, g = l.groupAt, pr = l.printAt, d = l.digitsAt;
-    p.reset = MakeResetButton(page, l.reset, r.x(), r.y(), r.width(), r.height());
-    p.box = MakeValueBox(page, l.box, b.x(), b.y(), b.width(), b.height());
-    p.list = MakeListBox(page, l.list, s.x(), s.y(), s.width(), s.height());
-    QGroupBox* group =
-        MakeGroup(page, l.group, QStringLiteral("Résultat"), g.x(), g.y(), g.width(), g.height(), kSilver);
+    const QRect r = l.reset.at, b = l.box.at, s = l.list.at, g = l.group.at, pr = l.print.at, d = l.digits.at;
+    p.reset = MakeResetButton(page, l.reset.name, r.x(), r.y(), r.width(), r.height());
+    p.box = MakeValueBox(page, l.box.name, b.x(), b.y(), b.width(), b.height());
+    p.list = MakeListBox(page, l.list.name, s.x(), s.y(), s.width(), s.height());
+    QGroupBox* group = MakeGroup(page, l.group.name, QStringLiteral("Résultat"), g.x(), g.y(), g.width(),
+                                 g.height(), kSilver);
     for (const Result& result : l.results) {
         l.caption(group, result.caption, result.text, result.captionAt);
         const QRect a = result.at;
         p.results.push_back(MakeResultLabel(group, result.label, a.x(), a.y(), a.width(), a.height()));
     }
     const auto makePrint = [&] {
-        p.print = MakePrintButton(group, l.print, pr.x(), pr.y(), pr.width(), pr.height());
+        p.print = MakePrintButton(group, l.print.name, pr.x(), pr.y(), pr.width(), pr.height());
     };
     if (!l.digitsFirst) makePrint();
-    p.digits = MakeCheckBox(group, l.digits, QStringLiteral("2 Digit"), d.x(), d.y(), d.width(), d.height());
+    p.digits =
+        MakeCheckBox(group, l.digits.name, QStringLiteral("2 Digit"), d.x(), d.y(), d.width(), d.height());
     if (l.digitsFirst) makePrint();
     if (p.note)
         SetTabOrder({p.box, p.list, p.print, p.digits, p.reset, p.note});
@@ -154,6 +156,17 @@ void EntryTabsWindow::MakeTabs(QTabWidget* pages, const EntryTab::Layout& series
     pages_ = pages;
     series_.emplace(this, pages->widget(0), series, letter, SeriesCount, onEmpty, seriesFields);
     parallel_.emplace(this, pages->widget(1), parallel, letter, ParallelCount, onEmpty, parallelFields);
+}
+
+QTabWidget* EntryTabsWindow::MakePages(QWidget* parent, const QRect& place,
+                                       std::initializer_list<std::pair<const char*, QString>> pages) {
+    auto* control = new QTabWidget(parent);
+    control->setObjectName(QStringLiteral("PageControl1"));
+    control->setGeometry(place);
+    control->tabBar()->setFocusPolicy(Qt::NoFocus);
+    for (const auto& [name, caption] : pages)
+        AddTabPage(control, name, caption);
+    return control;
 }
 
 void EntryTabsWindow::RefreshSeriesDisplay() {

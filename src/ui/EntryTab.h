@@ -51,12 +51,17 @@ class EntryTab {
     using Caption = QWidget* (*)(QWidget* group, const char* name, const char* text, const QRect& at);
     // A bold centred caption ("Rt=").
     static QWidget* TextCaption(QWidget* group, const char* name, const char* text, const QRect& at);
+    // A component's name and place.
+    struct Part {
+        const char* name;
+        QRect at;
+    };
     struct Layout {
         std::vector<Picture> pictures; // the first, the circuit, on yellow
         Note note;
-        const char *reset, *box, *list, *group, *print, *digits;
-        QRect resetAt, boxAt, listAt, groupAt, printAt, digitsAt;
-        std::vector<Result> results; // the first is the total
+        Part reset, box, list, group; // the column beside the pictures
+        Part print, digits;           // in the result group
+        std::vector<Result> results;  // the first is the total
         Caption caption;
         bool digitsFirst; // "2 Digit" is made before the print button
     };
@@ -140,6 +145,9 @@ class EntryTabsWindow : public Window {
                   std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
                   std::initializer_list<double*> parallelFields, const QString& letter,
                   EntryList::OnEmpty onEmpty);
+    // The tab control `PageControl1` at `place` on `parent`, a page per name and French caption.
+    static QTabWidget* MakePages(QWidget* parent, const QRect& place,
+                                 std::initializer_list<std::pair<const char*, QString>> pages);
 
     QTabWidget* pages_ = nullptr;
     std::optional<EntryTab> series_;

@@ -36,10 +36,6 @@ Platform* g_platform = nullptr;
 
 } // namespace
 
-std::unique_ptr<Platform> MakeDesktopPlatform() {
-    return std::make_unique<DesktopPlatform>();
-}
-
 Platform& CurrentPlatform() {
     static DesktopPlatform desktop;
     return g_platform ? *g_platform : desktop;

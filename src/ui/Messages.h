@@ -18,9 +18,6 @@ class Platform {
     virtual void OpenUrl(QWidget* owner, const QUrl& url) = 0;
 };
 
-// The real boxes (QMessageBox) and the real shell (QDesktopServices).
-std::unique_ptr<Platform> MakeDesktopPlatform();
-
 Platform& CurrentPlatform();
 // Installs a platform for the lifetime of the object; the previous one comes back afterwards.
 class ScopedPlatform {

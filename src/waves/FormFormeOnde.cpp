@@ -1,4 +1,5 @@
 #include "waves/FormFormeOnde.h"
+#include "printing/ReportRows.h"
 #include "ui/Registry.h"
 
 #include "formulas/Waves.h"
@@ -389,3 +390,16 @@ void TFormOnde::Label7Click() {
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormOnde)
+
+// The wave window's three calculator tabs print their formula.
+OHMBRIX_REGISTER_REPORT_ROW(TQRFrequence, TFormOnde, QStringLiteral("Fréquence"), {{{"Image3"}}},
+                            {{QStringLiteral("T ="), "Edit1", "ComboBox5"}},
+                            {{QStringLiteral("f ="), "Label6", "ComboBox1"}})
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRPeriode, TFormOnde, QStringLiteral("Période"), {{{"Image1"}}},
+                            {{QStringLiteral("f ="), "Edit2", "ComboBox2"}},
+                            {{QStringLiteral("T ="), "Label10", "ComboBox3"}})
+
+OHMBRIX_REGISTER_REPORT_ROW(TQRLongueurOnde, TFormOnde, QStringLiteral("Longueur d'onde"), {{{"Image10"}}},
+                            {{QStringLiteral("f ="), "Edit3", "ComboBox4"}},
+                            {{QStringLiteral("L'ongueur d'onde ="), "Label15", "ComboBox6"}})

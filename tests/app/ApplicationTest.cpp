@@ -58,7 +58,7 @@ TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure) {
     EXPECT_EQ(reached, "a");
     ASSERT_TRUE(LastBox());
     EXPECT_EQ(LastBox()->text, "Opération en virgule flottante incorrecte.");
-    EXPECT_EQ(LastBox()->caption, "gui_tests"); // the program file's name
+    EXPECT_EQ(LastBox()->caption, "app_tests"); // the program file's name
 }
 
 } // namespace

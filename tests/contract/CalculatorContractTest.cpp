@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -467,10 +468,13 @@ INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,
                                     std::get<1>(info.param).name;
                          });
 
-// Every component a report row names is part of the window the row prints.
+// Every component a report row names is part of the window the row prints, and each row, registered
+// in its window's unit, names a report of its own.
 TEST_F(GuiTest, ReportRowsNameComponentsOfTheirWindow) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
+    std::set<std::string> reports;
     for (const printing::ReportRow& row : printing::ReportRows()) {
+        EXPECT_TRUE(reports.insert(row.report).second) << row.report << " registered twice";
         ui::Window* form = Window(row.window);
         ASSERT_NE(form, nullptr) << row.report;
         std::vector<const char*> names;

@@ -1,21 +1,17 @@
+#include "FormulaRows.h"
 #include "formulas/Coils.h"
 #include "formulas/Conductor.h"
 #include "formulas/Impedance.h"
 #include "formulas/OhmsLaw.h"
 #include "formulas/Reactance.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
 // Values worked out by hand from each formula's definition.
 TEST(Formulas, AgreeWithIndependentValues) {
-    const struct {
-        std::string what;
-        long double got, expected;
-    } rows[] = {
+    ExpectRows({
         {"Xc 1 kHz 1 uF (6.28)", formulas::CapacitiveReactance(1000, 1e-6L), 1e6L / 6280},
         {"Xc 25 Hz 0.25 uF", formulas::CapacitiveReactance(25, 0.25e-6L), 1e8L / 3925},
         {"XL 1 kHz 10 mH", formulas::InductiveReactance(1000, 0.01L), 62.83185307179586477L},
@@ -32,9 +28,7 @@ TEST(Formulas, AgreeWithIndependentValues) {
         {"P = I2 R", formulas::OhmsLaw(11, 2, 3), 12},
         {"P = E2 / R", formulas::OhmsLaw(12, 4, 8), 2},
         {"unknown formula", formulas::OhmsLaw(13, 4, 8), 0},
-    };
-    for (const auto& r : rows)
-        EXPECT_NEAR(double(r.got), double(r.expected), std::fabs(double(r.expected)) * 1e-15) << r.what;
+    });
 }
 
 } // namespace

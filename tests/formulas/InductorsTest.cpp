@@ -1,9 +1,9 @@
 #include "formulas/Inductors.h"
+#include "FormulaRows.h"
 #include "formulas/Reactance.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
@@ -11,10 +11,7 @@ namespace {
 // log10(6.4) = 6 log10(2) - 1; 1.28 x 10 / 1.28 = 10, whose log is 1.
 TEST(Inductors, AgreeWithIndependentValues) {
     const long double log10of2 = 0.301029995663981195213738894724493027L;
-    const struct {
-        std::string what;
-        long double got, expected;
-    } rows[] = {
+    ExpectRows({
         {"coil N 100 d 2 cm l 5 cm", formulas::CylindricalCoilInductance(100, 0.02L, 0.05L), 880.0L / 13},
         {"coil without length", formulas::CylindricalCoilInductance(10, 0.1L, 0), 22},
         {"coil N 1 d 1 m l 1 m", formulas::CylindricalCoilInductance(1, 1, 1), 2.2L / 3.2L},
@@ -22,9 +19,7 @@ TEST(Inductors, AgreeWithIndependentValues) {
         {"coax ratio of ten", formulas::CoaxialInductance(1, 10, 1.28L), 0.46L},
         {"coax ratio only", formulas::CoaxialInductance(2, 50, 10), formulas::CoaxialInductance(2, 5, 1)},
         {"XL 50 Hz 1 H", formulas::InductiveReactance(50, 1), 314.159265358979323846L},
-    };
-    for (const auto& r : rows)
-        EXPECT_NEAR(double(r.got), double(r.expected), std::fabs(double(r.expected)) * 1e-15) << r.what;
+    });
 }
 
 TEST(Inductors, DegenerateCablesAreNotFinite) {

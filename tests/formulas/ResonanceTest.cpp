@@ -1,17 +1,13 @@
 #include "formulas/Resonance.h"
+#include "FormulaRows.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
 // Values worked out to 30 digits with a multiple-precision calculator.
 TEST(ResonanceFormulas, AgreeWithIndependentValues) {
-    const struct {
-        std::string what;
-        long double got, expected;
-    } rows[] = {
+    ExpectRows({
         {"f0 10 uH 100 pF", formulas::ResonantFrequency(10e-6L, 100e-12L), 5032921.21044870350362275L},
         {"f0 1 mH 1 nF", formulas::ResonantFrequency(1e-3L, 1e-9L), 159154.943091895335768884L},
         {"f0 1 H 1 F", formulas::ResonantFrequency(1, 1), 0.159154943091895335768884L},
@@ -21,9 +17,7 @@ TEST(ResonanceFormulas, AgreeWithIndependentValues) {
         {"LC at 300 kHz", formulas::ResonantProductLC(0.3L), 0.281447732339827142899665L},
         {"wavelength 652 kHz", formulas::TableWavelength(652), 460.122699386503067484663L},
         {"wavelength 300 kHz", formulas::TableWavelength(300), 1000},
-    };
-    for (const auto& r : rows)
-        EXPECT_NEAR(double(r.got), double(r.expected), std::fabs(double(r.expected)) * 1e-15) << r.what;
+    });
 }
 
 } // namespace

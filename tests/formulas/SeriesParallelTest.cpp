@@ -1,10 +1,10 @@
 #include "formulas/SeriesParallel.h"
+#include "FormulaRows.h"
 #include "core/Failure.h"
 #include "core/FloatGuard.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
@@ -13,10 +13,7 @@ using namespace formulas;
 // Worked out by hand: 3-4-5 triangles, 100 / sqrt 2, arctan(4/3) = 53.1301023541559787 degrees.
 TEST(SeriesParallel, AgreeWithIndependentValues) {
     const long double atan43 = 53.13010235415597870L, atan34 = 36.86989764584402130L;
-    const struct {
-        std::string what;
-        long double got, expected;
-    } rows[] = {
+    ExpectRows({
         {"series 3 4 Z", SeriesImpedance(3, 4), 5},
         {"series 3 4 theta", SeriesPhase(3, 4), atan43},
         {"series R = X theta", SeriesPhase(7, 7), 45},
@@ -43,9 +40,7 @@ TEST(SeriesParallel, AgreeWithIndependentValues) {
         {"para LC 30 20 Z", ParallelLCImpedance(30, 20), 60},
         {"para LC 100 50 theta", ParallelLCPhase(100, 50), -90},
         {"para LC 50 100 theta", ParallelLCPhase(50, 100), 90},
-    };
-    for (const auto& r : rows)
-        EXPECT_NEAR(double(r.got), double(r.expected), std::fabs(double(r.expected)) * 1e-15) << r.what;
+    });
 }
 
 // The unbounded and undefined cases raise under the guard instead of giving INF or NAN.

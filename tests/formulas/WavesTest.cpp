@@ -1,17 +1,13 @@
 #include "formulas/Waves.h"
+#include "FormulaRows.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace {
 
 // Values worked out by hand (a reciprocal, or 299 820 000 divided by the frequency).
 TEST(WaveFormulas, AgreeWithIndependentValues) {
-    const struct {
-        std::string what;
-        long double got, expected;
-    } rows[] = {
+    ExpectRows({
         {"f of 1 ms", formulas::FrequencyOfPeriod(1e-3L), 1000},
         {"f of 20 us", formulas::FrequencyOfPeriod(20e-6L), 50000},
         {"f of 3 s", formulas::FrequencyOfPeriod(3), 0.333333333333333333333L},
@@ -22,9 +18,7 @@ TEST(WaveFormulas, AgreeWithIndependentValues) {
         {"lambda of 1 kHz", formulas::Wavelength(1000), 299820},
         {"lambda of 7 MHz", formulas::Wavelength(7e6L), 42.8314285714285714286L},
         {"lambda of 1 Hz is the speed", formulas::Wavelength(1), 299820000},
-    };
-    for (const auto& r : rows)
-        EXPECT_NEAR(double(r.got), double(r.expected), std::fabs(double(r.expected)) * 1e-15) << r.what;
+    });
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "printing/ImpTabSerie.h"
+#include "capacitance/ImpTabSerie.h"
 
 #include "ui/Registry.h"
 

@@ -1,4 +1,5 @@
-#include "printing/QRTabProduitLC.h"
+#include "impedance/QRTabProduitLC.h"
+#include "printing/Preview.h"
 
 #include <QTableWidget>
 #include <QWidget>
@@ -31,3 +32,5 @@ void TQRtabProduitLC::QuickRep1StartPage() {
     SetTablePage(rows);
     SetFooterValue(QStringLiteral("Page %1").arg(TablePage() == 2 ? 2 : 1));
 }
+
+OHMBRIX_REGISTER_REPORT(TQRtabProduitLC, TFormIndCapProReso)

@@ -5,7 +5,8 @@
 class TQRTabResPara : public printing::ColumnPagesReport {
     Q_OBJECT
   public:
-    TQRTabResPara() : ColumnPagesReport(QStringLiteral("Tableur de deux résistances parallèle")) {}
+    TQRTabResPara()
+        : ColumnPagesReport(QStringLiteral("Tableur de deux résistances parallèle"), "StringGrid1") {}
 
   protected:
     QString Caption(const QString& first, const QString& last) const override {

@@ -5,7 +5,8 @@
 class TQRTabCondSerie : public printing::ColumnPagesReport {
     Q_OBJECT
   public:
-    TQRTabCondSerie() : ColumnPagesReport(QStringLiteral("Tableur de deux condensateurs en série")) {}
+    TQRTabCondSerie()
+        : ColumnPagesReport(QStringLiteral("Tableur de deux condensateurs en série"), "StringGrid1") {}
 
   protected:
     QString Caption(const QString& first, const QString& last) const override {

@@ -1,4 +1,5 @@
-#include "printing/QRTabReacInd.h"
+#include "inductance/QRTabReacInd.h"
+#include "printing/Preview.h"
 
 #include "printing/TablePages.h"
 
@@ -14,3 +15,5 @@ void TQRTabReacInd::QuickRep1StartPage() {
     SetTablePage(pages->TablePageCells(page), pages->TablePageCaption(page));
     SetFooterValue(QStringLiteral("Page %1 de %2").arg(page).arg(pages->TablePageCount()));
 }
+
+OHMBRIX_REGISTER_REPORT(TQRTabReacInd, TFormTableurInd)

@@ -1,4 +1,4 @@
-#include "printing/ImpTabPara.h"
+#include "resistance/ImpTabPara.h"
 
 #include "ui/Registry.h"
 

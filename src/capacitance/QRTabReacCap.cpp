@@ -1,4 +1,5 @@
-#include "printing/QRTabReacCap.h"
+#include "capacitance/QRTabReacCap.h"
+#include "printing/Preview.h"
 
 #include <QRadioButton>
 #include <QTableWidget>
@@ -17,3 +18,5 @@ void TQRTabReacCap::QuickRep1StartPage() {
         printing::GridCells(grid, 1, grid ? grid->rowCount() - 1 : 0, 1, grid ? grid->columnCount() - 1 : 0),
         range);
 }
+
+OHMBRIX_REGISTER_REPORT(TQRTabReacCap, TFormTabReacCap)

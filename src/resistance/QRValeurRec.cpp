@@ -1,4 +1,5 @@
-#include "printing/QRValeurRec.h"
+#include "resistance/QRValeurRec.h"
+#include "printing/Preview.h"
 
 #include <QWidget>
 
@@ -21,3 +22,5 @@ void TQRValeurRec::QuickRep1StartPage() {
     }
     SetValue(1, rings.size() > 1 ? rings.join(QStringLiteral(" - ")) : QString());
 }
+
+OHMBRIX_REGISTER_REPORT(TQRValeurRec, TFormCodeRes)

@@ -1,4 +1,5 @@
-#include "printing/QRMemory.h"
+#include "ohmslaw/QRMemory.h"
+#include "printing/Preview.h"
 
 #include <QWidget>
 
@@ -35,3 +36,5 @@ void TQRMemory::QuickRep1StartPage() {
     second_->SetCaption(line("Label1b", "Edit1", "ComboBox1"));
     result_->SetCaption(line("LabelEgale", "LabelAnswer", "ComboBox3"));
 }
+
+OHMBRIX_REGISTER_REPORT(TQRMemory, TAboutBox)

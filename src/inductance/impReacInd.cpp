@@ -1,4 +1,4 @@
-#include "printing/impReacInd.h"
+#include "inductance/impReacInd.h"
 
 #include "ui/Registry.h"
 

@@ -1,4 +1,5 @@
-#include "printing/QRCodeRes.h"
+#include "resistance/QRCodeRes.h"
+#include "printing/Preview.h"
 
 #include <QWidget>
 
@@ -27,3 +28,5 @@ void TQRCodeRes::QuickRep1StartPage() {
                     ? QString()
                     : low + QLatin1Char(' ') + TextOf(form, "Label4") + QLatin1Char(' ') + high);
 }
+
+OHMBRIX_REGISTER_REPORT(TQRCodeRes, TFormCodeRes)

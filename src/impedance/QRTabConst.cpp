@@ -1,4 +1,5 @@
-#include "printing/QRTabConst.h"
+#include "impedance/QRTabConst.h"
+#include "printing/Preview.h"
 
 #include <QTableWidget>
 #include <QWidget>
@@ -15,3 +16,6 @@ void TimeConstantTableReport::QuickRep1StartPage() {
     SetTablePage(rows,
                  printing::TextOf(form, "Label1") + QStringLiteral(" / ") + printing::TextOf(form, "Label2"));
 }
+
+OHMBRIX_REGISTER_REPORT(TQRTabConstRL, TFormTableurRL)
+OHMBRIX_REGISTER_REPORT(TQRTabConstRC, TFormTableurRC)

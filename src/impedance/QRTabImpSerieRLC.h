@@ -7,7 +7,8 @@ class TQRTabImpSerieRLC : public printing::ColumnPagesReport {
     Q_OBJECT
   public:
     TQRTabImpSerieRLC()
-        : ColumnPagesReport(QStringLiteral("Tableur de l'impédance en circuit série R et X")) {}
+        : ColumnPagesReport(QStringLiteral("Tableur de l'impédance en circuit série R et X"), "StringGrid1") {
+    }
 
   protected:
     QString Caption(const QString& first, const QString& last) const override {

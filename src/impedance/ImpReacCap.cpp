@@ -1,4 +1,4 @@
-#include "printing/ImpReacCap.h"
+#include "impedance/ImpReacCap.h"
 
 #include "ui/Registry.h"
 

@@ -1,4 +1,5 @@
-#include "printing/QREia.h"
+#include "resistance/QREia.h"
+#include "printing/Preview.h"
 
 #include <QWidget>
 
@@ -15,3 +16,5 @@ void TQREia::QuickRep1StartPage() {
         printing::Stacked({printing::GrabOf(form, "Label15"), printing::GrabOf(form, "GroupBox4"),
                            printing::GrabOf(form, "GroupBox5"), printing::GrabOf(form, "GroupBox6")}));
 }
+
+OHMBRIX_REGISTER_REPORT(TQREia, TFormCodeRes)
