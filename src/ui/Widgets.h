@@ -42,6 +42,9 @@ QFont FormFont(const char* family, int pixelHeight, bool bold = false);
 void SetTabOrder(std::initializer_list<QWidget*> order);
 
 void Place(QWidget* w, int x, int y, int width = 0, int height = 0);
+// A form's whole palette on its background: the forms keep their own text, frame and control
+// colours on any desktop theme, a dark one included. Windows get it from SetForm or SetBackground.
+QPalette FormPalette(const QColor& background);
 void SetBackground(QWidget* w, const QColor& colour);
 void SetTextColour(QWidget* w, const QColor& colour);
 

@@ -1,5 +1,6 @@
 #include "ui/Window.h"
 #include "ui/Guard.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,9 +21,7 @@ void Window::Initialise() {
 void Window::SetForm(const QString& caption, int width, int height, const QColor& background) {
     setWindowTitle(caption);
     setFixedSize(width, height);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
+    setPalette(FormPalette(background));
     setAutoFillBackground(true);
 }
 
