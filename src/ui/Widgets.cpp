@@ -218,6 +218,47 @@ QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w,
     return label;
 }
 
+namespace {
+
+class TextBackground : public QObject {
+  public:
+    TextBackground(QLabel* label, const QColor& colour) : QObject(label), colour_(colour) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* label = static_cast<QLabel*>(watched);
+        if (e->type() == QEvent::Paint && !label->text().isEmpty())
+            QPainter(label).fillRect(label->rect(), colour_);
+        return false;
+    }
+
+  private:
+    QColor colour_;
+};
+
+const char* const kFitRoom = "fitRoom";
+
+} // namespace
+
+void SetTextBackground(QLabel* label, const QColor& colour) {
+    label->setAutoFillBackground(false);
+    label->installEventFilter(new TextBackground(label, colour));
+}
+
+void FitText(QLabel* label, int room) {
+    label->setProperty(kFitRoom, room);
+    FitText(label);
+}
+
+void FitText(QLabel* label) {
+    const QVariant room = label->property(kFitRoom);
+    if (!room.isValid()) return;
+    QFont font = label->font();
+    for (int spacing = 100; spacing >= 85; --spacing) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room.toInt()) break;
+    }
+    if (font.letterSpacing() != label->font().letterSpacing()) label->setFont(font);
+}
+
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,
                      const QColor& background) {
     auto* group = new QGroupBox(title, parent);

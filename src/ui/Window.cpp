@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace ui {
 
@@ -48,6 +49,12 @@ bool Window::event(QEvent* e) {
         }
         break;
     }
+    case QEvent::Show:
+    case QEvent::WindowTitleChange:
+        // A form without a caption: the platform would show the program's name in its title bar.
+        if (windowTitle().isEmpty())
+            if (QWindow* shown = windowHandle()) shown->setTitle(QStringLiteral(" "));
+        break;
     case QEvent::WindowActivate:
         if (returningFromChild_)
             returningFromChild_ = false;
