@@ -73,9 +73,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Interface"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setPalette(ui::FormPalette(Qt::white));
     setAutoFillBackground(true);
 
     auto* menu = new QMenuBar(this);

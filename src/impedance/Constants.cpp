@@ -118,6 +118,8 @@ TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
     pages_->addTab(rcTab_, QStringLiteral("RC"));
     rlParts_ = MakeTab(rlTab_, kRL);
     rcParts_ = MakeTab(rcTab_, kRC);
+    // Clear of its value box, Edit3 at 80.
+    ui::FitText(rcTab_->findChild<QLabel*>(QStringLiteral("Label14")), 75);
 
     rl_.Boxes({rlParts_.value, rlParts_.resistance})
         .Results({rlParts_.result})

@@ -104,7 +104,9 @@ void TFormParaRLRCLC::BuildRC() {
     Symbol(legend, "Image12", "X_{C} =", 8, 96);
     Symbol(legend, "Image13", "Z =", 8, 120);
     ui::MakeLabel(legend, "Label19", QStringLiteral("Résistance en Ohms"), 40, 82, 0, 13);
-    ui::MakeLabel(legend, "Label20", QStringLiteral("Réactance capacitive en Ohms"), 40, 98, 0, 13);
+    ui::FitText(
+        ui::MakeLabel(legend, "Label20", QStringLiteral("Réactance capacitive en Ohms"), 40, 98, 0, 13),
+        148); // clear of the panel's edge
     ui::MakeLabel(legend, "Label21", QStringLiteral("Impédance en Ohms"), 40, 122, 0, 13);
 
     QFrame* calc = ui::MakePanel(rcTab_, "Panel6", 208, 8, 217, 249, ui::kSilver);
@@ -146,7 +148,8 @@ void TFormParaRLRCLC::BuildLC() {
 
     QFrame* calc = ui::MakePanel(lcTab_, "Panel8", 208, 8, 217, 249, ui::kSilver);
     ui::MakeLabel(calc, "Label25", QStringLiteral("Réactance Xl (Ohms)"), 6, 10, 0, 17);
-    ui::MakeLabel(calc, "Label26", QStringLiteral("Réactance Xc (Ohms)"), 6, 35, 0, 13);
+    ui::FitText(ui::MakeLabel(calc, "Label26", QStringLiteral("Réactance Xc (Ohms)"), 6, 35, 0, 13),
+                104); // clear of Edit6
     Symbol(calc, "Image22", "Z =", 8, 56);
     lcImpedance_ = ui::MakeResultLabel(calc, "Label28", 40, 56, 121, 17);
     impedance::MakeFixedUnit(calc, "Label29", QStringLiteral("Ohms"), 160, 56, 49);

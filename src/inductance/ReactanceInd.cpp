@@ -23,7 +23,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
     QFrame* circuit = ui::MakePanel(this, "Panel1", 6, 8, 193, 121, ui::kYellow);
     ui::MakePicture(circuit, "Image1", pictures::ReactanceIndCircuit, 41, 17, 105, 88);
     echo1_ = ui::MakeCentredLabel(circuit, "Label1", 0, 33, 62, 13);
-    ui::SetBackground(echo1_, ui::kSilver);
+    ui::SetTextBackground(echo1_, ui::kSilver);
     unitEcho1_ = ui::MakeCentredLabel(circuit, "Label9", 16, 72, 33, 17);
     echo2_ = ui::MakeCentredLabel(circuit, "Label2", 136, 65, 52, 13);
     unitEcho2_ = ui::MakeCentredLabel(circuit, "Label10", 147, 80, 29, 21);

@@ -39,6 +39,7 @@ std::pair<QTabWidget*, int> TabOf(QWidget* w) {
 bool SetText(QWidget* w, const QString& text) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(text);
+        FitText(label);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(text);
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {

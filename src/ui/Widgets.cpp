@@ -153,8 +153,43 @@ void Place(QWidget* w, int x, int y, int width, int height) {
     w->setGeometry(x, y, width > 0 ? width : hint.width(), height > 0 ? height : hint.height());
 }
 
+namespace {
+
+// The light palette the forms were laid out under (text, frames, controls), as rows of the normal
+// (active and inactive) and the disabled colour of each role.
+struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb normal, disabled;
+};
+constexpr RoleColours kFormRoles[] = {
+    {QPalette::WindowText, 0xFF000000, 0xFFBEBEBE},    {QPalette::Button, 0xFFEFEFEF, 0xFFEFEFEF},
+    {QPalette::Light, 0xFFFFFFFF, 0xFFFFFFFF},         {QPalette::Midlight, 0xFFCACACA, 0xFFCACACA},
+    {QPalette::Dark, 0xFF9F9F9F, 0xFFBEBEBE},          {QPalette::Mid, 0xFFB8B8B8, 0xFFB8B8B8},
+    {QPalette::Text, 0xFF000000, 0xFFBEBEBE},          {QPalette::BrightText, 0xFFFFFFFF, 0xFFFFFFFF},
+    {QPalette::ButtonText, 0xFF000000, 0xFFBEBEBE},    {QPalette::Base, 0xFFFFFFFF, 0xFFEFEFEF},
+    {QPalette::Window, 0xFFEFEFEF, 0xFFEFEFEF},        {QPalette::Shadow, 0xFF767676, 0xFFB1B1B1},
+    {QPalette::Highlight, 0xFF308CC6, 0xFF919191},     {QPalette::HighlightedText, 0xFFFFFFFF, 0xFFFFFFFF},
+    {QPalette::Link, 0xFF0000FF, 0xFF0000FF},          {QPalette::LinkVisited, 0xFFFF00FF, 0xFFFF00FF},
+    {QPalette::AlternateBase, 0xFFF7F7F7, 0xFFF7F7F7}, {QPalette::ToolTipBase, 0xFFFFFFDC, 0xFFFFFFDC},
+    {QPalette::ToolTipText, 0xFF000000, 0xFF000000},   {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+};
+
+} // namespace
+
+QPalette FormPalette(const QColor& background) {
+    QPalette p;
+    for (const RoleColours& r : kFormRoles) {
+        p.setColor(QPalette::Active, r.role, QColor::fromRgba(r.normal));
+        p.setColor(QPalette::Inactive, r.role, QColor::fromRgba(r.normal));
+        p.setColor(QPalette::Disabled, r.role, QColor::fromRgba(r.disabled));
+    }
+    p.setColor(QPalette::Window, background);
+    return p;
+}
+
 void SetBackground(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
+    // A window's palette is its form's whole palette; a part takes the rest from its window.
+    QPalette p = w->isWindow() ? FormPalette(colour) : w->palette();
     p.setColor(QPalette::Window, colour);
     p.setColor(QPalette::Button, colour);
     w->setPalette(p);
@@ -181,6 +216,47 @@ QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w,
     QLabel* label = MakeLabel(parent, name, QString(), x, y, w, h);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     return label;
+}
+
+namespace {
+
+class TextBackground : public QObject {
+  public:
+    TextBackground(QLabel* label, const QColor& colour) : QObject(label), colour_(colour) {}
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* label = static_cast<QLabel*>(watched);
+        if (e->type() == QEvent::Paint && !label->text().isEmpty())
+            QPainter(label).fillRect(label->rect(), colour_);
+        return false;
+    }
+
+  private:
+    QColor colour_;
+};
+
+const char* const kFitRoom = "fitRoom";
+
+} // namespace
+
+void SetTextBackground(QLabel* label, const QColor& colour) {
+    label->setAutoFillBackground(false);
+    label->installEventFilter(new TextBackground(label, colour));
+}
+
+void FitText(QLabel* label, int room) {
+    label->setProperty(kFitRoom, room);
+    FitText(label);
+}
+
+void FitText(QLabel* label) {
+    const QVariant room = label->property(kFitRoom);
+    if (!room.isValid()) return;
+    QFont font = label->font();
+    for (int spacing = 100; spacing >= 85; --spacing) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= room.toInt()) break;
+    }
+    if (font.letterSpacing() != label->font().letterSpacing()) label->setFont(font);
 }
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,

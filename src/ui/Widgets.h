@@ -42,12 +42,23 @@ QFont FormFont(const char* family, int pixelHeight, bool bold = false);
 void SetTabOrder(std::initializer_list<QWidget*> order);
 
 void Place(QWidget* w, int x, int y, int width = 0, int height = 0);
+// A form's whole palette on its background: the forms keep their own text, frame and control
+// colours on any desktop theme, a dark one included. Windows get it from SetForm or SetBackground.
+QPalette FormPalette(const QColor& background);
 void SetBackground(QWidget* w, const QColor& colour);
 void SetTextColour(QWidget* w, const QColor& colour);
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w = 0, int h = 0);
 // A label centred in its box (echo labels).
 QLabel* MakeCentredLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
+// The label's background shows only while it holds a text: an empty echo over a picture hides
+// nothing of it.
+void SetTextBackground(QLabel* label, const QColor& colour);
+// Condenses the label's letters just enough that its text ends within `room` pixels of its left
+// edge, where the form's type runs wider than the one it was laid out with; a text that fits keeps
+// its letters. The label keeps its room: ApplyTexts fits its English text the same way.
+void FitText(QLabel* label, int room);
+void FitText(QLabel* label); // in the room given before, if any
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h,
                      const QColor& background);
 QFrame* MakePanel(QWidget* parent, const char* name, int x, int y, int w, int h, const QColor& background,

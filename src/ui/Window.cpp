@@ -1,8 +1,10 @@
 #include "ui/Window.h"
 #include "ui/Guard.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace ui {
 
@@ -20,9 +22,7 @@ void Window::Initialise() {
 void Window::SetForm(const QString& caption, int width, int height, const QColor& background) {
     setWindowTitle(caption);
     setFixedSize(width, height);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, background);
-    setPalette(p);
+    setPalette(FormPalette(background));
     setAutoFillBackground(true);
 }
 
@@ -49,6 +49,12 @@ bool Window::event(QEvent* e) {
         }
         break;
     }
+    case QEvent::Show:
+    case QEvent::WindowTitleChange:
+        // A form without a caption: the platform would show the program's name in its title bar.
+        if (windowTitle().isEmpty())
+            if (QWindow* shown = windowHandle()) shown->setTitle(QStringLiteral(" "));
+        break;
     case QEvent::WindowActivate:
         if (returningFromChild_)
             returningFromChild_ = false;

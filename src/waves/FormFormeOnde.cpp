@@ -114,6 +114,8 @@ TFormOnde::TFormOnde(QWidget* parent)
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
     // Six captions on a 466-pixel form: small type, narrow margins.
     pages_->tabBar()->setFont(ui::FormFont("MS Sans Serif", 11));
+    // A styled bar takes no palette from its form: it gets the form's own.
+    pages_->tabBar()->setPalette(ui::FormPalette(ui::kSilver));
     pages_->tabBar()->setStyleSheet(QStringLiteral(
         "QTabBar::tab { padding: 3px 4px; border: 1px solid #808080; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d4d4d4; margin-top: 2px; }"

@@ -84,6 +84,31 @@ TEST_P(ReactanceIndTest, ResetKeepsTheCircuitPictureAndFocusesTheFrequency) {
         EXPECT_EQ(Text("TFormReacInd", name), text) << name;
 }
 
+// The frequency echo stands over the circuit's top-left corner: its grey shows only with a value.
+TEST_P(ReactanceIndTest, AnEmptyFrequencyEchoHidesNothingOfTheCircuit) {
+    QWidget* panel = Get<QWidget>("TFormReacInd", "Panel1");
+    QWidget* echo = Get<QWidget>("TFormReacInd", "Label1");
+    QWidget* circuit = Get<QWidget>("TFormReacInd", "Image1");
+    const QRect overlap = echo->geometry() & circuit->geometry();
+    ASSERT_FALSE(overlap.isEmpty());
+    const QImage alone = circuit->grab().toImage();
+    auto greyPixels = [&] {
+        const QImage shown = panel->grab().toImage();
+        int grey = 0, hidden = 0;
+        for (int y = overlap.top(); y <= overlap.bottom(); ++y)
+            for (int x = overlap.left(); x <= overlap.right(); ++x) {
+                const QRgb pixel = shown.pixel(x, y);
+                grey += pixel == QColor(192, 192, 192).rgb();
+                hidden += pixel != alone.pixel(QPoint(x, y) - circuit->pos());
+            }
+        return std::pair{grey, hidden};
+    };
+    EXPECT_EQ(greyPixels(), std::pair(0, 0));
+    Enter("1", 1, "10", 1);
+    Click(Get<QWidget>("TFormReacInd", "Button1"));
+    EXPECT_GT(greyPixels().first, overlap.width() * overlap.height() / 2);
+}
+
 INSTANTIATE_TEST_SUITE_P(Separators, ReactanceIndTest, BothSeparators(), SeparatorName);
 
 class ReactanceIndLanguage : public GuiTest {};

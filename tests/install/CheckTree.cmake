@@ -1,6 +1,7 @@
 # Installs BUILD_DIR into an empty PREFIX and checks that the tree holds the program, every
-# picture the build drew, the desktop entry, the icon and the metadata, and that the desktop's
-# validators accept the two files.
+# picture the build drew, the desktop entry, the icon, the metadata and the package's documents,
+# and that the desktop's validators accept the two files. Where lintian is installed, the Debian
+# package of the build must pass it without an error.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -90,13 +91,39 @@ expect(${desktop} "\nIcon=${APP_ID}\n")
 expect(${metainfo} "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
 expect(${metainfo} "<icon type=\"stock\">${APP_ID}</icon>")
 expect(${metainfo} "<binary>ohmbrix</binary>")
-execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${desktop} RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  fail("desktop-file-validate (package desktop-file-utils) rejects the desktop entry: ${rc}")
+foreach(document share/doc/ohmbrix/copyright share/doc/ohmbrix/changelog.gz share/man/man1/ohmbrix.1.gz)
+  if(NOT EXISTS ${PREFIX}/${document})
+    fail("no ${document}")
+  endif()
+endforeach()
+# A hint (two main categories, say) is a fault too: the entry would show in two menus.
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${desktop} RESULT_VARIABLE rc OUTPUT_VARIABLE said
+                ERROR_VARIABLE said)
+if(NOT rc EQUAL 0 OR said)
+  fail("desktop-file-validate (package desktop-file-utils) rejects the desktop entry: ${rc} ${said}")
 endif()
 execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${metainfo} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   fail("appstreamcli validate (package appstream) rejects the metadata: ${rc}")
+endif()
+
+if(LINTIAN)
+  set(package_dir ${PREFIX}-package)
+  file(REMOVE_RECURSE ${package_dir})
+  execute_process(COMMAND ${CPACK} --config ${BUILD_DIR}/CPackConfig.cmake -G DEB -B ${package_dir}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  file(GLOB package ${package_dir}/ohmbrix_*.deb)
+  if(rc OR NOT package)
+    fail("cpack made no package: ${rc} ${said}")
+  else()
+    execute_process(COMMAND ${LINTIAN} --fail-on error ${package} RESULT_VARIABLE rc OUTPUT_VARIABLE said
+                    ERROR_VARIABLE said)
+    if(rc)
+      fail("lintian finds errors in the package:\n${said}")
+    else()
+      message(STATUS "lintian on the package: ${said}")
+    endif()
+  endif()
 endif()
 
 if(failures)

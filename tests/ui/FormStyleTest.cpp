@@ -4,9 +4,13 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTabWidget>
 
 namespace {
 
@@ -68,6 +72,53 @@ TEST_F(FormStyleTest, GroupFramesRunAboveTheFirstRow) {
         }
     }
     EXPECT_GT(groups, 0);
+}
+
+// Where a label's text is drawn, in its parent's coordinates (left-aligned, one line).
+QRect TextRect(const QLabel* label) {
+    const QRect inside = label->contentsRect();
+    const int width = label->fontMetrics().horizontalAdvance(label->text());
+    const int left = label->alignment() & Qt::AlignHCenter ? inside.center().x() - width / 2
+                     : label->alignment() & Qt::AlignRight ? inside.right() - width
+                                                           : inside.left();
+    return QRect(left, inside.top(), width, inside.height()).translated(label->pos());
+}
+
+// The forms' type runs wider than the one they were laid out with: a caption must still end
+// before the box beside it and inside its panel's bevel.
+TEST_F(FormStyleTest, EveryCaptionEndsClearOfTheBoxesOverItAndOfItsPanelsEdge) {
+    for (const char* mark : {"F", "*"}) {
+        Build(QString::fromLatin1(mark));
+        int captions = 0;
+        for (ui::Window* window : ui::Windows()) {
+            Activate(window);
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->window() != window || label->text().isEmpty() || label->wordWrap() ||
+                    label->autoFillBackground() || label->text().contains(QLatin1Char('\n')))
+                    continue;
+                ++captions;
+                const QRect text = TextRect(label);
+                QWidget* parent = label->parentWidget();
+                if (auto* panel = qobject_cast<QFrame*>(parent); panel && panel->frameWidth() > 0) {
+                    EXPECT_LE(text.right(), panel->width() - panel->frameWidth() - 2)
+                        << mark << " " << Where(window, label) << " runs into the edge of "
+                        << Where(window, panel);
+                }
+                const QList<QObject*> siblings = parent->children();
+                for (qsizetype i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+                    auto* box = qobject_cast<QWidget*>(siblings[i]);
+                    if (!box || !box->isVisibleTo(parent) ||
+                        !(qobject_cast<QLineEdit*>(box) || qobject_cast<QComboBox*>(box)))
+                        continue;
+                    EXPECT_FALSE(box->geometry().intersects(text))
+                        << mark << " " << Where(window, label) << " runs under " << Where(window, box);
+                }
+            }
+            window->hide();
+        }
+        EXPECT_GT(captions, 150);
+        delete Main();
+    }
 }
 
 } // namespace

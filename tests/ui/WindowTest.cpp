@@ -1,5 +1,6 @@
 #include "support/GuiFixture.h"
 
+#include "ui/Registry.h"
 #include "ui/Window.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -79,6 +81,33 @@ TEST_F(WindowTest, ReturnAndEscapeDoNotCloseAWindow) {
     QTest::keyClick(&window, Qt::Key_Escape);
     QTest::keyClick(&window, Qt::Key_Return);
     EXPECT_TRUE(window.isVisible());
+}
+
+// Without a caption the platform would title the window with the program's name.
+TEST_F(WindowTest, FormsWithoutACaptionShowABlankTitleBar) {
+    for (const char* mark : {"F", "*"}) {
+        Build(QString::fromLatin1(mark));
+        int blank = 0;
+        for (ui::Window* window : ui::Windows()) {
+            Activate(window);
+            ASSERT_NE(window->windowHandle(), nullptr);
+            const QString shown = window->windowHandle()->title();
+            if (window->windowTitle().isEmpty()) {
+                ++blank;
+                EXPECT_EQ(shown, " ") << mark << " " << window->metaObject()->className();
+            } else {
+                EXPECT_EQ(shown, window->windowTitle()) << mark << " " << window->metaObject()->className();
+            }
+            window->hide();
+        }
+        EXPECT_GE(blank, 5) << mark; // the four print choices, and the converter or the about window
+        delete Main();
+    }
+    Build("*");
+    ui::Window* shown = Window("TFormReacInd");
+    Activate(shown);
+    shown->setWindowTitle(QString());
+    EXPECT_EQ(shown->windowHandle()->title(), " ");
 }
 
 } // namespace
