@@ -25,7 +25,6 @@ QFont ReportFont(const char* family, int height, bool bold, bool italic) {
     return font;
 }
 
-
 ReportItem::ReportItem(Band* band, const QString& name, qreal left, qreal top)
     : QObject(band), left_(left), top_(top) {
     setObjectName(name);
@@ -63,11 +62,15 @@ void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const {
 QRImage::QRImage(Band* band, const QString& name, qreal left, qreal top, QSizeF size)
     : ReportItem(band, name, left, top), size_(size) {}
 
+// A picture drawn at the print density keeps its size in units: its pixels over its ratio, less
+// the fraction of a unit its last pixel was rounded up by.
 qreal QRImage::Width() const {
-    return size_.isValid() && !size_.isEmpty() ? size_.width() : picture_.width();
+    return size_.isValid() && !size_.isEmpty() ? size_.width()
+                                               : std::floor(picture_.deviceIndependentSize().width() + 1e-3);
 }
 qreal QRImage::Height() const {
-    return size_.isValid() && !size_.isEmpty() ? size_.height() : picture_.height();
+    return size_.isValid() && !size_.isEmpty() ? size_.height()
+                                               : std::floor(picture_.deviceIndependentSize().height() + 1e-3);
 }
 
 void QRImage::Emit(Page& out, const QPointF& bandOrigin, int) const {
@@ -160,7 +163,6 @@ void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const {
         out.elements.push_back(e);
     }
 }
-
 
 Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area) {
     setObjectName(name);

@@ -166,6 +166,8 @@ TEST_P(CalculatorReports, HoldWhatTheWindowShows) {
         EXPECT_FALSE(text.contains(QString::fromUtf8(line))) << line;
     EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)")) << pdf.Info().toStdString();
     EXPECT_GE(pdf.Images(), 1);
+    for (int ppi : pdf.ImageResolutions()) // drawn for paper, not the screen's 96
+        EXPECT_GE(ppi, 599);
     EXPECT_TRUE(Boxes().empty());
 }
 

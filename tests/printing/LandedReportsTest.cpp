@@ -162,6 +162,8 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows) {
         EXPECT_TRUE(text.contains("Kelmora international"));
         EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)"));
         EXPECT_EQ(pdf.Images() >= 1, c.picture) << pdf.Images();
+        for (int ppi : pdf.ImageResolutions())
+            EXPECT_GE(ppi, 599);
     }
 }
 

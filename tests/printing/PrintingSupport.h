@@ -66,6 +66,18 @@ class PdfFile {
         return std::max(0, int(lines.size()) - 2);
     }
 
+    // The x resolution (ppi) of each image, as placed on its page.
+    std::vector<int> ImageResolutions() const {
+        std::vector<int> ppi;
+        const QStringList lines = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path_})
+                                      .split('\n', Qt::SkipEmptyParts);
+        for (int i = 2; i < lines.size(); ++i) {
+            const QStringList columns = lines[i].simplified().split(' ');
+            if (columns.size() > 12) ppi.push_back(columns[12].toInt());
+        }
+        return ppi;
+    }
+
   private:
     QTemporaryDir dir_;
     QString path_;

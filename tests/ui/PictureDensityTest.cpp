@@ -39,6 +39,7 @@ class PictureDensityTest : public GuiTest, public ::testing::WithParamInterface<
             }
         };
         check();
+        Snapshot(window, QStringLiteral("%1-%2-x%3").arg(form, QLatin1String(GetParam().name)).arg(ratio_));
         for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
             for (int i = 0; i < tabs->count(); ++i) {
                 tabs->setCurrentIndex(i);
