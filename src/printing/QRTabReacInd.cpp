@@ -1,4 +1,5 @@
 #include "printing/QRTabReacInd.h"
+#include "printing/ReportTexts.h"
 
 #include "printing/TablePages.h"
 
@@ -12,5 +13,6 @@ void TQRTabReacInd::QuickRep1StartPage() {
     if (!pages) return;
     const int page = std::clamp(TablePage(), 1, pages->TablePageCount());
     SetTablePage(pages->TablePageCells(page), pages->TablePageCaption(page));
-    SetFooterValue(QStringLiteral("Page %1 de %2").arg(page).arg(pages->TablePageCount()));
+    SetFooterValue(
+        printing::ReportText(QStringLiteral("Page %1 de %2")).arg(page).arg(pages->TablePageCount()));
 }

@@ -1,4 +1,5 @@
 #include "printing/Report.h"
+#include "printing/ReportTexts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -40,7 +41,7 @@ QRLabel::QRLabel(Band* band, const QString& name, const QString& text, qreal lef
     : ReportItem(band, name, left, top), caption_(text), font_(font), width_(width), alignment_(alignment) {}
 
 qreal QRLabel::Width() const {
-    return width_ > 0 ? width_ : std::ceil(QFontMetricsF(font_).horizontalAdvance(caption_)) + 2;
+    return width_ > 0 ? width_ : std::ceil(QFontMetricsF(font_).horizontalAdvance(ReportText(caption_))) + 2;
 }
 
 qreal QRLabel::Height() const {
@@ -52,7 +53,7 @@ void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const {
     Element e;
     e.kind = Element::Kind::Text;
     e.rect = QRectF(bandOrigin + QPointF(Left(), Top()), QSizeF(Width(), Height()));
-    e.text = caption_;
+    e.text = ReportText(caption_);
     e.font = font_;
     // Never clipped: a printer's metrics may run a little wider than the screen's.
     e.flags = int(alignment_ | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextDontClip;
@@ -100,7 +101,7 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const {
     if (!caption_.isEmpty()) {
         Element e;
         e.rect = QRectF(origin, QSizeF(Width(), 28));
-        e.text = caption_;
+        e.text = ReportText(caption_);
         e.font = ReportFont("Arial", 14, true);
         e.flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
         out.elements.push_back(e);
@@ -233,7 +234,7 @@ Document Report::Produce() {
     for (page_ = 1; page_ <= pages; ++page_) {
         QuickRep1StartPage();
         pages = std::max(pages, PageCount());
-        if (page_ == 1) doc.title = titleLabel_ ? titleLabel_->Caption() : QString();
+        if (page_ == 1) doc.title = titleLabel_ ? ReportText(titleLabel_->Caption()) : QString();
         Page out;
         for (Band* band : {title_, footer_}) {
             for (ReportItem* item : band->Items()) {
