@@ -61,6 +61,8 @@ const QHash<QString, QString>& English() {
             {"L'ongueur d'onde =", "Wavelength ="},
             // The tables.
             {"Tableur du produit LC", "Table of the LC product"},
+            {"%1 : réactance en ohms (%2 de haut en bas, %3 de gauche à droite)",
+             "%1: reactance in ohms (%2 from top to bottom, %3 from left to right)"},
             {"Tableur de la réactance capacitive", "Table of capacitive reactance"},
             {"Tableur de la réactance inductive", "Table of inductive reactance"},
             {"Tableur de deux condensateurs en série", "Table of two capacitors in series"},

@@ -164,6 +164,7 @@ TEST_P(CalculatorReports, HoldWhatTheWindowShows) {
     ExpectLines(text, lines, c.blanksCount);
     for (const char* line : row.absent)
         EXPECT_FALSE(text.contains(QString::fromUtf8(line))) << line;
+    ExpectOneLanguage(text, c.mark[0] == '*');
     EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)")) << pdf.Info().toStdString();
     EXPECT_GE(pdf.Images(), 1);
     for (int ppi : pdf.ImageResolutions()) // drawn for paper, not the screen's 96
