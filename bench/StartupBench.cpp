@@ -1,7 +1,8 @@
 // Start-up as a user meets it, beside a minimal Qt program showing one empty window, in one run:
 // launch to the language chooser painted, Return on it to the main window's first paint and to
 // every window created, resident memory after start-up, and the creation cost of each window.
-// Then one hover over a topic (its picture read from disk).
+// The program runs at scale 1 and again at QT_SCALE_FACTOR=2, interleaved. Then one hover over a
+// topic (its picture read from disk).
 // With DISPLAY set (Xvfb and a window manager, say) it runs on that X server; else offscreen.
 #include "app/Application.h"
 #include "app/Inter.h"
@@ -142,7 +143,8 @@ struct Run {
     std::vector<std::pair<std::string, double>> windows; // class, creation in ms
 };
 
-Run SpawnAndRead(const char* mode) {
+// `scale`: the child's QT_SCALE_FACTOR, or null for the environment as it is.
+Run SpawnAndRead(const char* mode, const char* scale = nullptr) {
     Run run;
     int fds[2];
     if (pipe(fds) != 0) return run;
@@ -153,7 +155,15 @@ Run SpawnAndRead(const char* mode) {
     char* args[] = {g_self, const_cast<char*>("--child"), const_cast<char*>(mode), nullptr};
     const Clock::time_point start = Clock::now();
     pid_t pid = 0;
-    posix_spawn(&pid, g_self, &actions, nullptr, args, environ);
+    std::vector<std::string> settings;
+    for (char** e = environ; *e; ++e)
+        if (!scale || std::strncmp(*e, "QT_SCALE_FACTOR=", 16) != 0) settings.emplace_back(*e);
+    if (scale) settings.push_back(std::string("QT_SCALE_FACTOR=") + scale);
+    std::vector<char*> env;
+    for (std::string& setting : settings)
+        env.push_back(setting.data());
+    env.push_back(nullptr);
+    posix_spawn(&pid, g_self, &actions, nullptr, args, env.data());
     close(fds[1]);
     std::string pending;
     char buf[512];
@@ -209,10 +219,11 @@ void PrintRow(const char* what, const std::vector<double>& values, const char* u
 }
 
 void StartUpStudy(int runs) {
-    std::vector<Run> minimal, program;
-    for (int i = 0; i < runs; ++i) { // interleaved, so that both see the same machine
-        minimal.push_back(SpawnAndRead("minimal"));
-        program.push_back(SpawnAndRead("program"));
+    std::vector<Run> minimal, program, scaled;
+    for (int i = 0; i < runs; ++i) { // interleaved, so that all see the same machine
+        minimal.push_back(SpawnAndRead("minimal", "1"));
+        program.push_back(SpawnAndRead("program", "1"));
+        scaled.push_back(SpawnAndRead("program", "2")); // a HiDPI screen: pictures drawn at 2
     }
     auto column = [](const std::vector<Run>& rs, double Run::*field) {
         std::vector<double> v;
@@ -230,6 +241,20 @@ void StartUpStudy(int runs) {
     PrintRow("Ohmbrix: resident memory after start-up", column(program, &Run::resident), "MiB");
     PrintRow("Ohmbrix: CPU time, Return -> first paint", column(program, &Run::cpuToShown), "ms");
     PrintRow("Ohmbrix: CPU time, Return -> every window created", column(program, &Run::cpuToCreated), "ms");
+    PrintRow("Ohmbrix at scale 2: launch -> language chooser painted", column(scaled, &Run::launchToFirst),
+             "ms");
+    PrintRow("Ohmbrix at scale 2: Return -> main window's first paint", column(scaled, &Run::returnToShown),
+             "ms");
+    PrintRow("Ohmbrix at scale 2: Return -> every window created", column(scaled, &Run::returnToCreated),
+             "ms");
+    PrintRow("Ohmbrix at scale 2: CPU time, Return -> every window created",
+             column(scaled, &Run::cpuToCreated), "ms");
+    auto ratio = [&](double Run::*field) {
+        return SpreadOf(column(scaled, field)).median / SpreadOf(column(program, field)).median;
+    };
+    std::printf(
+        "  scale 2 over scale 1, medians: launch -> chooser %.2f, Return -> every window created %.2f\n",
+        ratio(&Run::launchToFirst), ratio(&Run::returnToCreated));
 
     std::vector<std::string> order;
     std::map<std::string, std::vector<double>> perWindow;

@@ -3,6 +3,7 @@
 #include "app/Startup.h"
 #include "app/Topics.h"
 #include "pictures/Glyphs.h"
+#include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -120,8 +121,11 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
         auto* picture = new ui::PictureLabel(page_);
         picture->setObjectName(QLatin1String(h.name));
         picture->setGeometry(h.x, h.y, 169, 17);
-        picture->setPixmap(ui::StoredPixmap(
-            picture, h.name, [&h] { return pictures::HeadingBar(QString::fromUtf8(h.french)); }));
+        const auto heading = [&h] {
+            return pictures::HeadingBar(QString::fromUtf8(h.french));
+        }; // h is static
+        picture->setPixmap(ui::StoredPixmap(picture, h.name, heading));
+        ui::FollowDensity(picture, heading);
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
     }
@@ -135,6 +139,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
         auto* image = new QLabel(page_);
         image->setObjectName(QStringLiteral("Connector%1").arg(++connectors));
         image->setPixmap(connector);
+        ui::FollowDensity(image, pictures::ConnectorPicture);
         const int centre = t.y + 7;
         image->setGeometry(t.x - connector.width() - 2, centre - connector.height() / 2, connector.width(),
                            connector.height());

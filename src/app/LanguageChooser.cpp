@@ -13,7 +13,7 @@ namespace {
 class TFormLangue : public QDialog {
     Q_OBJECT
   public:
-    TFormLangue() {
+    explicit TFormLangue(const QLocale& regional) {
         setObjectName(QStringLiteral("FormLangue"));
         setWindowTitle(QStringLiteral("Ohmbrix"));
         setFixedSize(260, 200);
@@ -22,10 +22,10 @@ class TFormLangue : public QDialog {
         auto* english = new QRadioButton(QStringLiteral("ENGLISH"), this);
         english->setObjectName(QStringLiteral("RadioButton1"));
         english->setGeometry(40, 116, 100, 20);
-        english->setChecked(true);
         auto* french = new QRadioButton(QStringLiteral("FRANÇAIS"), this);
         french->setObjectName(QStringLiteral("RadioButton2"));
         french->setGeometry(140, 116, 100, 20);
+        (regional.language() == QLocale::French ? french : english)->setChecked(true);
         QPushButton* ok = ui::MakeButton(this, "Button1", QStringLiteral("OK"), 92, 156, 75, 25);
         ok->setDefault(true);
         QObject::connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -34,8 +34,8 @@ class TFormLangue : public QDialog {
 
 } // namespace
 
-std::unique_ptr<QDialog> MakeLanguageChooser() {
-    return std::make_unique<TFormLangue>();
+std::unique_ptr<QDialog> MakeLanguageChooser(const QLocale& regional) {
+    return std::make_unique<TFormLangue>(regional);
 }
 
 std::optional<QString> ChooseLanguage() {

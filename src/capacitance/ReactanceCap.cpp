@@ -33,21 +33,21 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
     ui::MakePicture(legend, "Image1", pictures::ReactanceCapFormula, 40, 8, 105, 41);
     ui::MakePicture(
         legend, "Image3",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("f ="), {33, 17});
         },
         16, 56, 33, 17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Fréquence en Hertz"), 48, 56, 113, 13);
     ui::MakePicture(
         legend, "Image2",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("C ="), {41, 17});
         },
         16, 80, 41, 17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Condensateur en Farad"), 48, 80);
     ui::MakePicture(
         legend, "Image4",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17});
         },
         16, 112, 33, 17);
@@ -68,7 +68,7 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
         {{QStringLiteral("uF"), Op::Divide, 1000000.0L}, {QStringLiteral("nF"), Op::Divide, 1000000000.0L}});
     ui::MakePicture(
         calc, "Image7",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("X_{c} ="), {33, 17});
         },
         16, 80, 33, 17);
@@ -83,7 +83,7 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
     QPushButton* print = ui::MakePrintButton(calc, "BitBtn1", 164, 134, 33, 25);
 
     tableur_ = ui::MakeClickablePicture(
-        this, "Image6", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 256, 205, 113, 41);
+        this, "Image6", [=] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 256, 205, 113, 41);
 
     ui::SetTabOrder({edit1_, unit1_, edit2_, unit2_, resultUnit_, reset, equals, print, twoDigits});
 

@@ -38,19 +38,19 @@ TFormSerieRLC::TFormSerieRLC(QWidget* parent) : ui::Window(parent) {
     ui::MakePicture(panel, "Image9", pictures::SerieRLCPhase, 216, 120, 89, 49);
     const QSize symbol(33, 17);
     ui::MakePicture(
-        panel, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 88, 176, 33,
+        panel, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 88, 176, 33,
         17);
     ui::MakeLabel(panel, "Label1", QStringLiteral("Résistance  en Ohms"), 120, 176, 0, 13);
     ui::MakePicture(
-        panel, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 88, 200,
+        panel, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 88, 200,
         33, 17);
     ui::MakeLabel(panel, "Label2", QStringLiteral("Réactance inductive en Ohms"), 120, 200, 0, 13);
     ui::MakePicture(
-        panel, "Image5", [&] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 88, 224,
+        panel, "Image5", [=] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 88, 224,
         33, 17);
     ui::MakeLabel(panel, "Label3", QStringLiteral("Réactance capacitive en Ohms"), 120, 224, 0, 13);
     ui::MakePicture(
-        panel, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 88, 248, 33,
+        panel, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 88, 248, 33,
         17);
     ui::MakeLabel(panel, "Label4", QStringLiteral("Impédance en Ohms"), 120, 248, 0, 13);
 
@@ -67,12 +67,12 @@ TFormSerieRLC::TFormSerieRLC(QWidget* parent) : ui::Window(parent) {
     edit3_ = ui::MakeValueBox(calc, "Edit3", 128, 80, 73, 17);
 
     ui::MakePicture(
-        calc, "Image7", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 112, 33,
+        calc, "Image7", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 112, 33,
         17);
     impedance_ = ui::MakeResultLabel(calc, "Label10", 48, 112, 105, 17);
     MakeFixedUnit(calc, "Label11", QStringLiteral("Ohms"), 160, 112);
     ui::MakePicture(
-        calc, "Image8", [&] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 16, 136,
+        calc, "Image8", [=] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 16, 136,
         33, 17);
     phase_ = ui::MakeResultLabel(calc, "Label12", 48, 136, 105, 17);
     MakeFixedUnit(calc, "Label13", QStringLiteral("Degrés"), 160, 136);

@@ -145,7 +145,7 @@ TFormConstants::TimeTab TFormConstants::MakeTab(QWidget* page, const TabLayout& 
             break;
         case Kind::Symbol:
             ui::MakePicture(
-                panel, p.name, [&] { return pictures::LegendSymbol(text, a.size()); }, a.x(), a.y(),
+                panel, p.name, [=] { return pictures::LegendSymbol(text, a.size()); }, a.x(), a.y(),
                 a.width(), a.height());
             break;
         case Kind::Text:

@@ -7,6 +7,7 @@
 #include "pictures/Glyphs.h"
 #include "pictures/impedance/ImpedancePictures.h"
 #include "printing/Preview.h"
+#include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
@@ -20,7 +21,7 @@ TFormImpedance::TFormImpedance(QWidget* parent) : ui::Window(parent) {
 
     QFrame* pictures = ui::MakePanel(this, "Panel1", 8, 8, 297, 273, ui::kSilver);
     vectors_ = ui::MakePicture(
-        pictures, "Image1", [&] { return pictures::SeriesVectors(false); }, 8, 56, 281, 169);
+        pictures, "Image1", [=] { return pictures::SeriesVectors(false); }, 8, 56, 281, 169);
     ui::MakePicture(pictures, "Image7", pictures::SeriesPhaseFormula, 96, 8, 97, 33);
     QFrame* strip = ui::MakePanel(pictures, "Panel2", 8, 224, 281, 32, ui::kBlue);
     QLabel* caption = ui::MakeLabel(
@@ -33,13 +34,13 @@ TFormImpedance::TFormImpedance(QWidget* parent) : ui::Window(parent) {
     QFrame* legend = ui::MakePanel(this, "Panel3", 312, 8, 177, 121, ui::kSilver);
     ui::MakePicture(legend, "Image2", pictures::SeriesImpedanceFormula, 32, 8, 113, 41);
     ui::MakePicture(
-        legend, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 40, 56, 33,
+        legend, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 40, 56, 33,
         17);
     ui::MakePicture(
-        legend, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("X ="), symbol); }, 40, 72, 33,
+        legend, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("X ="), symbol); }, 40, 72, 33,
         17);
     ui::MakePicture(
-        legend, "Image5", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 40, 96, 33,
+        legend, "Image5", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 40, 96, 33,
         17);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Résistance "), 80, 58, 0, 13);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Réactance "), 80, 74, 0, 13);
@@ -52,11 +53,11 @@ TFormImpedance::TFormImpedance(QWidget* parent) : ui::Window(parent) {
     ui::MakeLabel(calc, "Label6", QStringLiteral("Réactance (Ohms)"), 8, 43, 96, 13);
     edit2_ = ui::MakeValueBox(calc, "Edit2", 104, 40, 65, 19);
     ui::MakePicture(
-        calc, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 8, 64, 33, 17);
+        calc, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 8, 64, 33, 17);
     impedance_ = ui::MakeResultLabel(calc, "Label7", 40, 64, 97, 17);
     impedance::MakeFixedUnit(calc, "Label10", QStringLiteral("Ohms"), 136, 64, 33);
     ui::MakePicture(
-        calc, "Image8", [&] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 8, 88,
+        calc, "Image8", [=] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 8, 88,
         33, 17);
     phase_ = ui::MakeResultLabel(calc, "Label8", 40, 88, 81, 17);
     impedance::MakeFixedUnit(calc, "Label9", QStringLiteral("Degrés"), 120, 88, 49);
@@ -87,7 +88,9 @@ void TFormImpedance::FormActivate() {
                           {"Label9", "Degree"},
                           {"Label1", "Vectorial relation in series circuit"}});
     // The leading and lagging notes are drawn on the picture.
-    vectors_->setPixmap(QPixmap::fromImage(pictures::SeriesVectors(true)));
+    const auto englishVectors = [] { return pictures::SeriesVectors(true); };
+    vectors_->setPixmap(QPixmap::fromImage(englishVectors()));
+    ui::FollowDensity(vectors_, englishVectors);
 }
 
 void TFormImpedance::Calculate() {

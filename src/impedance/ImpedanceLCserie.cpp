@@ -22,13 +22,13 @@ TFormCircuitLCSerie::TFormCircuitLCSerie(QWidget* parent) : ui::Window(parent) {
     QFrame* legend = ui::MakePanel(this, "Panel2", 2, 8, 217, 225, ui::kSilver);
     ui::MakePicture(legend, "Image2", pictures::SeriesLCFormula, 72, 104, 81, 33);
     ui::MakePicture(
-        legend, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 16, 152,
+        legend, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 16, 152,
         33, 17);
     ui::MakePicture(
-        legend, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 16, 170,
+        legend, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 16, 170,
         33, 17);
     ui::MakePicture(
-        legend, "Image5", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 200, 33,
+        legend, "Image5", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 200, 33,
         17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Réactance Inductive en Ohms"), 48, 154, 0, 13);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Réactance capacitive en Ohms"), 48, 172, 0, 13);
@@ -39,12 +39,12 @@ TFormCircuitLCSerie::TFormCircuitLCSerie(QWidget* parent) : ui::Window(parent) {
     QGroupBox* calc =
         ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 224, 8, 201, 225, ui::kSilver);
     ui::MakePicture(
-        calc, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 24, 80, 33,
+        calc, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 24, 80, 33,
         17);
     impedance_ = ui::MakeResultLabel(calc, "Label9", 56, 80, 89, 17);
     impedance::MakeFixedUnit(calc, "Label10", QStringLiteral("Ohms"), 144, 80, 41);
     ui::MakePicture(
-        calc, "Image7", [&] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 24, 104,
+        calc, "Image7", [=] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 24, 104,
         33, 17);
     phase_ = ui::MakeResultLabel(calc, "Label11", 56, 104, 89, 17);
     impedance::MakeFixedUnit(calc, "Label12", QStringLiteral("Degrées"), 144, 104, 41, 17, false);

@@ -27,7 +27,7 @@ std::vector<ui::UnitList::Unit> ResistanceUnits() {
 
 void Symbol(QWidget* parent, const char* name, const char* markup, int x, int y, QSize size = kSymbol) {
     ui::MakePicture(
-        parent, name, [&] { return pictures::LegendSymbol(QString::fromUtf8(markup), size); }, x, y,
+        parent, name, [=] { return pictures::LegendSymbol(QString::fromUtf8(markup), size); }, x, y,
         size.width(), size.height());
 }
 
@@ -162,7 +162,7 @@ void TFormParaRLRCLC::BuildLC() {
     // On the blue note the symbol is drawn in the note's yellow.
     ui::MakePicture(
         note, "Image20",
-        [&] {
+        [=] {
             return pictures::Formula(QStringLiteral("\\theta ="), {28, 17}, Qt::transparent, ui::kYellow, 13);
         },
         11, 8, 28, 17);

@@ -20,19 +20,19 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
     SetForm(QStringLiteral("Calcul de la résonance"), 430, 280, ui::kSilver);
 
     tableur_ = ui::MakeClickablePicture(
-        this, "Image7", [&] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 264, 200, 113, 41);
+        this, "Image7", [=] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 264, 200, 113, 41);
 
     QFrame* legend = ui::MakePanel(this, "Panel1", 8, 152, 193, 121, ui::kSilver);
     ui::MakePicture(legend, "Image1", pictures::ResonanceFormula, 48, 8, 105, 41);
     const QSize symbol(33, 17);
     ui::MakePicture(
-        legend, "Image2", [&] { return pictures::LegendSymbol(QStringLiteral("L ="), symbol); }, 32, 56, 33,
+        legend, "Image2", [=] { return pictures::LegendSymbol(QStringLiteral("L ="), symbol); }, 32, 56, 33,
         17);
     ui::MakePicture(
-        legend, "Image3", [&] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 32, 72, 33,
+        legend, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 32, 72, 33,
         17);
     ui::MakePicture(
-        legend, "Image4", [&] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 32, 96,
+        legend, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 32, 96,
         33, 17);
     ui::MakeLabel(legend, "Label1", QStringLiteral("Inductance en uH"), 72, 56, 0, 13);
     ui::MakeLabel(legend, "Label2", QStringLiteral("Capacitance en uF"), 72, 72, 0, 13);
@@ -47,7 +47,7 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
 
     QFrame* calc = ui::MakePanel(this, "Panel3", 208, 8, 217, 161, ui::kSilver);
     ui::MakePicture(
-        calc, "Image6", [&] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 16, 64, 33,
+        calc, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 16, 64, 33,
         17);
     result_ = ui::MakeResultLabel(calc, "Label4", 51, 64, 106, 17);
     ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 16, 32, 60, 13);

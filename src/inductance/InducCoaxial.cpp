@@ -50,25 +50,25 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
     ui::MakePicture(legend, "Image2", pictures::CoaxialCableFormula, 45, 8, 161, 49);
     ui::MakePicture(
         legend, "Image3",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("l ="), {33, 17});
         },
         4, 56, 33, 17);
     ui::MakePicture(
         legend, "Image4",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("D ="), {33, 17});
         },
         4, 80, 33, 17);
     ui::MakePicture(
         legend, "Image5",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("d ="), {32, 17});
         },
         4, 100, 32, 25);
     ui::MakePicture(
         legend, "Image6",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
         },
         4, 128, 33, 17);
@@ -93,7 +93,7 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
 
     ui::MakePicture(
         calc, "Image7",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
         },
         24, 136, 33, 17);

@@ -1,5 +1,6 @@
 #include "inductance/QRTabReacInd.h"
 #include "printing/Preview.h"
+#include "printing/ReportTexts.h"
 
 #include "printing/TablePages.h"
 
@@ -13,7 +14,8 @@ void TQRTabReacInd::QuickRep1StartPage() {
     if (!pages) return;
     const int page = std::clamp(TablePage(), 1, pages->TablePageCount());
     SetTablePage(pages->TablePageCells(page), pages->TablePageCaption(page));
-    SetFooterValue(QStringLiteral("Page %1 de %2").arg(page).arg(pages->TablePageCount()));
+    SetFooterValue(
+        printing::ReportText(QStringLiteral("Page %1 de %2")).arg(page).arg(pages->TablePageCount()));
 }
 
 OHMBRIX_REGISTER_REPORT(TQRTabReacInd, TFormTableurInd)

@@ -32,21 +32,21 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
     ui::MakePicture(legend, "Image2", pictures::ReactanceIndFormula, 43, 7, 103, 34);
     ui::MakePicture(
         legend, "Image4",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("f ="), {33, 17});
         },
         24, 48, 33, 17);
     ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en hertz"), 72, 48, 0, 13);
     ui::MakePicture(
         legend, "Image3",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
         },
         24, 64, 33, 17);
     ui::MakeLabel(legend, "Label4", QStringLiteral("Inductance en henries"), 72, 64, 0, 13);
     ui::MakePicture(
         legend, "Image5",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
         },
         24, 96, 33, 17);
@@ -67,7 +67,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
                                {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
     ui::MakePicture(
         calc, "Image6",
-        [&] {
+        [=] {
             return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
         },
         2, 64, 33, 17);
@@ -82,7 +82,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
 
     tableur_ = ui::MakeClickablePicture(
         this, "Image7",
-        [&] {
+        [=] {
             return pictures::TableurOval(QStringLiteral("TABLEUR"), {121, 41});
         },
         252, 208, 121, 41);

@@ -4,6 +4,7 @@
 #include "formulas/Reactance.h"
 #include "inductance/impReacInd.h"
 #include "printing/Layouts.h"
+#include "printing/ReportTexts.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -153,7 +154,8 @@ std::vector<QStringList> TFormTableurInd::TablePageCells(int page) const {
 
 QString TFormTableurInd::TablePageCaption(int page) const {
     const Axes& axes = RangeAxes(page == 2 ? 1 : 0);
-    return QStringLiteral("%1 : réactance en ohms (%2 de haut en bas, %3 de gauche à droite)")
+    return printing::ReportText(
+               QStringLiteral("%1 : réactance en ohms (%2 de haut en bas, %3 de gauche à droite)"))
         .arg(QString::fromUtf8(kFrenchRanges[page == 2 ? 1 : 0]), QString::fromUtf8(axes.frequencyUnit),
              QString::fromUtf8(axes.inductanceUnit));
 }

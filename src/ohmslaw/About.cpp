@@ -8,6 +8,7 @@
 #include "pictures/Palette.h"
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 #include "printing/Preview.h"
+#include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -40,6 +41,17 @@ QPixmap SeeThrough(const QImage& picture) {
     }
     return QPixmap::fromImage(out);
 }
+
+} // namespace
+
+// Both faces of a formula button from its picture, the one showing kept as it is (pressed or not).
+void TAboutBox::ShowButtonPicture(Button& b, const QImage& picture) {
+    b.opaque = QPixmap::fromImage(picture);
+    b.transparent = SeeThrough(picture);
+    b.picture->setPixmap(b.panel->frameShadow() == QFrame::Sunken ? b.opaque : b.transparent);
+}
+
+namespace {
 
 // The form's 15-pixel type, made smaller only as far as the longest definitions need to show whole.
 void FitDefinition(QLabel* label) {
@@ -168,11 +180,9 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
                                 ui::kBtnFace);
         b.panel->setLineWidth(2);
         b.picture = ui::MakeClickablePicture(b.panel, f.name, {}, 2, 2, 29, 21);
-        const QImage picture =
-            ui::StoredPicture(b.picture, f.name, [&f] { return art::FormulaButtonPicture(f.number); });
-        b.opaque = QPixmap::fromImage(picture);
-        b.transparent = SeeThrough(picture);
-        b.picture->setPixmap(b.transparent);
+        const auto draw = [number = f.number] { return art::FormulaButtonPicture(number); };
+        ShowButtonPicture(b, ui::StoredPicture(b.picture, f.name, draw));
+        ui::FollowDensity(b.picture, draw, [&b](const QImage& picture) { ShowButtonPicture(b, picture); });
         b.picture->setMouseTracking(true);
         b.picture->installEventFilter(this);
         const auto click = clicks[i];

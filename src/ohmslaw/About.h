@@ -77,6 +77,7 @@ class TAboutBox : public ui::Window {
         QPixmap opaque;
     };
 
+    static void ShowButtonPicture(Button& b, const QImage& picture);
     void SetUpFormula(int formula);
     void ResetWindow();
     void ShowTexts(ohmslaw::Quantity result, ohmslaw::Quantity first, ohmslaw::Quantity second);

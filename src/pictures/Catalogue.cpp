@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include "pictures/Canvas.h"
 #include "pictures/Glyphs.h"
 #include "pictures/Previews.h"
 
@@ -28,6 +29,7 @@ std::vector<PictureFile> Headings() {
 // Bitmaps have no alpha worth trusting, so transparent parts become white.
 QImage Opaque(const QImage& image) {
     QImage flat(image.size(), QImage::Format_RGB32);
+    flat.setDevicePixelRatio(image.devicePixelRatio());
     flat.fill(Qt::white);
     QPainter p(&flat);
     p.drawImage(0, 0, image);
@@ -55,6 +57,13 @@ std::vector<PictureFile> AllFiles() {
     for (auto& file : FormulaFiles())
         all.push_back(std::move(file));
     return all;
+}
+
+QImage DrawFile(const QString& name, qreal density) {
+    static const std::vector<PictureFile> files = AllFiles();
+    for (const PictureFile& file : files)
+        if (file.name == name) return Opaque(DrawAt(density, file.draw));
+    return QImage();
 }
 
 bool WritePictureFiles(const QString& root, QString* failedName) {

@@ -1,4 +1,5 @@
 #include "pictures/Formula.h"
+#include "pictures/Canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -448,7 +449,7 @@ void DrawFormulaOnBaseline(QPainter& painter, QPointF start, qreal width, const 
 }
 
 QImage Formula(const QString& markup, QSize size, QColor background, QColor ink, qreal typeSize) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(background);
     QPainter p(&image);
     p.setPen(ink);
@@ -458,11 +459,11 @@ QImage Formula(const QString& markup, QSize size, QColor background, QColor ink,
 
 QImage FormulaBox(const QString& markup, QSize size, QColor fill, qreal typeSize, qreal radius) {
     // Transparent around the rounded corners, so the box sits on any window and on the white page.
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF box = Area(image).adjusted(0.5, 0.5, -0.5, -0.5);
     if (radius <= 0) radius = std::min(size.width(), size.height()) * 0.18;
     p.setPen(QPen(fill.darker(150), 1));
     p.setBrush(fill);

@@ -1,4 +1,5 @@
 #include "pictures/Glyphs.h"
+#include "pictures/Canvas.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -13,7 +14,7 @@ namespace pictures {
 namespace {
 
 QImage Blank(QSize size, QColor fill) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
@@ -101,7 +102,7 @@ QImage TableurOval(const QString& word, QSize size) {
     QImage image = Blank(size, QColor(0xC0, 0xC0, 0xC0)); // the silver of the forms it sits on
     QPainter p(&image);
     Smooth(p);
-    const QRectF oval = QRectF(image.rect()).adjusted(1, 1, -1, -1);
+    const QRectF oval = Area(image).adjusted(1, 1, -1, -1);
     QRadialGradient shade(oval.center() - QPointF(0, oval.height() * 0.25), oval.width() * 0.6);
     shade.setColorAt(0, QColor(60, 100, 230));
     shade.setColorAt(1, QColor(0, 20, 130));

@@ -1,4 +1,5 @@
 #include "pictures/Logo.h"
+#include "pictures/Canvas.h"
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -6,13 +7,13 @@
 namespace pictures {
 
 QImage MakerLogo() {
-    QImage image(201, 81, QImage::Format_RGB32);
+    QImage image = Canvas(201, 81, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 81);
     sky.setColorAt(0, QColor(10, 20, 80));
     sky.setColorAt(1, QColor(0, 0, 0));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(Area(image), sky);
     // A trace with pads: the circuit-board motif under the names.
     p.setPen(QPen(QColor(200, 160, 40), 2));
     QPainterPath trace;
@@ -69,7 +70,7 @@ static void Flag(QPainter& p, const QRectF& r, bool english) {
 }
 
 QImage LanguagePicture(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

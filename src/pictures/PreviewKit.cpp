@@ -4,6 +4,7 @@
 
 #include <numeric>
 
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Previews.h"
 #include "pictures/Schematic.h"
@@ -52,7 +53,7 @@ void FormulaPanel(QPainter& p, const QRectF& rect, const QString& markup, qreal 
 }
 
 QImage DrawTopic(const Topic& topic) {
-    QImage image(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+    QImage image = Canvas(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     SetWirePen(p);

@@ -1,4 +1,5 @@
 #include "pictures/SeriesParallel.h"
+#include "pictures/Canvas.h"
 
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
@@ -45,7 +46,7 @@ void MarkTotal(QPainter& p, QPointF a, QPointF b, const QString& total, TotalMar
 } // namespace
 
 QImage SeriesCircuit(Part part, const QStringList& names, const QString& total, QSize size, TotalMark mark) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(kCircuitYellow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -72,7 +73,7 @@ QImage SeriesCircuit(Part part, const QStringList& names, const QString& total, 
 
 QImage ParallelCircuit(Part part, const QStringList& names, const QString& total, QSize size,
                        TotalMark mark) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(kCircuitYellow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -105,15 +106,15 @@ QImage ParallelCircuit(Part part, const QStringList& names, const QString& total
 
 QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
     // Transparent around the rounded corners, so the panel sits on whatever page holds it.
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kFormulaGreen.darker(150), 1));
     p.setBrush(kFormulaGreen);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
+    p.drawRoundedRect(Area(image).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
     p.setPen(Qt::black);
-    DrawFormula(p, QRectF(image.rect()).adjusted(6, 3, -6, -3), markup, typeSize);
+    DrawFormula(p, Area(image).adjusted(6, 3, -6, -3), markup, typeSize);
     return image;
 }
 

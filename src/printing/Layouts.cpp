@@ -1,5 +1,7 @@
 #include "printing/Layouts.h"
 
+#include "ui/Density.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -8,6 +10,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QTableWidget>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
@@ -107,7 +110,6 @@ void TableReport::SetFooterValue(const QString& text) {
     if (footerValue_) footerValue_->SetCaption(text);
 }
 
-
 QString TextOf(QWidget* window, const char* component) {
     QWidget* w = Component(window, component);
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
@@ -127,19 +129,31 @@ QString ValueWithUnit(QWidget* window, const char* value, const char* unitList) 
 }
 
 QImage PictureOf(QWidget* window, const char* component) {
-    if (auto* label = qobject_cast<QLabel*>(Component(window, component))) return label->pixmap().toImage();
-    return QImage();
+    auto* label = qobject_cast<QLabel*>(Component(window, component));
+    if (!label) return QImage();
+    const QImage drawn = ui::DrawnAtDensity(label, kPrintDensity);
+    return drawn.isNull() ? label->pixmap().toImage() : drawn;
 }
 
 QImage GrabOf(QWidget* window, const char* component) {
     QWidget* w = Component(window, component);
     if (!w) return QImage();
     w->ensurePolished();
-    QImage image = w->grab().toImage();
-    // One widget pixel to one report unit, whatever the screen's scale.
-    if (image.devicePixelRatio() != 1.0)
-        image = image.scaled(w->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(1.0);
+    // Its pictures at the print density while it is drawn, then back at the screen's.
+    std::vector<QWidget*> pictures{w};
+    for (QWidget* child : w->findChildren<QWidget*>())
+        pictures.push_back(child);
+    pictures.erase(std::remove_if(pictures.begin(), pictures.end(),
+                                  [](QWidget* p) { return !ui::ShowAtDensity(p, kPrintDensity); }),
+                   pictures.end());
+    QImage image(qCeil(w->width() * kPrintDensity), qCeil(w->height() * kPrintDensity),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kPrintDensity);
+    image.fill(Qt::transparent);
+    w->render(&image, QPoint(), QRegion(),
+              QWidget::DrawWindowBackground | QWidget::DrawChildren | QWidget::IgnoreMask);
+    for (QWidget* p : pictures)
+        ui::ShowAtDensity(p, p->devicePixelRatioF());
     return image;
 }
 
@@ -151,20 +165,28 @@ QImage Arranged(const std::vector<QImage>& pictures, int gap, Qt::Orientation al
     int length = 0;
     int breadth = 0;
     int count = 0;
+    qreal density = 1;
+    // In units: each picture's pixels over its ratio.
+    auto width = [](const QImage& p) { return int(std::floor(p.deviceIndependentSize().width() + 1e-3)); };
+    auto height = [](const QImage& p) { return int(std::floor(p.deviceIndependentSize().height() + 1e-3)); };
     for (const QImage& p : pictures) {
         if (p.isNull()) continue;
-        length += (count++ ? gap : 0) + (down ? p.height() : p.width());
-        breadth = std::max(breadth, down ? p.width() : p.height());
+        length += (count++ ? gap : 0) + (down ? height(p) : width(p));
+        breadth = std::max(breadth, down ? width(p) : height(p));
+        density = std::max(density, p.devicePixelRatio());
     }
     if (!count) return QImage();
-    QImage out(down ? breadth : length, down ? length : breadth, QImage::Format_RGB32);
+    QImage out(qCeil((down ? breadth : length) * density), qCeil((down ? length : breadth) * density),
+               QImage::Format_RGB32);
+    out.setDevicePixelRatio(density);
     out.fill(Qt::white);
     QPainter painter(&out);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     int at = 0;
     for (const QImage& p : pictures) {
         if (p.isNull()) continue;
-        painter.drawImage(down ? QPoint(0, at) : QPoint(at, (breadth - p.height()) / 2), p);
-        at += (down ? p.height() : p.width()) + gap;
+        painter.drawImage(down ? QPoint(0, at) : QPoint(at, (breadth - height(p)) / 2), p);
+        at += (down ? height(p) : width(p)) + gap;
     }
     return out;
 }

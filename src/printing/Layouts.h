@@ -81,17 +81,20 @@ class TableReport : public Report {
     QRLabel* footerValue_ = nullptr;
 };
 
-
 // The text a component shows: a label, an edit box, the chosen item of a list or list box, a
 // button.
 QString TextOf(QWidget* window, const char* component);
 // "value unit" as the window shows them side by side (a box or label and its unit list).
 QString ValueWithUnit(QWidget* window, const char* value, const char* unitList);
-// The picture a picture component shows.
+// Reports draw their pictures at a printer's 600 dots per inch: kPrintDensity pixels a unit.
+inline constexpr qreal kPrintDensity = 600.0 / kUnitsPerInch;
+
+// The picture a picture component shows, drawn at the print density.
 QImage PictureOf(QWidget* window, const char* component);
-// A component drawn as it looks on screen (a panel with its picture and echoes).
+// A component drawn as it looks on screen (a panel with its picture and echoes), at the print
+// density: its type and its pictures drawn for paper, not enlarged from the screen's pixels.
 QImage GrabOf(QWidget* window, const char* component);
-// Pictures one above the other, left-aligned, on white.
+// Pictures one above the other, left-aligned, on white, at the finest density among them.
 QImage Stacked(const std::vector<QImage>& pictures, int gap = 8);
 // Pictures side by side, centred on one another, on white.
 QImage SideBySide(const std::vector<QImage>& pictures, int gap = 24);

@@ -1,4 +1,5 @@
 #include "printing/Report.h"
+#include "printing/ReportTexts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -25,7 +26,6 @@ QFont ReportFont(const char* family, int height, bool bold, bool italic) {
     return font;
 }
 
-
 ReportItem::ReportItem(Band* band, const QString& name, qreal left, qreal top)
     : QObject(band), left_(left), top_(top) {
     setObjectName(name);
@@ -41,7 +41,7 @@ QRLabel::QRLabel(Band* band, const QString& name, const QString& text, qreal lef
     : ReportItem(band, name, left, top), caption_(text), font_(font), width_(width), alignment_(alignment) {}
 
 qreal QRLabel::Width() const {
-    return width_ > 0 ? width_ : std::ceil(QFontMetricsF(font_).horizontalAdvance(caption_)) + 2;
+    return width_ > 0 ? width_ : std::ceil(QFontMetricsF(font_).horizontalAdvance(ReportText(caption_))) + 2;
 }
 
 qreal QRLabel::Height() const {
@@ -53,7 +53,7 @@ void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const {
     Element e;
     e.kind = Element::Kind::Text;
     e.rect = QRectF(bandOrigin + QPointF(Left(), Top()), QSizeF(Width(), Height()));
-    e.text = caption_;
+    e.text = ReportText(caption_);
     e.font = font_;
     // Never clipped: a printer's metrics may run a little wider than the screen's.
     e.flags = int(alignment_ | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextDontClip;
@@ -63,11 +63,15 @@ void QRLabel::Emit(Page& out, const QPointF& bandOrigin, int) const {
 QRImage::QRImage(Band* band, const QString& name, qreal left, qreal top, QSizeF size)
     : ReportItem(band, name, left, top), size_(size) {}
 
+// A picture drawn at the print density keeps its size in units: its pixels over its ratio, less
+// the fraction of a unit its last pixel was rounded up by.
 qreal QRImage::Width() const {
-    return size_.isValid() && !size_.isEmpty() ? size_.width() : picture_.width();
+    return size_.isValid() && !size_.isEmpty() ? size_.width()
+                                               : std::floor(picture_.deviceIndependentSize().width() + 1e-3);
 }
 qreal QRImage::Height() const {
-    return size_.isValid() && !size_.isEmpty() ? size_.height() : picture_.height();
+    return size_.isValid() && !size_.isEmpty() ? size_.height()
+                                               : std::floor(picture_.deviceIndependentSize().height() + 1e-3);
 }
 
 void QRImage::Emit(Page& out, const QPointF& bandOrigin, int) const {
@@ -97,7 +101,7 @@ void QRTable::Emit(Page& out, const QPointF& bandOrigin, int) const {
     if (!caption_.isEmpty()) {
         Element e;
         e.rect = QRectF(origin, QSizeF(Width(), 28));
-        e.text = caption_;
+        e.text = ReportText(caption_);
         e.font = ReportFont("Arial", 14, true);
         e.flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextDontClip;
         out.elements.push_back(e);
@@ -160,7 +164,6 @@ void QRMemo::Emit(Page& out, const QPointF& bandOrigin, int page) const {
         out.elements.push_back(e);
     }
 }
-
 
 Band::Band(QObject* report, const QString& name, const QRectF& area) : QObject(report), area_(area) {
     setObjectName(name);
@@ -231,7 +234,7 @@ Document Report::Produce() {
     for (page_ = 1; page_ <= pages; ++page_) {
         QuickRep1StartPage();
         pages = std::max(pages, PageCount());
-        if (page_ == 1) doc.title = titleLabel_ ? titleLabel_->Caption() : QString();
+        if (page_ == 1) doc.title = titleLabel_ ? ReportText(titleLabel_->Caption()) : QString();
         Page out;
         for (Band* band : {title_, footer_}) {
             for (ReportItem* item : band->Items()) {

@@ -136,7 +136,7 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent) {
     result_ = ui::MakeResultLabel(group, "Label6", 156, 104, 105, 21);
 
     ui::MakePicture(
-        group, "Image1", [&] { return pictures::ConductorFormula(ui::kSilver); }, 268, 22, 113, 65);
+        group, "Image1", [=] { return pictures::ConductorFormula(ui::kSilver); }, 268, 22, 113, 65);
     twoDigits_ = ui::MakeCheckBox(group, "CheckBox1", QStringLiteral("2 Digit"), 272, 106, 70, 17);
 
     QPushButton* equals = ui::MakeEqualsButton(group, "BitBtnCalcul", 156, 138, 65, 33);

@@ -10,6 +10,7 @@
 #include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
+#include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -155,10 +156,12 @@ void TFormCodeRes::BuildStandardValues(QWidget* page) {
         const QSize size(g.width - 16, imageHeight);
         // The values show the decimal separator: one stored picture for each.
         QLabel* grid = ui::MakePicture(group, g.image, {}, 8, 18, size.width(), size.height());
+        const auto draw = [decades = g.decades, extra = g.extra, rows = g.rows, size] {
+            return pictures::StandardValuesGrid(StandardValues(decades, extra), rows, size);
+        };
         grid->setPixmap(
-            ui::StoredPixmap(grid, QLatin1String(g.image) + core::CurrentSeparators().decimal, [&] {
-                return pictures::StandardValuesGrid(StandardValues(g.decades, g.extra), g.rows, size);
-            }));
+            ui::StoredPixmap(grid, QLatin1String(g.image) + core::CurrentSeparators().decimal, draw));
+        ui::FollowDensity(grid, draw);
     }
     QPushButton* print = ui::MakePrintButton(page, "BitBtn5", 400, 300, 41, 32);
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn5Click(); });

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -49,7 +48,9 @@ ScopedPlatform::~ScopedPlatform() {
 }
 
 QString AppTitle() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // The program's display name, as the chooser's title. Not Qt's application display name,
+    // which the platform would append to every window's title bar.
+    return QStringLiteral("Ohmbrix");
 }
 
 void Message(QWidget* owner, const QString& text) {

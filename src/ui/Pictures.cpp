@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 #include "core/Failure.h"
+#include "ui/Density.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -246,6 +247,7 @@ void LoadPictureInto(QLabel* label, const QString& relativeName) {
         label->clear();
     else
         label->setPixmap(picture);
+    FollowPictureFile(label, relativeName);
 }
 
 } // namespace ui

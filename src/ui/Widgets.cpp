@@ -1,4 +1,5 @@
 #include "ui/Widgets.h"
+#include "ui/Density.h"
 
 #include "core/KeyFilter.h"
 #include "pictures/Glyphs.h"
@@ -390,6 +391,7 @@ void SetPicture(QLabel* label, const char* name, const pictures::Drawing& draw, 
     label->setAlignment(Qt::AlignCenter);
     const QPixmap pixmap = StoredPixmap(label, name, draw);
     if (!pixmap.isNull()) label->setPixmap(pixmap);
+    FollowDensity(label, draw);
 }
 
 } // namespace
@@ -424,6 +426,7 @@ QPushButton* MakeGlyphButton(QWidget* parent, const char* name, const pictures::
     const QPixmap pixmap = StoredPixmap(button, name, glyph);
     button->setIcon(QIcon(pixmap));
     button->setIconSize(pixmap.size());
+    FollowDensity(button, glyph);
     return button;
 }
 

@@ -79,15 +79,15 @@ struct TFormOnde::Row {
         f->resize(f->pixmap().size());
         QGroupBox* g = ui::MakeGroup(page, group, QStringLiteral("Résultat"), 176, 8, 273, 213, ui::kSilver);
         ui::MakePicture(
-            g, inSymbol, [&] { return pictures::WaveSymbol(QString::fromUtf8(inMarkup)); }, 10, top + 2, 33,
-            17);
+            g, inSymbol, [m = inMarkup] { return pictures::WaveSymbol(QString::fromUtf8(m)); }, 10, top + 2,
+            33, 17);
         ui::MakeLabel(g, inCaption, QString::fromUtf8(inText), 48, top + 4, 0, 13);
         QLineEdit* b = ui::MakeValueBox(g, box, 140, top, 73);
         ui::UnitList* i = ui::MakeUnitList(g, inList, 216, top, 50, inUnits);
         const int y = top + 36;
         ui::MakePicture(
-            g, outSymbol, [&] { return pictures::WaveSymbol(QString::fromUtf8(outMarkup)); }, 10, y + 2, 33,
-            17);
+            g, outSymbol, [m = outMarkup] { return pictures::WaveSymbol(QString::fromUtf8(m)); }, 10, y + 2,
+            33, 17);
         ui::MakeLabel(g, outCaption, QString::fromUtf8(outText), 48, y + 4, 0, 13);
         QLabel* r = ui::MakeResultLabel(g, result, 140, y + 2, 73, 17);
         ui::UnitList* o = ui::MakeUnitList(g, outList, 216, y, 50, outUnits);
@@ -232,7 +232,7 @@ void TFormOnde::BuildWavelength() {
     row.top = 80;
     const Row::Built t = row.Make();
     ui::MakePicture(
-        t.group, "Image11", [&] { return pictures::WaveSymbol(QStringLiteral("V =")); }, 10, 24, 33, 17);
+        t.group, "Image11", [] { return pictures::WaveSymbol(QStringLiteral("V =")); }, 10, 24, 33, 17);
     ui::MakeLabel(t.group, "Label13", QStringLiteral("Vitesse de propagation"), 48, 26, 0, 13);
     ui::MakeLabel(t.group, "Label11", QStringLiteral("Onde électromagnétique (299 820 000 m/s)"), 48, 46, 0,
                   13);

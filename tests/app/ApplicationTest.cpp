@@ -1,10 +1,13 @@
 #include "support/GuiFixture.h"
 
+#include "app/LanguageChooser.h"
 #include "core/Failure.h"
 #include "ui/Guard.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <stdexcept>
 
@@ -45,6 +48,29 @@ TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox) {
     }
 }
 
+// The chooser starts on the language of the regional settings, English for any but French.
+TEST_F(ApplicationTest, ChooserStartsOnTheRegionalLanguage) {
+    const struct {
+        QLocale regional;
+        const char* checked;
+    } cases[] = {
+        {QLocale(QLocale::French, QLocale::France), "RadioButton2"},
+        {QLocale(QLocale::French, QLocale::Canada), "RadioButton2"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "RadioButton1"},
+        {QLocale(QLocale::German, QLocale::Germany), "RadioButton1"},
+        {QLocale::c(), "RadioButton1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.regional.name().toStdString());
+        const std::unique_ptr<QDialog> chooser = app::MakeLanguageChooser(c.regional);
+        const auto buttons = chooser->findChildren<QRadioButton*>();
+        ASSERT_EQ(buttons.size(), 2);
+        for (const QRadioButton* b : buttons)
+            EXPECT_EQ(b->isChecked(), b->objectName() == QLatin1String(c.checked))
+                << b->objectName().toStdString();
+    }
+}
+
 TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure) {
     Build("*");
     QPushButton button;
@@ -58,7 +84,7 @@ TEST_F(ApplicationTest, GuardedHandlerStopsAtTheFailure) {
     EXPECT_EQ(reached, "a");
     ASSERT_TRUE(LastBox());
     EXPECT_EQ(LastBox()->text, "Opération en virgule flottante incorrecte.");
-    EXPECT_EQ(LastBox()->caption, "app_tests"); // the program file's name
+    EXPECT_EQ(LastBox()->caption, "Ohmbrix"); // the display name, not the program file's "app_tests"
 }
 
 } // namespace

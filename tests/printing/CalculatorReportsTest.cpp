@@ -68,7 +68,7 @@ const PrintedCalculator kReports[] = {
     {{"TQRIndCoax_en", "*", "TIndCoaxial", -1, "Button1", "BitBtn2", "TQRIndCoax"},
      {{"Editl", "10"}, {"EditD", "5"}, {"EditDm", "1"}},
      {},
-     {"Inductance d'un câble coxial", "l = 10 metre", "D = 5 mm", "d = 1 mm", "L = 3.70842788 uH"}},
+     {"Inductance of a coaxial cable", "l = 10 metre", "D = 5 mm", "d = 1 mm", "L = 3.70842788 uH"}},
     {{"TQRReacInd_fr", "F", "TFormReacInd", -1, "Button1", "BitBtn2", "TQRReacInd"},
      {{"Edit1", "1"}, {"Edit2", "10"}},
      {{"ComboBox1", 1}, {"ComboBox2", 1}},
@@ -76,7 +76,7 @@ const PrintedCalculator kReports[] = {
     {{"TQRReacInd_en", "*", "TFormReacInd", -1, "Button1", "BitBtn2", "TQRReacInd"},
      {{"Edit1", "1"}, {"Edit2", "0.5"}},
      {{"ComboBox1", 2}},
-     {"Réactance inductive", "f = 1 mHz", "L = 0.5 H", "Xl = 3,141,592.6540 Ohms"}},
+     {"Inductive reactance", "f = 1 mHz", "L = 0.5 H", "Xl = 3,141,592.6540 Ohms"}},
     {{"TQRReacCap_fr_kHertz", "F", "TFormReacCap", -1, "Button1", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
      {{"ComboBox1", 1}, {"ComboBox2", 0}, {"ComboBox3", 0}},
@@ -85,12 +85,12 @@ const PrintedCalculator kReports[] = {
     {{"TQRReacCap_en_Hertz", "*", "TFormReacCap", -1, "Button1", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "50"}, {"Edit2", "1"}},
      {{"ComboBox1", 0}, {"ComboBox2", 0}, {"ComboBox3", 0}},
-     {"Réactance capacitive", "Schémas et formule :", "Valeurs saisie:", "Résultat:", "f = 50 Hertz",
+     {"Capacitive reactance", "Diagrams and formula:", "Values entered:", "Result:", "f = 50 Hertz",
       "C = 1 uF", "Xc = 3,184.7134 Ohms"}},
     {{"TQRReacCap_en_mHertz", "*", "TFormReacCap", -1, "Button1", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
      {{"ComboBox1", 2}, {"ComboBox2", 1}, {"ComboBox3", 1}},
-     {"Réactance capacitive", "Schémas et formule :", "Valeurs saisie:", "Résultat:", "f = 1 mHertz",
+     {"Capacitive reactance", "Diagrams and formula:", "Values entered:", "Result:", "f = 1 mHertz",
       "C = 1 nF", "Xc = 0.1592 kOhms"}},
     {{"TQRReacCap_fr_fractions", "F", "TFormReacCap", -1, "Button1", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "2,5"}, {"Edit2", "0,47"}},
@@ -164,8 +164,11 @@ TEST_P(CalculatorReports, HoldWhatTheWindowShows) {
     ExpectLines(text, lines, c.blanksCount);
     for (const char* line : row.absent)
         EXPECT_FALSE(text.contains(QString::fromUtf8(line))) << line;
+    ExpectOneLanguage(text, c.mark[0] == '*');
     EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)")) << pdf.Info().toStdString();
     EXPECT_GE(pdf.Images(), 1);
+    for (int ppi : pdf.ImageResolutions()) // drawn for paper, not the screen's 96
+        EXPECT_GE(ppi, 599);
     EXPECT_TRUE(Boxes().empty());
 }
 

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <cmath>
 
 namespace {
 
@@ -35,10 +36,12 @@ TEST_F(CapacitanceReportsTest, ReactancePictureIsTheCircuitWithEchoesBesideTheFo
         if (e.kind == printing::Element::Kind::Picture) picture = &e;
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->rect.topLeft(), QPointF(80, 96));
-    // The yellow circuit panel (185 wide) and the formula (105 wide) with a gap between them.
-    EXPECT_EQ(picture->picture.size(), QSize(185 + 24 + 105, 105));
-    EXPECT_EQ(picture->rect.size(), QSizeF(picture->picture.size()));
-    EXPECT_EQ(QColor(picture->picture.pixel(4, 52)), QColor(Qt::yellow));
+    // The yellow circuit panel (185 wide) and the formula (105 wide) with a gap between them, in
+    // report units, drawn at 600 dpi.
+    EXPECT_EQ(picture->rect.size(), QSizeF(185 + 24 + 105, 105));
+    EXPECT_EQ(picture->picture.devicePixelRatio(), 600.0 / 96);
+    EXPECT_EQ(picture->picture.size(), QSize(std::ceil(314 * 6.25), std::ceil(105 * 6.25)));
+    EXPECT_EQ(QColor(picture->picture.pixel(4 * 6.25, 52 * 6.25)), QColor(Qt::yellow));
     // Everything else sits under the picture, within the title band.
     for (const printing::Element& e : doc.pages[0].elements) {
         if (e.text == "Valeurs saisie:") {

@@ -3,6 +3,7 @@
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -160,8 +161,52 @@ TEST_F(LandedReportsTest, EachReportPrintsWhatItsWindowShows) {
                 << line.toStdString() << "\nin: " << text.toStdString();
         }
         EXPECT_TRUE(text.contains("Kelmora international"));
+        ExpectOneLanguage(text, false);
         EXPECT_TRUE(pdf.Info().contains("612 x 792 pts (letter)"));
         EXPECT_EQ(pdf.Images() >= 1, c.picture) << pdf.Images();
+        for (int ppi : pdf.ImageResolutions())
+            EXPECT_GE(ppi, 599);
+    }
+}
+
+// In English the odd reports print their own texts in English beside the window's English values.
+class EnglishReportsTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        REQUIRE_POPPLER();
+        Build(QStringLiteral("*"), core::EnglishSeparators());
+    }
+};
+
+TEST_F(EnglishReportsTest, OwnTextsAreEnglishBesideTheValues) {
+    const char* code = "TFormCodeRes";
+    const char* conductor = "TFormResConduc";
+    Get<QListWidget>(code, "ListBox1")->setCurrentRow(4);
+    const struct {
+        const char* window;
+        const char* print;
+        QStringList lines;
+    } cases[] = {
+        {code,
+         "BitBtn3",
+         {"Resistor color code", "Colors chosen:", "Result:", "Tolerance:", Text(code, "Label1")}},
+        {conductor,
+         "BitBtn1",
+         {"Resistance of a conductor", "Formula:",
+          "p = Type of conductor (resistivity): " + Get<QComboBox>(conductor, "ComboBox1")->currentText(),
+          "Printed from the Ohmbrix guide"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        Previews().shown.clear();
+        Click(Get<QWidget>(c.window, c.print));
+        ASSERT_EQ(Previews().shown.size(), 1u);
+        PdfFile pdf(Previews().shown[0].doc);
+        const QString text = Squeezed(pdf.Text());
+        for (const QString& line : c.lines)
+            EXPECT_TRUE(text.contains(Squeezed(line)))
+                << line.toStdString() << "\nin: " << text.toStdString();
+        ExpectOneLanguage(text, true);
     }
 }
 

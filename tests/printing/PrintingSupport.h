@@ -66,10 +66,35 @@ class PdfFile {
         return std::max(0, int(lines.size()) - 2);
     }
 
+    // The x resolution (ppi) of each image, as placed on its page.
+    std::vector<int> ImageResolutions() const {
+        std::vector<int> ppi;
+        const QStringList lines = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path_})
+                                      .split('\n', Qt::SkipEmptyParts);
+        for (int i = 2; i < lines.size(); ++i) {
+            const QStringList columns = lines[i].simplified().split(' ');
+            if (columns.size() > 12) ppi.push_back(columns[12].toInt());
+        }
+        return ppi;
+    }
+
   private:
     QTemporaryDir dir_;
     QString path_;
 };
+
+// A report's text holds no word of the other language: French-only words in English, English-only
+// ones in French (a few of each, from the shared layouts and the odd reports).
+inline void ExpectOneLanguage(const QString& text, bool english) {
+    static const QStringList french = {"Résultat", "Valeurs saisie", "Schémas", "Tolérance",
+                                       "Couleurs", "résistivité",    "Imprimé", "Degrés",
+                                       "Unité",    "réactance",      "jaune"};
+    static const QStringList englishOnly = {"Result:",   "Values entered", "Diagrams", "Tolerance",
+                                            "Colors",    "resistivity",    "Printed",  "Degrees",
+                                            "reactance", "yellow"};
+    for (const QString& word : english ? french : englishOnly)
+        EXPECT_FALSE(text.contains(word)) << word.toStdString() << " in: " << text.toStdString();
+}
 
 // One line of the PDF text squeezed to single blanks, for "f = 1 kHertz".
 inline QString Squeezed(const QString& text) {

@@ -42,7 +42,7 @@ TEST_F(ResonanceReportsTest, LCTablePrintsItsTwoPages) {
     Click(Get<QWidget>(product, "BitBtn3"));
     const QString page1 = PrintedText("TQRtabProduitLC");
     ExpectLines(page1,
-                {"Tableur du produit LC", "f (Khz)", "Wavelength", "L x C", "300000 1.00 0.0000003",
+                {"Table of the LC product", "f (Khz)", "Wavelength", "L x C", "300000 1.00 0.0000003",
                  "500 600.00 0.1013212", "Page 1"},
                 false);
     EXPECT_FALSE(page1.contains("0.2814477"));

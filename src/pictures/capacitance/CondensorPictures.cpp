@@ -1,4 +1,5 @@
 #include "pictures/capacitance/CondensorPictures.h"
+#include "pictures/Canvas.h"
 
 #include "pictures/SeriesParallel.h"
 
@@ -25,7 +26,7 @@ QImage CondParallelFormula() {
 }
 
 QImage CapacitorTypesTable() {
-    QImage image(329, 193, QImage::Format_RGB32);
+    QImage image = Canvas(329, 193, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     GridStyle style{QColor(0xFF, 0x99, 0x33), QColor(0x99, 0xE6, 0x99), QColor(0x99, 0xE6, 0x99), 11, false};

@@ -1,4 +1,5 @@
 #include "pictures/capacitance/ReactanceCapPictures.h"
+#include "pictures/Canvas.h"
 
 #include "pictures/Formula.h"
 #include "pictures/Palette.h"
@@ -9,7 +10,7 @@
 namespace pictures {
 
 QImage ReactanceCapCircuit() {
-    QImage image(105, 89, QImage::Format_RGB32);
+    QImage image = Canvas(105, 89, QImage::Format_RGB32);
     image.fill(palette::kYellow); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/converter/ConvertisseurPictures.h"
+#include "pictures/Canvas.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -6,7 +7,7 @@
 namespace pictures {
 
 QImage ConverterArrow() {
-    QImage image(81, 17, QImage::Format_RGB32);
+    QImage image = Canvas(81, 17, QImage::Format_RGB32);
     image.fill(QColor(0xF0, 0xF0, 0xF0));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/impedance/CircuitKit.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -7,15 +8,15 @@
 namespace pictures {
 
 QImage FormulaPlate(const QString& markup, QSize size, qreal typeSize) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
     p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p.drawRoundedRect(Area(image).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
     p.setPen(Qt::black);
-    DrawFormula(p, QRectF(image.rect()).adjusted(4, 2, -4, -2), markup, typeSize);
+    DrawFormula(p, Area(image).adjusted(4, 2, -4, -2), markup, typeSize);
     return image;
 }
 
@@ -35,7 +36,7 @@ void DrawElement(QPainter& p, Element element, QPointF a, QPointF b) {
 
 QImage ParallelPair(QSize size, Element upper, const QString& upperName, Element lower,
                     const QString& lowerName, const QColor& background) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(background);
     QPainter p(&image);
     SetWirePen(p);

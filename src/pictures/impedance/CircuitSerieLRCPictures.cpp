@@ -1,4 +1,5 @@
 #include "pictures/impedance/CircuitSerieLRCPictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -16,7 +17,7 @@ QImage GreenFormula(const QString& markup, QSize size, qreal typeSize) {
 } // namespace
 
 QImage SerieRLCCircuit() {
-    QImage image(289, 89, QImage::Format_RGB32);
+    QImage image = Canvas(289, 89, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/impedance/ConstantsPictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -17,7 +18,7 @@ struct Loop {
 };
 
 QImage LoopPicture(QSize size, const Loop& l, bool capacitor) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(kYellow);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/impedance/ImpedanceLCseriePictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Schematic.h"
 #include "pictures/impedance/CircuitKit.h"
 
@@ -7,7 +8,7 @@
 namespace pictures {
 
 QImage SeriesLCCircuit() {
-    QImage image(121, 73, QImage::Format_RGB32);
+    QImage image = Canvas(121, 73, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00));
     QPainter p(&image);
     SetWirePen(p);

@@ -1,4 +1,5 @@
 #include "pictures/impedance/ImpedancePictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 #include "pictures/impedance/CircuitKit.h"
@@ -53,7 +54,7 @@ void Circuit(QPainter& p, qreal left, qreal y, Element reactance, const QString&
 } // namespace
 
 QImage SeriesVectors(bool english) {
-    QImage image(281, 169, QImage::Format_RGB32);
+    QImage image = Canvas(281, 169, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

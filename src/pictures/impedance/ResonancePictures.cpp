@@ -1,4 +1,5 @@
 #include "pictures/impedance/ResonancePictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -12,7 +13,7 @@ const QColor kGreenBox{0x00, 0xB0, 0x50};
 } // namespace
 
 QImage ResonanceCircuit() {
-    QImage image(121, 97, QImage::Format_RGB32);
+    QImage image = Canvas(121, 97, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

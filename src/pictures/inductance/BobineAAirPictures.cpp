@@ -1,4 +1,5 @@
 #include "pictures/inductance/BobineAAirPictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -9,7 +10,7 @@
 namespace pictures {
 
 QImage ToroidPicture() {
-    QImage image(185, 105, QImage::Format_RGB32);
+    QImage image = Canvas(185, 105, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/inductance/IndProprePictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -24,7 +25,7 @@ QLinearGradient TubeShade(qreal top, qreal bottom) {
 } // namespace
 
 QImage CylindricalCoilPicture() {
-    QImage image(185, 89, QImage::Format_RGB32);
+    QImage image = Canvas(185, 89, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -82,7 +83,7 @@ QImage CylindricalCoilFormula() {
 }
 
 QImage SmallToroidGlyph() {
-    QImage image(48, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(48, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -110,7 +111,7 @@ QImage SmallToroidGlyph() {
 }
 
 QImage CoaxPieceGlyph() {
-    QImage image(52, 40, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(52, 40, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/inductance/InducCoaxialPictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -8,7 +9,7 @@
 namespace pictures {
 
 QImage CoaxialCablePicture() {
-    QImage image(161, 121, QImage::Format_RGB32);
+    QImage image = Canvas(161, 121, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/inductance/ReactanceIndPictures.h"
+#include "pictures/Canvas.h"
 #include "pictures/Formula.h"
 #include "pictures/Schematic.h"
 
@@ -7,7 +8,7 @@
 namespace pictures {
 
 QImage ReactanceIndCircuit() {
-    QImage image(105, 88, QImage::Format_RGB32);
+    QImage image = Canvas(105, 88, QImage::Format_RGB32);
     image.fill(QColor(0xFF, 0xFF, 0x00)); // the yellow of its panel
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/ohmslaw/OhmsLawPictures.h"
+#include "pictures/Canvas.h"
 
 #include "pictures/Formula.h"
 #include "pictures/Palette.h"
@@ -58,7 +59,7 @@ QColor HubColour() {
 }
 
 QImage WheelPicture() {
-    QImage image(kWheelWidth, kWheelHeight, QImage::Format_RGB32);
+    QImage image = Canvas(kWheelWidth, kWheelHeight, QImage::Format_RGB32);
     image.fill(palette::k3DLight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -98,7 +99,7 @@ QImage WheelPicture() {
 }
 
 QImage OhmSignPicture() {
-    QImage image(30, 18, QImage::Format_ARGB32);
+    QImage image = Canvas(30, 18, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -107,7 +108,7 @@ QImage OhmSignPicture() {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(0, 0, 0x80));
-    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("(\u03A9)"));
+    p.drawText(Area(image), Qt::AlignCenter, QStringLiteral("(\u03A9)"));
     return image;
 }
 

@@ -1,4 +1,5 @@
 #include "pictures/resistance/CodeResPictures.h"
+#include "pictures/Canvas.h"
 
 #include <QFont>
 #include <QPainter>
@@ -7,7 +8,7 @@
 namespace pictures {
 
 QImage MagnifyingGlass(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = Canvas(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -28,7 +29,7 @@ QImage MagnifyingGlass(int size) {
 }
 
 QImage StandardValuesGrid(const QStringList& values, int rows, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = Canvas(size, QImage::Format_RGB32);
     image.fill(QColor(255, 255, 0));
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -1,4 +1,5 @@
 #include "pictures/waves/FormFormeOndePictures.h"
+#include "pictures/Canvas.h"
 
 #include "pictures/Formula.h"
 #include "pictures/Glyphs.h"
@@ -112,7 +113,7 @@ QImage WaveSymbol(const QString& markup) {
 }
 
 QImage FrequencyBandTable(bool english) {
-    QImage image(449, 213, QImage::Format_RGB32);
+    QImage image = Canvas(449, 213, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     const QStringList header = english
@@ -126,7 +127,7 @@ QImage FrequencyBandTable(bool english) {
 
 QImage MemoryAid(bool english) {
     const AidText& t = english ? kEnglishAid : kFrenchAid;
-    QImage image(417, 217, QImage::Format_RGB32);
+    QImage image = Canvas(417, 217, QImage::Format_RGB32);
     image.fill(kPaleYellow);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -147,7 +148,7 @@ QImage MemoryAid(bool english) {
 }
 
 QImage SineWaveDiagram() {
-    QImage image(361, 177, QImage::Format_RGB32);
+    QImage image = Canvas(361, 177, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
