@@ -2,6 +2,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <QHash>
+#include <QRegularExpression>
+
 #include <numeric>
 
 #include "pictures/Canvas.h"
@@ -16,10 +19,88 @@ namespace {
 const QColor kTitleInk(0, 0, 128);
 const QColor kFormulaFill(150, 230, 150);
 
+// Set while an English variant is drawn; the drawing is single-threaded per picture.
+thread_local bool tEnglish = false;
+
+// The fixed French texts of the previews; the titles are the topics' English captions.
+const QHash<QString, QString>& Words() {
+    static const QHash<QString, QString> words = [] {
+        const char* const pairs[][2] = {
+            {"Code de résistance", "Resistor color code"},
+            {"Valeur recherchée", "Resistor search"},
+            {"Standard de EIA (Ohms)", "Standard EIA (Ohms)"},
+            {"Résistance d'un conducteur", "Resistivities of conductors"},
+            {"Résistance en SÉRIE", "Resistors in SERIES"},
+            {"Résistance en PARALLÈLE", "Resistors in PARALLEL"},
+            {"Autres formules", "Other formulas"},
+            {"Tableur PARALLÈLE (Ohms)", "Table of Two resistors in PARALLEL (Ohms)"},
+            {"Circuits séries RL et RC", "Impedance in series RL and RC"},
+            {"Circuits séries RLC", "Impedance in series RCL"},
+            {"Tableur de l'impédance série (Ohms)", "Table of impedance in series R and X (Ohms)"},
+            {"Circuits séries LC", "Impedance in series LC"},
+            {"Circuits parallèles RL", "Impedance in parallel RL"},
+            {"Circuits parallèles RC", "Impedance in parallel RC"},
+            {"Circuits parallèles LC", "Impedance in parallel LC"},
+            {"Schémas", "Diagram"},
+            {"Fréquence", "Frequency"},
+            {"Période", "Period"},
+            {"Longueur d'onde", "Wavelength"},
+            {"Résonance", "Resonance"},
+            {"Produit LC de résonance", "Product LC"},
+            {"Condensateur en SÉRIE", "Capacitors in series"},
+            {"Condensateur en PARALLÈLE", "Capacitors in parallel"},
+            {"Tableau de type", "Capacitor types"},
+            {"Tableur SÉRIE (deux condensateurs)", "Table of Two capacitors in SERIES"},
+            {"Réactance Capacitive", "Capacitive reactance"},
+            {"Tableur de la réactance capacitive", "Table of capacitive reactance"},
+            {"Inductance (bobine cylindrique)", "Inductance (cylindrical coil)"},
+            {"Inductance (bobine toroidale)", "Inductance (toroidale coil)"},
+            {"Inductance (câble coaxial)", "Inductance (coaxial cable)"},
+            {"Inductance Série", "Inductance in SERIES"},
+            {"Inductance Parallèle", "Inductance in PARALLEL"},
+            {"Réactance inductive", "Inductive reactance"},
+            {"Tableur de la réactance inductive", "Table of inductive reactance"},
+            {"Constante de temp RL", "Time constants RL"},
+            {"Tableur de la constante RL (s)", "Table of time constants RL (s)"},
+            {"Constante de temp RC", "Time constants RC"},
+            {"Tableur de la constante RC (s)", "Table of time constants RC (s)"},
+            {"jaune", "yellow"},
+            {"violet", "violet"},
+            {"rouge", "red"},
+            {"or", "gold"},
+            {"Jaune", "Yellow"},
+            {"Violet", "Violet"},
+            {"Rouge", "Red"},
+            {"Or", "Gold"},
+            {"Ω  (4 anneaux)", "Ω  (4 bands)"},
+            {"N spires", "N turns"},
+        };
+        QHash<QString, QString> table;
+        for (const auto& pair : pairs)
+            table.insert(QString::fromUtf8(pair[0]), QString::fromUtf8(pair[1]));
+        return table;
+    }();
+    return words;
+}
+
+class EnglishScope {
+  public:
+    explicit EnglishScope(bool english) : saved_(tEnglish) { tEnglish = english; }
+    ~EnglishScope() { tEnglish = saved_; }
+
+  private:
+    bool saved_;
+};
+
 void Title(QPainter& p, const QString& title) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(13);
     font.setBold(true);
+    // English titles are the longer topic captions; they shrink to the line rather than clip.
+    for (int px = 13; tEnglish && px > 9; --px) {
+        font.setPixelSize(px);
+        if (QFontMetricsF(font).horizontalAdvance(title) <= kPreviewWidth - 12) break;
+    }
     p.setFont(font);
     p.setPen(kTitleInk);
     p.drawText(QRectF(6, 2, kPreviewWidth - 12, 18), Qt::AlignLeft | Qt::AlignVCenter, title);
@@ -41,6 +122,19 @@ void Formulas(QPainter& p, const QRectF& rect, const QStringList& formulas) {
 
 } // namespace
 
+QString Say(const QString& french) {
+    if (!tEnglish) return french;
+    const auto found = Words().constFind(french);
+    if (found != Words().constEnd()) return *found;
+    static const QRegularExpression decimalComma(QStringLiteral("(\\d),(\\d)"));
+    return QString(french).replace(decimalComma, QStringLiteral("\\1.\\2"));
+}
+
+QString EnglishName(const char* file) {
+    QString name = QString::fromLatin1(file);
+    return name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("_en"));
+}
+
 void FormulaPanel(QPainter& p, const QRectF& rect, const QString& markup, qreal typeSize) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -48,16 +142,22 @@ void FormulaPanel(QPainter& p, const QRectF& rect, const QString& markup, qreal 
     p.setBrush(kFormulaFill);
     p.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
     p.setPen(Qt::black);
-    DrawFormula(p, rect.adjusted(4, 2, -4, -2), markup, typeSize);
+    DrawFormula(p, rect.adjusted(4, 2, -4, -2), Say(markup), typeSize);
     p.restore();
 }
 
-QImage DrawTopic(const Topic& topic) {
+QImage DrawTopic(const Topic& topic, bool english) {
     QImage image = Canvas(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    PaintTopic(p, topic, english);
+    return image;
+}
+
+void PaintTopic(QPainter& p, const Topic& topic, bool english) {
+    const EnglishScope scope(english);
     SetWirePen(p);
-    Title(p, topic.title);
+    Title(p, Say(topic.title));
     const QRectF body(6, 26, kPreviewWidth - 12, kPreviewHeight - 30);
     SetWirePen(p);
     if (topic.sketch && topic.stacked) {
@@ -67,7 +167,7 @@ QImage DrawTopic(const Topic& topic) {
         QVector<qreal> widths;
         qreal total = 0;
         for (const QString& markup : topic.formulas) {
-            widths << MeasureFormula(markup, 15).width + 16;
+            widths << MeasureFormula(Say(markup), 15).width + 16;
             total += widths.back();
         }
         const qreal room = body.width() - 6 * (widths.size() - 1);
@@ -82,7 +182,7 @@ QImage DrawTopic(const Topic& topic) {
         // The formula column is as wide as its widest formula wants, within reason.
         qreal want = 0;
         for (const QString& markup : topic.formulas)
-            want = std::max(want, MeasureFormula(markup, 15).width + 14);
+            want = std::max(want, MeasureFormula(Say(markup), 15).width + 14);
         const qreal column = std::clamp(want, 100.0, 150.0);
         const qreal sketchW = body.width() - column - 6;
         topic.sketch(p, QRectF(body.left(), body.top(), sketchW, body.height()));
@@ -93,13 +193,14 @@ QImage DrawTopic(const Topic& topic) {
         const qreal w = std::min(body.width(), 210.0);
         Formulas(p, QRectF(body.center().x() - w / 2, body.top(), w, body.height()), topic.formulas);
     }
-    return image;
 }
 
 std::vector<PictureFile> ToFiles(const std::vector<Topic>& topics) {
     std::vector<PictureFile> files;
     for (const Topic& topic : topics) {
         files.push_back({QString::fromLatin1(topic.file), [topic] { return DrawTopic(topic); }});
+        if (topic.english)
+            files.push_back({EnglishName(topic.file), [topic] { return DrawTopic(topic, true); }});
     }
     return files;
 }
@@ -124,7 +225,9 @@ void MiniGrid(QPainter& p, const QRectF& rect, const QStringList& header, const 
             p.fillRect(cell, fill);
             p.setPen(QColor(110, 110, 110));
             p.drawRect(cell);
-            const QString text = r == 0 ? header[c] : c < rows[r - 1].size() ? rows[r - 1][c] : QString();
+            const QString text = Say(r == 0                   ? header[c]
+                                     : c < rows[r - 1].size() ? rows[r - 1][c]
+                                                              : QString());
             font.setBold(r == 0 || c == 0 || style.boldCells);
             // Long texts shrink to their cell rather than spill over the border.
             for (int px = style.pixelSize; px > 6; --px) {

@@ -35,9 +35,25 @@ struct Topic {
     Sketch sketch;
     QStringList formulas = {}; // formula markup, one box each
     bool stacked = false;      // sketch on top and formulas below, for wide sketches
+    bool english = true;       // false: no "_en" variant (the topic has its own English file)
 };
 
-QImage DrawTopic(const Topic& topic);
+std::vector<Topic> UtilityTopics();
+std::vector<Topic> ResistanceTopics();
+std::vector<Topic> ImpedanceTopics();
+std::vector<Topic> WaveTopics();
+std::vector<Topic> CapacitanceTopics();
+std::vector<Topic> InductanceTopics();
+
+// The English variant of a preview is drawn by the same code with every French text passed
+// through Say(): whole texts from a word table, otherwise numbers get the decimal point.
+// French drawing returns texts unchanged.
+QString Say(const QString& french);
+QString EnglishName(const char* file); // "interface/X.bmp" -> "interface/X_en.bmp"
+
+void PaintTopic(QPainter& p, const Topic& topic, bool english);
+QImage DrawTopic(const Topic& topic, bool english = false);
+// Each topic's file, then its English variant where it has one.
 std::vector<PictureFile> ToFiles(const std::vector<Topic>& topics);
 
 // A formula on a green rounded box inside rect.

@@ -41,7 +41,7 @@ void Cylinder(QPainter& p, const QRectF& r) {
     Label(p, {r.left() + 14, top + h / 2}, "d", 13, true, Qt::AlignLeft | Qt::AlignVCenter);
     DoubleArrow(p, {left, top + h + 18}, {right, top + h + 18}, 4);
     Label(p, {(left + right) / 2, top + h + 30}, "l", 13, true);
-    Label(p, {(left + right) / 2, top - 10}, "N spires", 11);
+    Label(p, {(left + right) / 2, top - 10}, Say("N spires"), 11);
 }
 
 // A ring core with its winding, exterior diameter a and interior diameter b.
@@ -120,9 +120,17 @@ QVector<QStringList> Cells(std::initializer_list<long double> down, std::initial
 } // namespace
 
 std::vector<PictureFile> CapacitancePreviews() {
+    return ToFiles(CapacitanceTopics());
+}
+
+std::vector<PictureFile> InductancePreviews() {
+    return ToFiles(InductanceTopics());
+}
+
+std::vector<Topic> CapacitanceTopics() {
     GridStyle types{QColor(255, 160, 60), QColor(150, 230, 150), QColor(150, 230, 150), 9, false};
     GridStyle table;
-    return ToFiles({
+    return {
         {"interface/CondSerieParal.bmp",
          QString::fromUtf8("Condensateur en SÉRIE"),
          SeriesChain(Part::C, {"C1", "C2", "C3"}, "Ct"),
@@ -161,12 +169,12 @@ std::vector<PictureFile> CapacitancePreviews() {
                                    return formulas::CapacitiveReactance(hz, uF / 1000000.0L);
                                }),
                          table, "X_{c} = \\frac{1}{2 \\pi f C}")},
-    });
+    };
 }
 
-std::vector<PictureFile> InductancePreviews() {
+std::vector<Topic> InductanceTopics() {
     GridStyle table;
-    return ToFiles({
+    return {
         {"interface/Cylindrique.bmp",
          QStringLiteral("Inductance (bobine cylindrique)"),
          Cylinder,
@@ -219,7 +227,7 @@ std::vector<PictureFile> InductancePreviews() {
              {QString::fromUtf8("kΩ \\ uF"), "1", "10", "100"},
              {{"1", "0,001", "0,01", "0,1"}, {"10", "0,01", "0,1", "1"}, {"100", "0,1", "1", "10"}}, table,
              "t = R \\times C")},
-    });
+    };
 }
 
 } // namespace pictures

@@ -29,8 +29,12 @@ void VectorTriangle(QPainter& p, const QRectF& r) {
 } // namespace
 
 std::vector<PictureFile> ImpedancePreviews() {
+    return ToFiles(ImpedanceTopics());
+}
+
+std::vector<Topic> ImpedanceTopics() {
     GridStyle table;
-    return ToFiles({
+    return {
         {"interface/ImpSerieRLRC.bmp",
          QString::fromUtf8("Circuits séries RL et RC"),
          VectorTriangle,
@@ -61,7 +65,7 @@ std::vector<PictureFile> ImpedancePreviews() {
          QString::fromUtf8("Circuits parallèles LC"),
          SourceParallel({Part::L, Part::C}, {"L", "C"}),
          {"Z = \\frac{X_{L} X_{C}}{X_{L} - X_{C}}"}},
-    });
+    };
 }
 
 } // namespace pictures

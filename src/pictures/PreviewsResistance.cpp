@@ -76,14 +76,14 @@ void ColourCode(QPainter& p, const QRectF& r) {
     const qreal y = r.top() + 34;
     Wire(p, {r.left() + 10, y}, {r.right() - 10, y});
     RingedResistor(p, QRectF(r.center().x() - 60, y - 17, 120, 34), {kYellow, kViolet, kRed, kGold});
-    Label(p, {r.center().x(), y + 36}, QString::fromUtf8("4,7 kΩ  ± 5 %"), 15, true);
+    Label(p, {r.center().x(), y + 36}, Say(QString::fromUtf8("4,7 kΩ  ± 5 %")), 15, true);
     const char* names[] = {"jaune", "violet", "rouge", "or"};
     const QColor colours[] = {kYellow, kViolet, kRed, kGold};
     for (int k = 0; k < 4; ++k) {
         const qreal x = r.left() + 22 + k * 62;
         p.fillRect(QRectF(x, r.bottom() - 22, 12, 12), colours[k]);
         p.drawRect(QRectF(x, r.bottom() - 22, 12, 12));
-        Label(p, {x + 16, r.bottom() - 16}, QString::fromLatin1(names[k]), 11, false,
+        Label(p, {x + 16, r.bottom() - 16}, Say(QString::fromLatin1(names[k])), 11, false,
               Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
@@ -92,7 +92,7 @@ void ValueSearch(QPainter& p, const QRectF& r) {
     const QRectF box(r.left() + 40, r.top() + 4, 90, 20);
     p.drawRect(box);
     Label(p, box.center(), QStringLiteral("4700"), 13, true);
-    Label(p, {box.right() + 8, box.center().y()}, QString::fromUtf8("Ω  (4 anneaux)"), 12, false,
+    Label(p, {box.right() + 8, box.center().y()}, Say(QString::fromUtf8("Ω  (4 anneaux)")), 12, false,
           Qt::AlignLeft | Qt::AlignVCenter);
     const char* digits[] = {"4", "7", "x100", "5 %"};
     const char* names[] = {"Jaune", "Violet", "Rouge", "Or"};
@@ -105,7 +105,7 @@ void ValueSearch(QPainter& p, const QRectF& r) {
         p.setPen(k == 1 || k == 2 ? Qt::white : Qt::black);
         Label(p, c, QString::fromLatin1(digits[k]), 12, true);
         SetWirePen(p);
-        Label(p, c + QPointF(0, 32), QString::fromLatin1(names[k]), 11);
+        Label(p, c + QPointF(0, 32), Say(QString::fromLatin1(names[k])), 11);
     }
 }
 
@@ -155,23 +155,42 @@ QStringList E24Row(int row) {
 
 } // namespace
 
-std::vector<PictureFile> UtilityPreviews() {
-    return ToFiles({
-        {"interface/Convertion.bmp", QStringLiteral("Convertisseur"),
-         Converter({"Courant", "Puissance", QString::fromUtf8("Résistance")}, "mA", "A", "1 mA = 0,001 A")},
-        {"interface/Convertion_en.bmp", QStringLiteral("Conversion"),
-         Converter({"Current", "Power", "Resistance"}, "mA", "A", "1 mA = 0.001 A")},
+std::vector<Topic> UtilityTopics() {
+    // The converter has its own English file; the memory device has no French words.
+    return {
+        {"interface/Convertion.bmp",
+         QStringLiteral("Convertisseur"),
+         Converter({"Courant", "Puissance", QString::fromUtf8("Résistance")}, "mA", "A", "1 mA = 0,001 A"),
+         {},
+         false,
+         false},
+        {"interface/Convertion_en.bmp",
+         QStringLiteral("Conversion"),
+         Converter({"Current", "Power", "Resistance"}, "mA", "A", "1 mA = 0.001 A"),
+         {},
+         false,
+         false},
         {"interface/MemoryDevice.bmp",
          QStringLiteral("Memory device"),
          Wheel,
-         {"E = R \\times I", "I = \\frac{E}{R}", "P = E \\times I"}},
-    });
+         {"E = R \\times I", "I = \\frac{E}{R}", "P = E \\times I"},
+         false,
+         false},
+    };
+}
+
+std::vector<PictureFile> UtilityPreviews() {
+    return ToFiles(UtilityTopics());
 }
 
 std::vector<PictureFile> ResistancePreviews() {
+    return ToFiles(ResistanceTopics());
+}
+
+std::vector<Topic> ResistanceTopics() {
     GridStyle eia{QColor(255, 255, 0), QColor(255, 255, 0), QColor(255, 255, 0), 11, true};
     GridStyle table;
-    return ToFiles({
+    return {
         {"interface/resistance2.bmp", QString::fromUtf8("Code de résistance"), ColourCode},
         {"interface/ValRec.bmp", QString::fromUtf8("Valeur recherchée"), ValueSearch},
         {"interface/Annexe_Res.bmp", QStringLiteral("Standard de EIA (Ohms)"),
@@ -194,7 +213,7 @@ std::vector<PictureFile> ResistancePreviews() {
                           {"47", "8,2", "15", "23,5", "32", "38,7"},
                           {"100", "9,1", "18", "32", "50", "68,8"}},
                          table, "R_{t} = \\frac{R_{1} R_{2}}{R_{1} + R_{2}}")},
-    });
+    };
 }
 
 } // namespace pictures

@@ -119,7 +119,7 @@ Sketch Period(QString span) {
 
 } // namespace
 
-std::vector<PictureFile> WavePreviews() {
+std::vector<Topic> WaveTopics() {
     const std::vector<Term> french{
         {"Forme d'onde : ", "graphe d'une grandeur"}, {"Valeur instantané : ", "valeur à un instant (e1)"},
         {"Amplitude : ", "valeur de crête (Em)"},     {"Forme d'onde périodique : ", "se répète"},
@@ -130,9 +130,15 @@ std::vector<PictureFile> WavePreviews() {
         {"Amplitude: ", "peak value (Em)"},      {"Periodic waveform: ", "repeats itself"},
         {"Period: ", "time of one cycle (T)"},   {"Cycle: ", "part in one period"},
         {"Frequency: ", "cycles per second (f)"}};
-    std::vector<PictureFile> files = ToFiles({
-        {"interface/AideMemoire.bmp", QString::fromUtf8("Aide mémoire"), AidSummary(french)},
-        {"interface/memoryhelp_en.bmp", QStringLiteral("Memory help"), AidSummary(english)},
+    // The memory aid and the band table have their own English files.
+    return {
+        {"interface/AideMemoire.bmp",
+         QString::fromUtf8("Aide mémoire"),
+         AidSummary(french),
+         {},
+         false,
+         false},
+        {"interface/memoryhelp_en.bmp", QStringLiteral("Memory help"), AidSummary(english), {}, false, false},
         {"interface/Onde.bmp", QString::fromUtf8("Schémas"),
          [](QPainter& p, const QRectF& r) { SineDiagram(p, r, true); }},
         {"interface/frequence.bmp", QString::fromUtf8("Fréquence"), Period("T"), {"f = \\frac{1}{T}"}},
@@ -141,8 +147,18 @@ std::vector<PictureFile> WavePreviews() {
          QStringLiteral("Longueur d'onde"),
          Period(QString(QChar(0x03BB))),
          {"\\lambda = \\frac{V}{f}", "V = 299 820 000 \\text{m/s}"}},
-        {"interface/BandeFrequence.bmp", QString::fromUtf8("Bande de fréquence"), BandPreview(false)},
-        {"interface/BandeFrequence_en.bmp", QStringLiteral("Allocation of frequency"), BandPreview(true)},
+        {"interface/BandeFrequence.bmp",
+         QString::fromUtf8("Bande de fréquence"),
+         BandPreview(false),
+         {},
+         false,
+         false},
+        {"interface/BandeFrequence_en.bmp",
+         QStringLiteral("Allocation of frequency"),
+         BandPreview(true),
+         {},
+         false,
+         false},
         {"interface/Resonance.bmp",
          QString::fromUtf8("Résonance"),
          SourceLoop(true, {Part::L, Part::C}, {"L", "C"}),
@@ -154,7 +170,11 @@ std::vector<PictureFile> WavePreviews() {
                           {"1000", "300", "25330"},
                           {"5000", "60", "1013"}},
                          GridStyle{}, "LC = \\frac{1}{(2 \\pi f)^{2}}")},
-    });
+    };
+}
+
+std::vector<PictureFile> WavePreviews() {
+    std::vector<PictureFile> files = ToFiles(WaveTopics());
     // The wave window's English band table and memory aid.
     files.push_back({"interface/frequencytab_en.bmp", [] { return FrequencyBandTable(true); }});
     files.push_back({"interface/waveform.bmp", [] { return MemoryAid(true); }});

@@ -135,18 +135,34 @@ TEST_F(InterTest, HoverShowsThePreviewAndThePageClearsIt) {
     EXPECT_TRUE(Get<QLabel>("TInterface1", "Image26")->pixmap().isNull());
 }
 
-TEST_F(InterTest, LanguageChoosesThreePreviews) {
+TEST_F(InterTest, LanguageChoosesThePreview) {
     for (const char* mark : {"*", "F"}) {
         Build(QString::fromLatin1(mark));
         for (const app::Topic& t : app::Topics()) {
             Hover(Topic(t.label));
             const char* expected = mark[0] == '*' && t.previewEnglish ? t.previewEnglish : t.preview;
+            ASSERT_FALSE(File(expected).isNull()) << expected;
             EXPECT_EQ(Preview().convertToFormat(QImage::Format_RGB32),
                       File(expected).convertToFormat(QImage::Format_RGB32))
                 << t.label;
         }
         delete Main();
     }
+}
+
+// A topic with an English caption has its own English picture, so English never shows a French one.
+TEST_F(InterTest, EveryEnglishTopicHasItsOwnPreview) {
+    int english = 0;
+    for (const app::Topic& t : app::Topics()) {
+        if (!t.english) continue;
+        ++english;
+        ASSERT_TRUE(t.previewEnglish) << t.label;
+        const QImage own = File(t.previewEnglish), french = File(t.preview);
+        ASSERT_FALSE(own.isNull()) << t.previewEnglish;
+        EXPECT_NE(own.convertToFormat(QImage::Format_RGB32), french.convertToFormat(QImage::Format_RGB32))
+            << t.previewEnglish;
+    }
+    EXPECT_EQ(english, 42);
 }
 
 TEST_F(InterTest, ConnectorsAndFrameChangeNothing) {
@@ -166,17 +182,17 @@ TEST_F(InterTest, PictureFailuresLeaveEverythingAsItWas) {
         bool missing;
         QString text;
     } cases[] = {
-        {{}, true, "Impossible d'ouvrir le fichier " + root + "interface/Toroidale.bmp."},
+        {{}, true, "Impossible d'ouvrir le fichier " + root + "interface/Toroidale_en.bmp."},
         {"BM-short", false, "Erreur de lecture du flux."},
         {"PNG not a bitmap file at all", false, "Image bitmap incorrecte."},
         {QByteArray("BM") + QByteArray(40, '\x01'), false, "Erreur de lecture du flux."},
     };
-    Build("*");
+    Build("*"); // an English session, so it is the English preview that fails
     for (const auto& c : cases) {
         if (c.missing)
-            RemoveFile("interface/Toroidale.bmp");
+            RemoveFile("interface/Toroidale_en.bmp");
         else
-            WriteFile("interface/Toroidale.bmp", c.bytes);
+            WriteFile("interface/Toroidale_en.bmp", c.bytes);
         Hover(Topic("Label6"));
         const QImage before = Preview();
         ForgetBoxes();
@@ -190,7 +206,7 @@ TEST_F(InterTest, PictureFailuresLeaveEverythingAsItWas) {
         EXPECT_TRUE(Bold("Label6")); // the rest of the handler was skipped
         EXPECT_EQ(Preview(), before);
     }
-    WriteFile("interface/Toroidale.bmp", QByteArray());
+    WriteFile("interface/Toroidale_en.bmp", QByteArray());
     ForgetBoxes();
     Hover(Topic("Label23"));
     EXPECT_TRUE(Boxes().empty()); // an empty file is an empty picture

@@ -80,6 +80,31 @@ const std::map<QString, QSize>& Expected() {
     return table;
 }
 
+// The previews drawn again in English beside the French file ("X.bmp" -> "X_en.bmp").
+const char* const kWithEnglish[] = {
+    "resistance2",     "ValRec",     "Annexe_Res",       "ResCable",       "SerieParal",   "ResPara",
+    "Autformule",      "TableurSP",  "ImpSerieRLRC",     "ImpSerieRLC",    "TabImpSerie",  "ImpSerieLC",
+    "ImpParaRLC",      "ImpParaRC",  "ImpParaLC",        "Onde",           "frequence",    "Periode",
+    "LongueurOnde",    "Resonance",  "ProduitResonance", "CondSerieParal", "CondPara",     "CondType",
+    "AutreFormCSerie", "CondSerie",  "ReactanceCap",     "TabReactCap",    "Cylindrique",  "Toroidale",
+    "Coaxial",         "IndSerie",   "IndPara",          "ReacInd",        "TabReactance", "ConsTempRL",
+    "TabRL",           "ConsTempRC", "TabConstTempRC"};
+
+QString Interface(const char* name, const char* suffix) {
+    return QStringLiteral("interface/%1%2.bmp").arg(QLatin1String(name), QLatin1String(suffix));
+}
+
+// Every interface file the program loads, the English previews included.
+const std::map<QString, QSize>& Loaded() {
+    static const std::map<QString, QSize> table = [] {
+        std::map<QString, QSize> all = Expected();
+        for (const char* name : kWithEnglish)
+            all.emplace(Interface(name, "_en"), kPreview);
+        return all;
+    }();
+    return table;
+}
+
 QImage Draw(const QString& name) {
     for (const auto& file : AllFiles())
         if (file.name == name) return file.draw();
@@ -99,11 +124,11 @@ TEST(Catalogue, InterfaceNamesAreExactlyTheLoadedOnes) {
     std::map<QString, int> counts;
     for (const auto& file : InterfaceFiles())
         ++counts[file.name];
-    EXPECT_EQ(InterfaceFiles().size(), 55u);
-    for (const auto& [name, size] : Expected())
+    EXPECT_EQ(InterfaceFiles().size(), 94u);
+    for (const auto& [name, size] : Loaded())
         EXPECT_EQ(counts[name], 1) << name.toStdString();
     for (const auto& [name, count] : counts)
-        EXPECT_TRUE(Expected().count(name)) << "unexpected " << name.toStdString();
+        EXPECT_TRUE(Loaded().count(name)) << "unexpected " << name.toStdString();
 }
 
 TEST(Catalogue, AllNamesAreUniqueBitmapsUnderTheTwoDirectories) {
@@ -122,8 +147,8 @@ TEST(Catalogue, EveryPictureHasItsSizeAndIsNotBlank) {
     for (const auto& file : AllFiles()) {
         const QImage image = file.draw();
         const std::string name = file.name.toStdString();
-        const auto expected = Expected().find(file.name);
-        if (expected != Expected().end()) {
+        const auto expected = Loaded().find(file.name);
+        if (expected != Loaded().end()) {
             EXPECT_EQ(image.size(), expected->second) << name;
         }
         EXPECT_GT(Colours(image), 1) << name;
@@ -139,6 +164,8 @@ TEST(Catalogue, EnglishVariantsDifferFromTheFrenchOnes) {
     for (const auto& pair : pairs) {
         EXPECT_NE(Draw(pair[0]), Draw(pair[1])) << pair[1];
     }
+    for (const char* name : kWithEnglish)
+        EXPECT_NE(Draw(Interface(name, "")), Draw(Interface(name, "_en"))) << name;
 }
 
 TEST(Catalogue, HeadingsDifferByTitle) {
