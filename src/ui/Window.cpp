@@ -1,5 +1,7 @@
 #include "ui/Window.h"
+
 #include "ui/Guard.h"
+#include "ui/Widgets.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,6 +16,7 @@ Window::Window(QWidget* parent) : QDialog(parent) {
 void Window::Initialise() {
     if (initialised_) return;
     initialised_ = true;
+    AppendPictureButtons(this);
     Guard(this, [this] { FormCreate(); });
 }
 
