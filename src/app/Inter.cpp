@@ -16,8 +16,13 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 
 void TopicLabel::mouseMoveEvent(QMouseEvent* e) {
     e->accept(); // the page under the label must not see it
@@ -26,6 +31,51 @@ void TopicLabel::mouseMoveEvent(QMouseEvent* e) {
 
 void TopicLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
+}
+
+void TopicLabel::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT clicked();
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        Q_EMIT step(1);
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        Q_EMIT step(-1);
+        return;
+    default:
+        QLabel::keyPressEvent(e);
+    }
+}
+
+void TopicLabel::focusInEvent(QFocusEvent* e) {
+    QLabel::focusInEvent(e);
+    // The window handing the focus back keeps a topic reached from the keyboard as it was.
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) keyboard_ = true;
+    if (!keyboard_) return;
+    Q_EMIT focused();
+    update();
+}
+
+void TopicLabel::focusOutEvent(QFocusEvent* e) {
+    QLabel::focusOutEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) keyboard_ = false;
+    update();
+}
+
+void TopicLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!keyboard_ || !hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = Qt::white;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 namespace {
@@ -79,9 +129,9 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
 
     auto* menu = new QMenuBar(this);
     menu->setObjectName(QStringLiteral("MainMenu1"));
-    about_ = menu->addAction(QStringLiteral("A Propos"));
+    about_ = menu->addAction(QStringLiteral("&A Propos"));
     about_->setObjectName(QStringLiteral("APropos1"));
-    link_ = menu->addMenu(QStringLiteral("Lien"));
+    link_ = menu->addMenu(QStringLiteral("&Lien"));
     link_->setObjectName(QStringLiteral("Lien1"));
     link_->menuAction()->setObjectName(QStringLiteral("Lien1"));
     QAction* site = link_->addAction(QStringLiteral("Kelmora international"));
@@ -90,7 +140,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     ui::On(site, &QAction::triggered, this, [this] { Kelmorainternational1Click(); });
     // Windows beyond the guide's, after its menus; each is created at its first opening.
     if (!ui::Tools().empty()) {
-        tools_ = menu->addMenu(QStringLiteral("Outils"));
+        tools_ = menu->addMenu(QStringLiteral("&Outils"));
         tools_->setObjectName(QStringLiteral("Outils1"));
         tools_->menuAction()->setObjectName(QStringLiteral("Outils1"));
         for (const ui::Tool& tool : ui::Tools()) {
@@ -172,7 +222,37 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
         const QString name = QLatin1String(t.label);
         ui::On(label, &TopicLabel::hovered, this, [this, name] { LabelMouseMove(name); });
         ui::On(label, &TopicLabel::clicked, this, [this, name] { LabelClick(name); });
+        // Reached from the keyboard: shown alone as hovered, and focused again when the window
+        // comes back.
+        ui::On(label, &TopicLabel::focused, this, [this, name, label] {
+            lastTopic_ = label;
+            FormMouseMove();
+            LabelMouseMove(name);
+        });
+        QObject::connect(label, &TopicLabel::step, this, [this, label](int direction) {
+            const auto at =
+                std::find(readingOrder_.begin(), readingOrder_.end(), label) - readingOrder_.begin();
+            const auto count = static_cast<std::ptrdiff_t>(readingOrder_.size());
+            readingOrder_[(at + direction + count) % count]->setFocus(Qt::OtherFocusReason);
+        });
+        label->setFocusPolicy(Qt::TabFocus);
+        readingOrder_.push_back(label);
     }
+    // The page takes the focus when the window is activated, so that no topic looks hovered
+    // until the keyboard reaches it; Tab then goes through the topics in reading order.
+    page_->setFocusPolicy(Qt::TabFocus);
+    const auto headingIndex = [](const app::Topic& t) { return HeadingOf(t) - kHeadings; };
+    std::map<QString, const app::Topic*> byLabel;
+    for (const app::Topic& t : app::Topics())
+        byLabel[QLatin1String(t.label)] = &t;
+    std::stable_sort(readingOrder_.begin(), readingOrder_.end(), [&](TopicLabel* a, TopicLabel* b) {
+        const app::Topic& ta = *byLabel.at(a->objectName());
+        const app::Topic& tb = *byLabel.at(b->objectName());
+        return std::make_tuple(headingIndex(ta), ta.y, ta.x) < std::make_tuple(headingIndex(tb), tb.y, tb.x);
+    });
+    QWidget::setTabOrder(page_, readingOrder_.front());
+    for (std::size_t i = 0; i + 1 < readingOrder_.size(); ++i)
+        QWidget::setTabOrder(readingOrder_[i], readingOrder_[i + 1]);
     for (const char* red : kRed)
         ui::SetTextColour(topics_.at(QLatin1String(red)), Qt::red);
 
@@ -210,10 +290,10 @@ void TInterface1::FormCreate() {
 
 void TInterface1::FormActivate() {
     if (!ui::IsEnglish()) return;
-    about_->setText(QStringLiteral("About"));
-    link_->setTitle(QStringLiteral("Link"));
+    about_->setText(QStringLiteral("&About"));
+    link_->setTitle(QStringLiteral("&Link"));
     if (tools_) {
-        tools_->setTitle(QStringLiteral("Tools"));
+        tools_->setTitle(QStringLiteral("&Tools"));
         for (const ui::Tool& tool : ui::Tools())
             tools_->findChild<QAction*>(QLatin1String(tool.className))
                 ->setText(QString::fromUtf8(tool.english));
@@ -277,6 +357,39 @@ bool TInterface1::eventFilter(QObject* watched, QEvent* event) {
     // The page and the six headings reset the hover.
     if (event->type() == QEvent::MouseMove) ui::Guard(this, [this] { FormMouseMove(); });
     return ui::Window::eventFilter(watched, event);
+}
+
+bool TInterface1::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate && lastTopic_ && focusWidget() != lastTopic_)
+        lastTopic_->setFocus(Qt::ActiveWindowFocusReason);
+    return ui::Window::event(e);
+}
+
+bool TInterface1::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab run round the topics only; the page is where the focus rests at first.
+    QWidget* focus = focusWidget();
+    const auto at = std::find(readingOrder_.begin(), readingOrder_.end(), focus);
+    if (at == readingOrder_.end()) {
+        (next ? readingOrder_.front() : readingOrder_.back())
+            ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    const auto count = static_cast<std::ptrdiff_t>(readingOrder_.size());
+    const std::ptrdiff_t index = at - readingOrder_.begin();
+    readingOrder_[(index + (next ? 1 : -1) + count) % count]->setFocus(next ? Qt::TabFocusReason
+                                                                            : Qt::BacktabFocusReason);
+    return true;
+}
+
+void TInterface1::keyPressEvent(QKeyEvent* e) {
+    // F10 reaches the menu bar, as Alt does: its first entry lit, the arrows and Return work there.
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::NoModifier) {
+        auto* bar = findChild<QMenuBar*>();
+        bar->setFocus(Qt::MenuBarFocusReason);
+        bar->setActiveAction(bar->actions().constFirst());
+        return;
+    }
+    ui::Window::keyPressEvent(e);
 }
 
 void TInterface1::closeEvent(QCloseEvent* e) {

@@ -3,12 +3,16 @@
 // hidden language mark.
 #include "ui/Window.h"
 #include <QLabel>
+#include <QPointer>
 #include <map>
+#include <vector>
 
 class QMenu;
+class QMenuBar;
 class QAction;
 
-// A topic label: reports every mouse move over it and its clicks.
+// A topic label: reports every mouse move over it and its clicks. From the keyboard it takes the
+// focus with Tab, shows itself as hovered with a focus mark, and Return or Space opens it.
 class TopicLabel : public QLabel {
     Q_OBJECT
   public:
@@ -16,10 +20,19 @@ class TopicLabel : public QLabel {
   Q_SIGNALS:
     void hovered();
     void clicked();
+    void focused();           // reached from the keyboard
+    void step(int direction); // an arrow key: the next (1) or previous (-1) topic
 
   protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    bool keyboard_ = false; // reached from the keyboard: shown as hovered, with its focus mark
 };
 
 class TInterface1 : public ui::Window {
@@ -41,6 +54,9 @@ class TInterface1 : public ui::Window {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     QWidget* page_ = nullptr;
@@ -50,4 +66,6 @@ class TInterface1 : public ui::Window {
     QMenu* tools_ = nullptr;
     QAction* about_ = nullptr;
     std::map<QString, TopicLabel*> topics_;
+    std::vector<TopicLabel*> readingOrder_; // heading by heading, top to bottom
+    QPointer<TopicLabel> lastTopic_;
 };

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOption>
+#include <QStyleOptionFocusRect>
 #include <QTabWidget>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -47,6 +48,9 @@ class FormStyle : public QProxyStyle {
                   QStyleHintReturn* data) const override {
         // A menu-like popup shows every item whatever the list's row count; a drop-down does not.
         if (hint == SH_ComboBox_Popup) return 0;
+        // Alt reaches the menu bar; its mnemonics work but are not underlined at rest.
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
+        if (hint == SH_UnderlineShortcut) return 0;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
 
@@ -372,6 +376,35 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, 
 void PictureLabel::mouseReleaseEvent(QMouseEvent* e) {
     QLabel::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
+}
+
+void PictureLabel::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+void PictureLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void AppendPictureButtons(QWidget* window) {
+    for (PictureLabel* picture : window->findChildren<PictureLabel*>()) {
+        if (picture->cursor().shape() != Qt::PointingHandCursor || picture->focusPolicy() != Qt::NoFocus)
+            continue;
+        picture->setFocusPolicy(Qt::TabFocus);
+        QWidget* last = window;
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+            last = w;
+        if (last != picture) QWidget::setTabOrder(last, picture);
+    }
 }
 
 namespace {

@@ -109,7 +109,8 @@ UnitList* MakeUnitList(QWidget* parent, const char* name, int x, int y, int w,
 // A result label: white text on blue, centred.
 QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, int h);
 
-// A picture that reacts to clicks (hand cursor where the form says so).
+// A picture that reacts to clicks (hand cursor where the form says so). One with the hand cursor
+// is a button for the keyboard too: Tab reaches it, and Return or Space clicks it.
 class PictureLabel : public QLabel {
     Q_OBJECT
   public:
@@ -119,7 +120,12 @@ class PictureLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
+// Makes the hand-cursor pictures of `window` reachable by Tab, placed after the last control of
+// its focus chain so that the form's own order stays as it is.
+void AppendPictureButtons(QWidget* window);
 // The picture `name` of the window that `owner` belongs to: stored by the build, else drawn now.
 QImage StoredPicture(const QWidget* owner, const QString& name, const pictures::Drawing& draw);
 // The same as a pixmap that shares the stored pixels (their format is already the one to paint).

@@ -1,4 +1,5 @@
 #include "ui/Window.h"
+
 #include "ui/Guard.h"
 #include "ui/Widgets.h"
 
@@ -16,6 +17,7 @@ Window::Window(QWidget* parent) : QDialog(parent) {
 void Window::Initialise() {
     if (initialised_) return;
     initialised_ = true;
+    AppendPictureButtons(this);
     Guard(this, [this] { FormCreate(); });
 }
 

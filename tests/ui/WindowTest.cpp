@@ -110,4 +110,31 @@ TEST_F(WindowTest, FormsWithoutACaptionShowABlankTitleBar) {
     EXPECT_EQ(shown->windowHandle()->title(), " ");
 }
 
+// The pictures a click opens something with are buttons for the keyboard too.
+TEST_F(WindowTest, PictureButtonsOpenFromTheKeyboard) {
+    Build("*");
+    const struct {
+        const char* window;
+        const char* picture;
+        const char* opens;
+    } cases[] = {
+        {"TFormReacCap", "Image6", "TFormTabReacCap"},
+        {"TFormReacInd", "Image7", "TFormTableurInd"},
+        {"TFormResonance", "Image7", "TFormIndCapProReso"},
+    };
+    for (const auto& c : cases) {
+        auto* picture = Get<QWidget>(c.window, c.picture);
+        ASSERT_NE(picture, nullptr) << c.picture;
+        EXPECT_EQ(picture->focusPolicy(), Qt::TabFocus) << c.window;
+        Window(c.window)->show();
+        picture->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(picture, Qt::Key_Space);
+        EXPECT_TRUE(Window(c.opens)->isVisible()) << c.window;
+        Window(c.opens)->hide();
+        Window(c.window)->hide();
+    }
+    // The main window's headings are pictures too, but open nothing.
+    EXPECT_EQ(Get<QWidget>("TInterface1", "Image2")->focusPolicy(), Qt::NoFocus);
+}
+
 } // namespace
