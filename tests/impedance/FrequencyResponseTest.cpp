@@ -350,6 +350,17 @@ TEST_P(FrequencyResponseTest, Snapshots) {
         QTest::mouseMove(Plot(), Plot()->rect().center() + QPoint(40, 0));
         Snapshot(Form(), QStringLiteral("FrequencyResponse-%1-%2").arg(s.name, GetParam().name));
     }
+    // On a dark palette the chart takes the palette's base and text, its curves lighter tones.
+    QPalette dark = Plot()->palette();
+    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
+    dark.setColor(QPalette::Text, QColor(0xE0, 0xE0, 0xE0));
+    Plot()->setPalette(dark);
+    const QImage shot = Plot()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0x1E, 0x1E, 0x1E));
+    const pictures::PlotColours colours = pictures::PlotColoursFrom(dark);
+    EXPECT_GT(colours.magnitude.lightness(), 128);
+    EXPECT_GT(colours.phase.lightness(), 128);
+    Snapshot(Plot(), QStringLiteral("FrequencyResponse-dark-%1").arg(GetParam().name));
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, FrequencyResponseTest, Settings(), SettingName);
