@@ -36,7 +36,8 @@ QString SiText(double value, int significant, QChar decimal, const QString& unit
     QString text;
     for (int pass = 0; pass < 2; ++pass) {
         const double mantissa = value / std::pow(10.0, exponent);
-        const int whole = std::fabs(mantissa) < 1 ? 1 : int(std::floor(std::log10(std::fabs(mantissa)))) + 1;
+        // Digits before the point: none for 0.15 (a clamped prefix), one after a rounding bump.
+        const int whole = pass == 1 ? 1 : int(std::floor(std::log10(std::fabs(mantissa)))) + 1;
         const int decimals = std::max(0, significant - whole);
         text = QString::number(mantissa, 'f', decimals);
         // 999.96 rounds to 1000: the next prefix up.
