@@ -203,7 +203,8 @@ void BodeChart::DrawCurve(QPainter& p, const std::vector<double>& values, const 
     flush();
     p.save();
     p.setClipRect(pane.adjusted(-1, -1, 1, 1));
-    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Bevel joins: round ones cost a curve per vertex on a line of thousands.
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(line);
     p.restore();
