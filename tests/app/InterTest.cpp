@@ -71,10 +71,12 @@ TEST_F(InterTest, MenuCaptionsByLanguage) {
         auto* bar = Get<QMenuBar>("TInterface1", "MainMenu1");
         ASSERT_NE(bar, nullptr);
         const QList<QAction*> entries = bar->actions();
-        ASSERT_EQ(entries.size(), 2);
+        // The guide's two menus keep their places; the tools come third.
+        ASSERT_EQ(entries.size(), 3);
         const bool english = mark[0] == '*';
         EXPECT_EQ(entries[0]->text(), english ? "About" : "A Propos");
         EXPECT_EQ(entries[1]->text(), english ? "Link" : "Lien");
+        EXPECT_EQ(entries[2]->text(), english ? "Tools" : "Outils");
         ASSERT_NE(entries[1]->menu(), nullptr);
         EXPECT_EQ(entries[1]->menu()->actions().at(0)->text(), "Kelmora international");
         delete Main();
