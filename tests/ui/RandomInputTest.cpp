@@ -12,12 +12,12 @@
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
-#include <QMenuBar>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTabWidget>
