@@ -91,6 +91,7 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Calculate(); });
     ConnectUnits();
+    LinkResponse(Quantity::Frequency, Quantity::Capacitance);
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image6Click(); });

@@ -76,6 +76,7 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();
+    LinkResponse(Quantity::Inductance, Quantity::Capacitance);
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image7Click(); });

@@ -93,6 +93,7 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
 
     ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();
+    LinkResponse(Quantity::Frequency, Quantity::Inductance);
     ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image7Click(); });

@@ -26,6 +26,17 @@ void DrawPage(QPainter& painter, const Page& page) {
     for (const Element& e : page.elements) {
         if (e.kind == Element::Kind::Picture) {
             painter.drawImage(e.rect, e.picture);
+        } else if (e.kind == Element::Kind::Drawing) {
+            painter.save();
+            painter.setClipRect(e.rect);
+            painter.translate(e.rect.topLeft());
+            // A picture plays scaled from its own resolution to the device's; the page is already
+            // in report units, so that scale is taken back.
+            if (const QPaintDevice* device = painter.device())
+                painter.scale(qreal(e.drawing.logicalDpiX()) / device->logicalDpiX(),
+                              qreal(e.drawing.logicalDpiY()) / device->logicalDpiY());
+            painter.drawPicture(QPointF(0, 0), e.drawing);
+            painter.restore();
         } else if (e.kind == Element::Kind::Box) {
             painter.setPen(QPen(Qt::black, 0.75));
             painter.setBrush(e.fill);
@@ -71,8 +82,10 @@ bool SaveReport(const Document& doc, const QString& fileName) {
     out << kMagic << kVersion << doc.reportClass << doc.title << qint32(doc.pages.size());
     for (const Page& page : doc.pages) {
         out << qint32(page.elements.size());
-        for (const Element& e : page.elements)
+        for (const Element& e : page.elements) {
             out << qint32(e.kind) << e.rect << e.text << e.font << qint32(e.flags) << e.picture << e.fill;
+            if (e.kind == Element::Kind::Drawing) out << e.drawing;
+        }
     }
     return out.status() == QDataStream::Ok && file.commit();
 }
@@ -101,8 +114,10 @@ std::optional<Document> LoadReport(const QString& fileName) {
             qint32 kind = 0;
             qint32 flags = 0;
             in >> kind >> e.rect >> e.text >> e.font >> flags >> e.picture >> e.fill;
-            if (kind < qint32(Element::Kind::Text) || kind > qint32(Element::Kind::Box)) return std::nullopt;
+            if (kind < qint32(Element::Kind::Text) || kind > qint32(Element::Kind::Drawing))
+                return std::nullopt;
             e.kind = Element::Kind(kind);
+            if (e.kind == Element::Kind::Drawing) in >> e.drawing;
             e.flags = flags;
             page.elements.push_back(e);
         }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPicture>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -31,7 +32,7 @@ QFont ReportFont(const char* family = "Arial", int height = 13, bool bold = fals
 
 // One drawn thing of a filled page, in page units.
 struct Element {
-    enum class Kind { Text, Picture, Box };
+    enum class Kind { Text, Picture, Box, Drawing };
     Kind kind = Kind::Text;
     QRectF rect;
     QString text;
@@ -39,6 +40,7 @@ struct Element {
     int flags = 0; // Qt::AlignmentFlag | Qt::TextFlag
     QImage picture;
     QColor fill; // a box: filled, with a thin black frame
+    QPicture drawing; // painter commands in page units from rect's top-left: printed as vectors
 };
 
 struct Page {

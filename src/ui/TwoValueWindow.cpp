@@ -1,9 +1,13 @@
 #include "ui/TwoValueWindow.h"
 
 #include "ui/Guard.h"
+#include "ui/Language.h"
 #include "ui/Pictures.h"
+#include "ui/Registry.h"
+#include "ui/ResponseLink.h"
 #include "ui/Widgets.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -43,7 +47,48 @@ void TwoValueWindow::ConnectUnits() {
     On(resultUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
 }
 
+void TwoValueWindow::LinkResponse(Quantity first, Quantity second) {
+    quantities_[0] = first;
+    quantities_[1] = second;
+    response_ = new QAction(QStringLiteral("Réponse en fréquence…"), this);
+    response_->setObjectName(QStringLiteral("ResponseAction"));
+    response_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    response_->setShortcutContext(Qt::WindowShortcut);
+    addAction(response_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    On(response_, &QAction::triggered, this, [this] { OpenFrequencyResponse(); });
+}
+
+void TwoValueWindow::OpenFrequencyResponse() {
+    using formulas::Topology;
+    ResponseValues values;
+    const std::pair<QLineEdit*, UnitList*> boxes[] = {{edit1_, unit1_}, {edit2_, unit2_}};
+    for (int i = 0; i < 2; ++i) {
+        if (boxes[i].first->text().isEmpty()) continue;
+        const long double v = CalculatorPage::Read(boxes[i].first, boxes[i].second);
+        switch (quantities_[i]) {
+        case Quantity::Frequency:
+            values.frequency = v;
+            break;
+        case Quantity::Inductance:
+            values.inductance = v;
+            break;
+        case Quantity::Capacitance:
+            values.capacitance = v;
+            break;
+        }
+    }
+    const bool l = quantities_[0] == Quantity::Inductance || quantities_[1] == Quantity::Inductance;
+    const bool c = quantities_[0] == Quantity::Capacitance || quantities_[1] == Quantity::Capacitance;
+    values.topology = l && c ? Topology::SeriesLC : c ? Topology::SeriesRC : Topology::SeriesRL;
+    Window* tool = OpenTool(kResponseTool);
+    if (!tool) return;
+    if (auto* taker = dynamic_cast<TakesResponseValues*>(tool)) taker->TakeValues(values);
+    tool->ShowTopic();
+}
+
 void TwoValueWindow::EnglishTableur() {
+    if (response_) response_->setText(QStringLiteral("Frequency response…"));
     tableur_->clear();
     LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
 }

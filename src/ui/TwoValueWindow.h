@@ -1,10 +1,12 @@
 #pragma once
 // The reactance and resonance windows: one result, in the unit of a third list, from two values
 // with their unit lists, the circuit picture echoing the values and units as typed, and a TABLEUR
-// picture that opens the window's table.
+// picture that opens the window's table. Ctrl+R (and the context menu) opens the frequency
+// response with the two values.
 #include "ui/CalculatorPage.h"
 #include "ui/Window.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 
@@ -22,6 +24,8 @@ class TwoValueWindow : public Window {
     void ComboBox2Change();
     // The result's unit: everything again once both boxes hold text, else no result.
     void ComboBox3Change();
+    // The frequency response window, filled with the values typed here (an empty box hands nothing).
+    void OpenFrequencyResponse();
 
   protected:
     using Window::Window;
@@ -30,8 +34,11 @@ class TwoValueWindow : public Window {
     void Echo();
     // The three unit lists run the handlers above.
     void ConnectUnits();
-    // English activation: the TABLEUR picture in English.
+    // English activation: the TABLEUR picture (and the frequency response entry) in English.
     void EnglishTableur();
+    // What edit1_ and edit2_ hold; adds Ctrl+R and the context-menu entry to the window.
+    enum class Quantity { Frequency, Inductance, Capacitance };
+    void LinkResponse(Quantity first, Quantity second);
 
     CalculatorPage page_{this};
     QLineEdit* edit1_ = nullptr;
@@ -45,6 +52,10 @@ class TwoValueWindow : public Window {
     QLabel* echo2_ = nullptr;
     QLabel* unitEcho2_ = nullptr;
     PictureLabel* tableur_ = nullptr;
+
+  private:
+    Quantity quantities_[2] = {Quantity::Frequency, Quantity::Frequency};
+    QAction* response_ = nullptr;
 };
 
 } // namespace ui

@@ -51,8 +51,10 @@ bool GuiTest::BuildIn(const char* mark) {
     return english;
 }
 
+// A tool window is created at its first opening, as the Tools menu would.
 ui::Window* GuiTest::Window(const char* className) const {
-    return ui::FindWindow(className);
+    if (ui::Window* w = ui::FindWindow(className)) return w;
+    return main_ ? ui::OpenTool(className) : nullptr;
 }
 
 QWidget* FindComponent(QWidget* window, const char* component) {

@@ -72,7 +72,7 @@ class GuiTest : public ::testing::Test {
     bool BuildIn(const char* mark);
 
     TInterface1* Main() const { return main_.data(); }
-    ui::Window* Window(const char* className) const;
+    ui::Window* Window(const char* className) const; // a tool: opened as the Tools menu would
     template <class W> W* Get(const char* className, const char* component) const {
         W* w = FindIn<W>(className, component);
         if (!w) ADD_FAILURE() << className << " has no " << component;

@@ -3,6 +3,7 @@
 #include "app/LanguageChooser.h"
 #include "pictures/Stored.h"
 #include "support/GuiFixture.h"
+#include "ui/Registry.h"
 
 #include <QDialog>
 #include <set>
@@ -21,12 +22,20 @@ std::set<QString> StoredKeys(QChar decimal) {
     return keys;
 }
 
-class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<Setting> {};
+class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<Setting> {
+  protected:
+    // The tools are created at their first opening; the build stores their pictures too.
+    static void OpenTools() {
+        for (const ui::Tool& tool : ui::Tools())
+            ui::OpenTool(tool.className);
+    }
+};
 
 TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
     const pictures::StoreCounts before = pictures::Counts();
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
     app::MakeLanguageChooser();
+    OpenTools();
     const pictures::StoreCounts after = pictures::Counts();
     EXPECT_EQ(after.drawn - before.drawn, 0);
     EXPECT_GE(after.loaded - before.loaded, int(StoredKeys(GetParam().separators.decimal).size()));
@@ -37,6 +46,7 @@ TEST_P(StoredPicturesTest, StoredPicturesAreWhatTheCodeDrawsNow) {
     pictures::Record(true);
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
     app::MakeLanguageChooser();
+    OpenTools();
     pictures::Record(false);
     EXPECT_EQ(pictures::RecordingFaults(), QStringList());
     std::set<QString> asked;
