@@ -4,6 +4,7 @@
 #include "support/GuiFixture.h"
 #include "ui/Registry.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <algorithm>
 
@@ -14,13 +15,45 @@ struct Dialog {
     const char* report;
     QSize client;
     std::vector<QRect> buttons;
+    const char* table; // whose print button BitBtn1 opens the dialog
 };
 
 const Dialog kDialogs[] = {
-    {"TFormImpTabPara", "TQRTabResPara", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpTabserie", "TQRTabCondSerie", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpSerieRLC", "TQRTabImpSerieRLC", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpReacInd", "TQRTabReacInd", {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}},
+    {"TFormImpTabPara",
+     "TQRTabResPara",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TFormTableauParallele"},
+    {"TFormImpTabserie",
+     "TQRTabCondSerie",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TTableurCondserie"},
+    {"TFormImpSerieRLC",
+     "TQRTabImpSerieRLC",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TFormTableurImpedance"},
+    {"TFormImpReacInd", "TQRTabReacInd", {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}, "TFormTableurInd"},
+};
+
+// Qt's warnings while a test runs (a refused nested exec() only says so on the terminal).
+class Warnings {
+  public:
+    Warnings() { previous_ = qInstallMessageHandler(&Record); }
+    ~Warnings() { qInstallMessageHandler(previous_); }
+    static QStringList& Seen() {
+        static QStringList seen;
+        return seen;
+    }
+
+  private:
+    static void Record(QtMsgType type, const QMessageLogContext&, const QString& text) {
+        // The offscreen platform's own notes (no raise()...) are not about the program.
+        if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith("This plugin does not support"))
+            Seen() << text;
+    }
+    QtMessageHandler previous_;
 };
 
 // A stand-in table report that prints the page its dialog chose.
@@ -108,6 +141,47 @@ TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
     Click(Button(1));
     EXPECT_EQ(preview_.shown.size(), 1u);
     EXPECT_EQ(Form()->PageSelector, 1);
+}
+
+// Closed under the preview its "P1" opened, the dialog still answers the table's print button,
+// as often as asked, and the open report is still not asked for twice.
+TEST_P(PrintChoiceTest, ThePrintButtonAnswersWhileAPreviewOfAClosedDialogIsOpen) {
+    const Dialog& d = GetParam();
+    printing::ScopedReport report(QString::fromLatin1(d.report),
+                                  [] { return std::make_unique<ChosenPageReport>(); });
+    Warnings warnings;
+    Warnings::Seen().clear();
+    ui::Window* table = Window(d.table);
+    table->ShowTopic();
+    Activate(table);
+    QWidget* print = Get<QWidget>(d.table, "BitBtn1");
+    preview_.whileOpen = [&](const printing::Document&) {
+        Form()->close();
+        ASSERT_FALSE(Form()->isVisible());
+        Click(print);
+        EXPECT_TRUE(Form()->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), Form());
+        Click(Button(2)); // its report's preview is open
+        EXPECT_EQ(Form()->PageSelector, 1);
+        Form()->close();
+        Click(print);
+        EXPECT_TRUE(Form()->isVisible());
+    };
+    WithModal([&] { Click(print); },
+              [&](QWidget* dialog) {
+                  EXPECT_EQ(dialog, Form());
+                  Click(Button(1));
+                  preview_.whileOpen = nullptr;
+                  // Shown again under the preview, the dialog keeps the request waiting until it closes.
+                  EXPECT_TRUE(Form()->isVisible());
+                  Click(Button(2));
+              });
+    EXPECT_FALSE(Form()->isVisible());
+    ASSERT_EQ(preview_.shown.size(), 2u);
+    EXPECT_EQ(PrintedPage(preview_.shown[1].doc), "2");
+    EXPECT_EQ(preview_.shown[1].owner, Form());
+    EXPECT_EQ(Warnings::Seen(), QStringList());
+    table->hide();
 }
 
 TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage) {
