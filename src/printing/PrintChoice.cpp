@@ -39,6 +39,7 @@ void PrintChoice::OpenFor(QWidget* table) {
     // Not exec(): a preview opened by "P1" runs its loop inside this one, so after the dialog is
     // closed under it, its loop cannot return before the preview does. A second exec() would be
     // refused and the print button would seem dead; the request only shows the dialog again.
+    if (!waiting_ && isVisible() && !isModal()) hide(); // shown without a request: shown again, modal
     if (!isVisible()) setWindowModality(Qt::ApplicationModal);
     ShowTopic();
     if (waiting_) return;

@@ -598,6 +598,7 @@ TEST_F(GuiTest, AFailingEqualsOutsideThePagesStoresNothing) {
         ASSERT_TRUE(LastBox()) << c.window;
         EXPECT_EQ(LastBox()->text, c.failure) << c.window;
         EXPECT_EQ(Text(c.window, c.result), shown) << c.window;
+        Snapshot(Window(c.window), QStringLiteral("%1-after-failure").arg(QLatin1String(c.window)));
         EXPECT_EQ(ui::StoredValues(Window(c.window)), stored)
             << c.window << " after " << c.then.front().second.left(8).toStdString();
         Window(c.window)->hide();
