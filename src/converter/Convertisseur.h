@@ -21,6 +21,12 @@ struct PrefixPage;
 
 class TFormConvertisseur : public ui::Window {
     Q_OBJECT
+    // The stored values, where checks over every window read them.
+    Q_PROPERTY(double VariedValue MEMBER VariedValue)
+    Q_PROPERTY(double LengthValue MEMBER LengthValue)
+    Q_PROPERTY(double AreaValue MEMBER AreaValue)
+    Q_PROPERTY(double VolumeValue MEMBER VolumeValue)
+    Q_PROPERTY(double MassValue MEMBER MassValue)
   public:
     enum class Mode : std::uint8_t { General = 0, Integral = 2 };
     static constexpr int kPages = 12;

@@ -85,11 +85,12 @@ class Big {
         Multiply(std::uint32_t{1} << (bits % 32));
         limbs_.insert(limbs_.begin(), static_cast<std::size_t>(bits / 32), 0u);
     }
-    bool AtLeast(const Big& other) const {
-        if (limbs_.size() != other.limbs_.size()) return limbs_.size() > other.limbs_.size();
+    // Below, equal or above `other`: -1, 0 or 1.
+    int Compare(const Big& other) const {
+        if (limbs_.size() != other.limbs_.size()) return limbs_.size() > other.limbs_.size() ? 1 : -1;
         for (std::size_t i = limbs_.size(); i-- > 0;)
-            if (limbs_[i] != other.limbs_[i]) return limbs_[i] > other.limbs_[i];
-        return true;
+            if (limbs_[i] != other.limbs_[i]) return limbs_[i] > other.limbs_[i] ? 1 : -1;
+        return 0;
     }
 
   private:
@@ -105,15 +106,20 @@ class Big {
     std::vector<std::uint32_t> limbs_;
 };
 
-// The magnitude m * 2^e scaled by 10^q: its integer part and whether the rest is one half or more.
+// The magnitude m * 2^e scaled by 10^q: its integer part and whether the rest is one half or
+// more, and exactly one half.
 struct Scaled {
     std::uint64_t whole = 0;
     bool halfOrMore = false;
+    bool exactlyHalf = false;
+
+    // To nearest, ties to even.
+    std::uint64_t Rounded() const { return whole + (halfOrMore && (!exactlyHalf || (whole & 1)) ? 1 : 0); }
 };
 
-// Exact: m * 2^e * 10^q == (whole + 0.5) decided on integers. Slow; only for values whose
-// scaled extended-precision estimate lies too near the boundary to trust.
-bool AtLeastHalfExactly(std::uint64_t m, int e, int q, std::uint64_t whole) {
+// Exact: m * 2^e * 10^q against (whole + 0.5) (-1, 0, 1), decided on integers. Slow; only for
+// values whose scaled extended-precision estimate lies too near the boundary to trust.
+int CompareToHalfExactly(std::uint64_t m, int e, int q, std::uint64_t whole) {
     Big lhs(m);
     Big rhs(static_cast<U128>(whole) * 2 + 1);
     if (q >= 0)
@@ -125,7 +131,7 @@ bool AtLeastHalfExactly(std::uint64_t m, int e, int q, std::uint64_t whole) {
         lhs.ShiftLeft(twos);
     else
         rhs.ShiftLeft(-twos);
-    return lhs.AtLeast(rhs);
+    return lhs.Compare(rhs);
 }
 
 // Where 10^q is 5^q (at most 128 bits) times a power of two, the product is exact in 192 bits.
@@ -151,6 +157,11 @@ Scaled ScaleUpExactly(std::uint64_t m, int e, int q) {
     };
     r.whole = bits(shift);
     r.halfOrMore = (bits(shift - 1) & 1) != 0;
+    // Exactly half when no bit below the half's is set.
+    bool below = false;
+    for (int word = 0, rest = shift - 1; rest > 0; ++word, rest -= 64)
+        below = below || (rest >= 64 ? w[word] : w[word] & ((std::uint64_t{1} << rest) - 1)) != 0;
+    r.exactlyHalf = r.halfOrMore && !below;
     return r;
 }
 
@@ -165,7 +176,9 @@ Scaled ScaleDownExactly(std::uint64_t m, int e, int q) {
         denominator <<= -shift;
     Scaled r;
     r.whole = static_cast<std::uint64_t>(numerator / denominator);
-    r.halfOrMore = (numerator % denominator) * 2 >= denominator;
+    const U128 twice = (numerator % denominator) * 2;
+    r.halfOrMore = twice >= denominator;
+    r.exactlyHalf = twice == denominator;
     return r;
 }
 
@@ -178,7 +191,9 @@ Scaled ScaleApproximately(long double magnitude, std::uint64_t m, int e, int q) 
     r.whole = static_cast<std::uint64_t>(scaled);
     const long double rest = scaled - static_cast<long double>(r.whole);
     const bool far = q >= -4900 && q <= 4900 && std::fabs(rest - 0.5L) > kDoubt;
-    r.halfOrMore = far ? rest > 0.5L : AtLeastHalfExactly(m, e, q, r.whole);
+    const int half = far ? (rest > 0.5L ? 1 : -1) : CompareToHalfExactly(m, e, q, r.whole);
+    r.halfOrMore = half >= 0;
+    r.exactlyHalf = half == 0;
     return r;
 }
 
@@ -188,8 +203,8 @@ Scaled Scale(long double magnitude, std::uint64_t m, int e, int q) {
     return ScaleApproximately(magnitude, m, e, q);
 }
 
-// The magnitude as 0.d1d2...d18 x 10^exponent, the 18 digits correctly rounded (half away
-// from zero) from the value's exact binary expansion.
+// The magnitude as 0.d1d2...d18 x 10^exponent, the 18 digits correctly rounded (to nearest,
+// ties to even, as the FPU and the C library round) from the value's exact binary expansion.
 struct Decimal {
     char digits[kSignificant + 1];
     int length = 0;   // significant digits kept (trailing zeros dropped); 0 means zero
@@ -218,7 +233,7 @@ Decimal ToDecimal(long double magnitude) {
         e10 += s.whole >= kTen18 ? 1 : -1;
         s = Scale(magnitude, m, e, kSignificant - e10);
     }
-    std::uint64_t n = s.whole + (s.halfOrMore ? 1 : 0);
+    std::uint64_t n = s.Rounded();
     if (n >= kTen18) {
         n /= 10;
         ++e10;

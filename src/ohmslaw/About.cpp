@@ -1,6 +1,5 @@
 #include "ohmslaw/About.h"
 
-#include "core/FloatGuard.h"
 #include "core/KeyFilter.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
@@ -8,6 +7,7 @@
 #include "pictures/Palette.h"
 #include "pictures/ohmslaw/OhmsLawPictures.h"
 #include "printing/Preview.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -455,16 +455,15 @@ void TAboutBox::Calculate() {
     const long double first = core::ParseNumber(first_->text(), separators);
     if (FormulaNumber < 1 || FormulaNumber > art::kFormulaCount) return;
 
-    core::FloatGuard guard;
-    const long double a = firstUnits_->ToBase(first);
-    FirstValue = double(a);
-    guard.check();
-    const long double b = secondUnits_->ToBase(second);
-    SecondValue = double(b);
-    guard.check();
-    const long double result = resultUnits_->FromBase(formulas::OhmsLaw(FormulaNumber, a, b));
-    ResultValue = double(result);
-    guard.check();
+    // Each step under the guard; the three values are stored only once all of them fit.
+    const long double a = ui::Compute([&] { return firstUnits_->ToBase(first); });
+    const long double b = ui::Compute([&] { return secondUnits_->ToBase(second); });
+    const long double result =
+        ui::Compute([&] { return resultUnits_->FromBase(formulas::OhmsLaw(FormulaNumber, a, b)); });
+    const double stored[] = {ui::Stored(a), ui::Stored(b), ui::Stored(result)};
+    FirstValue = stored[0];
+    SecondValue = stored[1];
+    ResultValue = stored[2];
     answer_->setText(
         core::FormatNumber(result, core::FloatFormat::Number, 20, FormulaNumber == 1 ? 5 : 6, separators));
 }

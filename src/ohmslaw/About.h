@@ -17,6 +17,10 @@ class ValueBox;
 
 class TAboutBox : public ui::Window {
     Q_OBJECT
+    // The stored values, where checks over every window read them.
+    Q_PROPERTY(double FirstValue MEMBER FirstValue)
+    Q_PROPERTY(double SecondValue MEMBER SecondValue)
+    Q_PROPERTY(double ResultValue MEMBER ResultValue)
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
 

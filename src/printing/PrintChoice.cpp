@@ -36,7 +36,31 @@ void PrintChoice::ChoosePage(int page) {
 
 void PrintChoice::OpenFor(QWidget* table) {
     table_ = table;
-    ShowModalTopic();
+    // Not exec(): a preview opened by "P1" runs its loop inside this one, so after the dialog is
+    // closed under it, its loop cannot return before the preview does. A second exec() would be
+    // refused and the print button would seem dead; the request only shows the dialog again.
+    if (!waiting_ && isVisible() && !isModal()) hide(); // shown without a request: shown again, modal
+    if (!isVisible()) setWindowModality(Qt::ApplicationModal);
+    ShowTopic();
+    if (waiting_) return;
+    QPointer<PrintChoice> self(this);
+    QEventLoop loop;
+    waiting_ = &loop;
+    // Shown again while the loop waited under the preview: wait for that showing too.
+    while (self && isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (!self) return;
+    waiting_ = nullptr;
+    setWindowModality(Qt::NonModal);
+}
+
+PrintChoice::~PrintChoice() {
+    if (waiting_) waiting_->quit(); // the request returns without touching the dialog
+}
+
+void PrintChoice::setVisible(bool visible) {
+    ui::Window::setVisible(visible);
+    if (!visible && waiting_) waiting_->quit();
 }
 
 } // namespace printing

@@ -4,6 +4,7 @@
 // is handed the page and the table it prints; the dialog stays open afterwards.
 #include "ui/Window.h"
 
+#include <QEventLoop>
 #include <QPointer>
 #include <QRect>
 #include <vector>
@@ -17,8 +18,12 @@ class PrintChoice : public ui::Window {
     void Button2Click() { ChoosePage(2); } // "P2"
     void Button3Click() { ChoosePage(3); } // "P3", where the table has three pages
 
-    // The table's print button: the dialog, shown modally, prints that table.
+    // The table's print button: the dialog, shown modally, prints that table. It returns when
+    // the dialog closes; asked again while an earlier request still waits (the dialog closed
+    // under a preview that one of its buttons opened), it shows the dialog and returns at once.
     void OpenFor(QWidget* table);
+    void setVisible(bool visible) override;
+    ~PrintChoice() override;
 
     const QString& ReportClass() const { return report_; }
     int Pages() const { return int(buttons_.size()); }
@@ -35,6 +40,7 @@ class PrintChoice : public ui::Window {
     QString report_;
     std::vector<QRect> buttons_;
     QPointer<QWidget> table_;
+    QEventLoop* waiting_ = nullptr; // the loop of the request that waits for the dialog to close
 };
 
 } // namespace printing

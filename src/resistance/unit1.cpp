@@ -1,11 +1,11 @@
 #include "resistance/unit1.h"
 
-#include "core/FloatGuard.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -352,23 +352,21 @@ void TFormCodeRes::DecodeRings(bool fiveRings) {
         resistance::kMultipliers[std::max(0, multiplier_->currentRow())];
     const int percent = resistance::kTolerances[std::max(0, tolerance_->currentRow())].percent;
 
-    core::FloatGuard guard;
-    const long double digits = core::ParseNumber(digitsText, core::CurrentSeparators());
-    Digits = static_cast<double>(digits);
-    guard.check();
+    // Each step under the guard; the four values are stored only once all of them fit.
+    const long double digits =
+        ui::Compute([&] { return core::ParseNumber(digitsText, core::CurrentSeparators()); });
     long double power = 1;
     for (int i = 0; i < std::abs(multiplier.power); ++i)
         power *= 10;
-    const long double ohms = multiplier.power >= 0 ? digits * power : digits / power;
-    const long double value = displayUnit_->Scale(ohms);
-    Resistance = static_cast<double>(value);
-    guard.check();
-    const long double highest = value + value * percent / 100;
-    Highest = static_cast<double>(highest);
-    guard.check();
-    const long double lowest = value - (highest - value);
-    Lowest = static_cast<double>(lowest);
-    guard.check();
+    const long double value = ui::Compute(
+        [&] { return displayUnit_->Scale(multiplier.power >= 0 ? digits * power : digits / power); });
+    const long double highest = ui::Compute([&] { return value + value * percent / 100; });
+    const long double lowest = ui::Compute([&] { return value - (highest - value); });
+    const double stored[] = {ui::Stored(digits), ui::Stored(value), ui::Stored(highest), ui::Stored(lowest)};
+    Digits = stored[0];
+    Resistance = stored[1];
+    Highest = stored[2];
+    Lowest = stored[3];
 
     highest_->setText(FormatResult(highest));
     lowest_->setText(FormatResult(lowest));

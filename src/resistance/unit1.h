@@ -23,6 +23,13 @@ class Shape;
 
 class TFormCodeRes : public ui::Window {
     Q_OBJECT
+    // The stored values, where checks over every window read them.
+    Q_PROPERTY(double Digits MEMBER Digits)
+    Q_PROPERTY(double Resistance MEMBER Resistance)
+    Q_PROPERTY(double Highest MEMBER Highest)
+    Q_PROPERTY(double Lowest MEMBER Lowest)
+    Q_PROPERTY(double SearchOhms MEMBER SearchOhms)
+    Q_PROPERTY(double SearchHundredths MEMBER SearchHundredths)
   public:
     explicit TFormCodeRes(QWidget* parent = nullptr);
 

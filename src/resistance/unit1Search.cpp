@@ -3,13 +3,13 @@
 #include "resistance/unit1.h"
 
 #include "core/Failure.h"
-#include "core/FloatGuard.h"
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "pictures/resistance/CodeResPictures.h"
 #include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
+#include "ui/CalculatorPage.h"
 #include "ui/Density.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
@@ -238,12 +238,12 @@ void TFormCodeRes::SearchFiveRings() {
 
 void TFormCodeRes::SearchRings(int count) {
     const core::Separators& separators = core::CurrentSeparators();
-    core::FloatGuard guard;
-    const long double typed = core::ParseNumber(searchValue_->text(), separators);
-    SearchOhms = static_cast<double>(searchUnit_->Scale(typed));
-    guard.check();
-    SearchHundredths = static_cast<double>(searchUnit_->Scale(typed * 100));
-    guard.check();
+    const long double typed = ui::CalculatorPage::Read(searchValue_);
+    // Both values under the guard; stored only once both fit.
+    const double ohms = ui::Stored(ui::Compute([&] { return searchUnit_->Scale(typed); }));
+    const double hundredths = ui::Stored(ui::Compute([&] { return searchUnit_->Scale(typed * 100); }));
+    SearchOhms = ohms;
+    SearchHundredths = hundredths;
 
     QString bound;
     if (count == 2 && SearchHundredths < 10)

@@ -3,11 +3,13 @@
 #include "core/Failure.h"
 #include "core/Regional.h"
 #include "ui/Widgets.h"
+#include "ui/Window.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaProperty>
 #include <QTabWidget>
 #include <algorithm>
 #include <cmath>
@@ -144,6 +146,15 @@ std::vector<std::pair<QString, double>> StoredValues(const QWidget* window) {
         int i = 0;
         for (const double* f : page->Fields())
             values.emplace_back(QStringLiteral("%1/%2").arg(page->Widget()->objectName()).arg(i++), *f);
+    }
+    // A window's fields outside any page are its own double properties.
+    if (const auto* form = qobject_cast<const Window*>(window)) {
+        const QMetaObject* meta = form->metaObject();
+        for (int i = Window::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+            const QMetaProperty property = meta->property(i);
+            if (property.metaType().id() == QMetaType::Double)
+                values.emplace_back(QString::fromLatin1(property.name()), property.read(form).toDouble());
+        }
     }
     return values;
 }

@@ -100,7 +100,8 @@ class CalculatorPage {
     std::vector<double*> fields_;
 };
 
-// The stored values of every calculator page inside a window ("Page/field index" and value).
+// The stored values of a window: those of every calculator page inside it ("Page/field index"),
+// then the window's own double properties (by name), which hold its fields outside any page.
 std::vector<std::pair<QString, double>> StoredValues(const QWidget* window);
 // The result labels of every calculator page inside a window.
 std::vector<const QLabel*> ResultLabels(const QWidget* window);

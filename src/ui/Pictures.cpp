@@ -26,6 +26,10 @@ constexpr qint64 kFileHeader = 14;
 constexpr qint64 kCacheEntries = 16;
 constexpr qint64 kCacheBytes = qint64(256) << 20;
 constexpr qint64 kSettledNs = qint64(2) * 1000000000;
+// No window is larger than 600 x 480 and a label shows its picture at the picture's own size, so
+// nothing beyond this can ever be seen whole. Decoded at 32 bits such a picture takes 64 MB: every
+// picture accepted fits the decoded-picture cache and is decoded once, not at every showing.
+constexpr qint64 kLargestSide = 4096;
 
 [[noreturn]] void CannotOpen(const QString& fullName) {
     throw core::PictureError(QStringLiteral("Impossible d'ouvrir le fichier %1").arg(fullName));
@@ -129,13 +133,15 @@ qint64 DeclaredExtent(const PictureFile& file) {
 
     // Uncompressed rows are padded to four bytes; compressed data declares its own size.
     qint64 data = imageSize;
+    const qint64 rows = height < 0 ? -height : height;
     if (!rle) {
         const qint64 stride = (width * bits + 31) / 32 * 4;
-        const qint64 rows = height < 0 ? -height : height;
         if (stride > size / rows) ReadError(); // also keeps the product below from overflowing
         data = stride * rows;
     }
     if (dataOffset > size || data > size - dataOffset) ReadError();
+    // Whole, but larger than any picture the program shows.
+    if (width > kLargestSide || rows > kLargestSide) NotABitmap();
     return std::max(tables, dataOffset + data);
 }
 

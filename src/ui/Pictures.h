@@ -25,7 +25,8 @@ class ScopedPictureRoot {
 
 // Reads the whole bitmap, or throws core::PictureError with the platform's text: anything but a
 // regular file cannot be opened; a header declaring more than the file holds is a stream read
-// error. An empty file gives an empty picture.
+// error; a bitmap wider or taller than 4096 pixels, larger than any window, is no bitmap of ours
+// ("Image bitmap incorrecte"). An empty file gives an empty picture.
 QImage LoadPicture(const QString& relativeName);
 
 // Loads into the label only once the file is read whole; on failure the label keeps its picture.

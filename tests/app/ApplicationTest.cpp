@@ -8,18 +8,20 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <stdexcept>
 
 namespace {
 
-// A widget whose own event handler fails, with no guard of its own.
+// A widget whose own event handler fails, with no guard of its own. The program's handlers run
+// under ui::Guard: Qt's frames are built without exception support, and a failure unwinding
+// through a mouse event's delivery loses what Qt allocated for it. The net in notify is for the
+// rest; an event of the program's own reaches its receiver through no such frame.
 class Failing : public QWidget {
   public:
     std::function<void()> fail;
 
   protected:
-    void mousePressEvent(QMouseEvent*) override { fail(); }
+    void customEvent(QEvent*) override { fail(); }
 };
 
 class ApplicationTest : public GuiTest {};
@@ -40,7 +42,8 @@ TEST_F(ApplicationTest, FailuresEscapingHandlersReachTheErrorBox) {
     for (const auto& c : cases) {
         ForgetBoxes();
         widget.fail = c.fail;
-        QTest::mouseClick(&widget, Qt::LeftButton);
+        QEvent event(QEvent::User);
+        QApplication::sendEvent(&widget, &event);
         ASSERT_TRUE(LastBox());
         EXPECT_EQ(LastBox()->kind, ui::BoxKind::Error);
         EXPECT_EQ(LastBox()->text, c.text);

@@ -561,4 +561,66 @@ TEST_F(GuiTest, AFailedStepLeavesNoInfOrNanForTheRefresh) {
     }
 }
 
+// The windows outside the calculator pages keep the same rule: a failing "=" stores nothing.
+// Their fields are their double properties, which ui::StoredValues lists with the pages' own.
+TEST_F(GuiTest, AFailingEqualsOutsideThePagesStoresNothing) {
+    Build(QStringLiteral("F"), core::EnglishSeparators());
+    Get<QTabWidget>("TFormCodeRes", "PageControl1")->setCurrentIndex(1); // the value search
+    const QString huge = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+    const struct {
+        const char* window;
+        const char* setUp; // clicked first (a formula button), or null
+        std::vector<std::pair<const char*, QString>> first, then;
+        const char* equals;
+        const char* result;
+        const char* failure;
+    } cases[] = {
+        // Memory device, formula 1: 50 V / 2 ohms, then 0 ohms.
+        {"TAboutBox",
+         "Image7",
+         {{"Edit2", "50"}, {"Edit1", "2"}},
+         {{"Edit1", "0"}},
+         "ButtonCalcul",
+         "LabelAnswer",
+         "Division par zéro en virgule flottante."},
+        // Value search: the value in ohms overflows, or only its hundredths do.
+        {"TFormCodeRes",
+         nullptr,
+         {{"Edit1", "33"}},
+         {{"Edit1", huge}},
+         "BitBtn2",
+         "Label10",
+         "Débordement en virgule flottante."},
+        {"TFormCodeRes",
+         nullptr,
+         {{"Edit1", "33"}},
+         {{"Edit1", "1E308"}},
+         "BitBtn2",
+         "Label10",
+         "Débordement en virgule flottante."},
+    };
+    for (const auto& c : cases) {
+        ForgetBoxes();
+        Activate(Window(c.window));
+        if (c.setUp) Click(Get<QWidget>(c.window, c.setUp));
+        for (const auto& [box, text] : c.first)
+            Get<QLineEdit>(c.window, box)->setText(text);
+        Click(Get<QWidget>(c.window, c.equals));
+        ASSERT_TRUE(Boxes().empty()) << c.window;
+        const QString shown = Text(c.window, c.result);
+        const auto stored = ui::StoredValues(Window(c.window));
+        ASSERT_FALSE(stored.empty()) << c.window;
+        for (const auto& [box, text] : c.then)
+            Get<QLineEdit>(c.window, box)->setText(text); // pasted: no key filter
+        Click(Get<QWidget>(c.window, c.equals));
+        ASSERT_TRUE(LastBox()) << c.window;
+        EXPECT_EQ(LastBox()->text, c.failure) << c.window;
+        EXPECT_EQ(Text(c.window, c.result), shown) << c.window;
+        Snapshot(Window(c.window), QStringLiteral("%1-after-failure").arg(QLatin1String(c.window)));
+        EXPECT_EQ(ui::StoredValues(Window(c.window)), stored)
+            << c.window << " after " << c.then.front().second.left(8).toStdString();
+        Window(c.window)->hide();
+    }
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -259,7 +260,8 @@ TEST(FormatNumber, RoundTripsEveryGeneratedDoubleAtEighteenDigits) {
 }
 
 // The reference: glibc prints the exact binary expansion when asked for enough digits (a
-// double's has at most 767 significant digits), then the 18th digit is rounded half up.
+// double's has at most 767 significant digits), then the 18th digit is rounded to nearest, an
+// exact tie to the even digit.
 std::string ExactlyRoundedEighteen(long double magnitude) {
     constexpr int kPrinted = 900;
     char buf[kPrinted + 32];
@@ -268,7 +270,8 @@ std::string ExactlyRoundedEighteen(long double magnitude) {
     EXPECT_EQ(digits.find_last_not_of('0') < 850, true) << "expansion not exact: " << buf;
     int exponent = std::atoi(std::strchr(buf, 'e') + 1);
     std::string kept = digits.substr(0, 18);
-    if (digits[18] >= '5') {
+    const bool tie = digits[18] == '5' && digits.find_first_not_of('0', 19) == std::string::npos;
+    if (digits[18] > '5' || (digits[18] == '5' && (!tie || (kept[17] - '0') % 2 == 1))) {
         int i = 17;
         while (i >= 0 && kept[i] == '9')
             kept[i--] = '0';
@@ -295,6 +298,23 @@ std::vector<long double> ValuesForTheEighteenDigits() {
         out.push_back(mantissa(rng) * std::pow(10.0, decimal(rng)));
     for (int i = 0; i < 20000; ++i)
         out.push_back(std::ldexp(static_cast<long double>(rng()), binary(rng)));
+    // Exact binary ties at the 18th digit, (N + 1/2) x 10^j with N of 18 digits: with j = -k,
+    // 2N + 1 = 5^k t and the value is t / 2^(k+1); with j = 1 it is 5 (2N + 1).
+    for (int j = -7; j <= 1; ++j) {
+        const int k = j < 0 ? -j : 0;
+        std::uint64_t five = 1;
+        for (int i = 0; i < k; ++i)
+            five *= 5;
+        std::uniform_int_distribution<std::uint64_t> odd(200000000000000000ULL / five / 2,
+                                                         1999999999999999999ULL / five / 2);
+        for (int i = 0; i < 100; ++i) {
+            const std::uint64_t t = odd(rng) * 2 + 1; // 2N + 1 = 5^k t, between 2E17 and 2E18
+            long double x = std::ldexp(static_cast<long double>(t), -(k + 1));
+            for (int p = 0; p < j; ++p)
+                x *= 10;
+            out.push_back(x);
+        }
+    }
     return out;
 }
 
@@ -306,12 +326,34 @@ TEST(FormatNumber, EighteenDigitsAreTheExactValueCorrectlyRounded) {
         {8.1, "8.09999999999999964"},
         {0.1, "0.100000000000000006"},
         {1E23, "9.99999999999999916E22"},
-        {(9007199254740991.0 - 2.0) / 16.0, "562949953421311.813"}, // a tie: half up, not half even
+        {(9007199254740991.0 - 2.0) / 16.0, "562949953421311.812"}, // a tie: to even
         {2.5E-11, "2.50000000000000009E-11"},
     };
     for (const auto& c : named) {
         EXPECT_EQ(FormatNumber(c.value, FloatFormat::General, 18, 0, kEnglish), c.text);
     }
+    // Exact binary ties at the 18th digit go to the even digit there; a shorter display then
+    // rounds those 18 digits half away from zero.
+    const struct {
+        long double value;
+        FloatFormat format;
+        int precision, digits;
+        const char* text;
+    } ties[] = {
+        {67461649140059.65625L, FloatFormat::General, 18, 0, "67461649140059.6562"},
+        {-67461649140059.65625L, FloatFormat::General, 18, 0, "-67461649140059.6562"},
+        {515512382373201.8125L, FloatFormat::Number, 20, 6, "515,512,382,373,201.812000"},
+        {17234894077727.78125L, FloatFormat::Number, 20, 6, "17,234,894,077,727.781200"},
+        {0.125L, FloatFormat::General, 2, 0, "0.13"}, // half away at the kept length
+        {123456789012345678.5L, FloatFormat::General, 18, 0, "123456789012345678"},
+        {123456789012345677.5L, FloatFormat::General, 18, 0, "123456789012345678"},
+        {123456789012345676.5L + 0x1p-6L, FloatFormat::General, 18, 0, "123456789012345677"}, // above half
+        {1234567890123456785.0L, FloatFormat::General, 18, 0, "1.23456789012345678E18"},
+        {1234567890123456775.0L, FloatFormat::General, 18, 0, "1.23456789012345678E18"},
+    };
+    for (const auto& c : ties)
+        EXPECT_EQ(FormatNumber(c.value, c.format, c.precision, c.digits, kEnglish), c.text)
+            << static_cast<double>(c.value);
     std::size_t compared = 0;
     for (long double x : ValuesForTheEighteenDigits()) {
         const long double expected = std::strtold(ExactlyRoundedEighteen(std::fabs(x)).c_str(), nullptr);
@@ -322,7 +364,7 @@ TEST(FormatNumber, EighteenDigitsAreTheExactValueCorrectlyRounded) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 2u * 140004u);
+    EXPECT_EQ(compared, 2u * 140904u);
 }
 
 TEST(FormatNumber, AgreesWithTheCLibraryAtFifteenDigits) {

@@ -4,6 +4,7 @@
 #include "support/GuiFixture.h"
 #include "ui/Registry.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <algorithm>
 
@@ -14,13 +15,26 @@ struct Dialog {
     const char* report;
     QSize client;
     std::vector<QRect> buttons;
+    const char* table; // whose print button BitBtn1 opens the dialog
 };
 
 const Dialog kDialogs[] = {
-    {"TFormImpTabPara", "TQRTabResPara", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpTabserie", "TQRTabCondSerie", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpSerieRLC", "TQRTabImpSerieRLC", {116, 31}, {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}}},
-    {"TFormImpReacInd", "TQRTabReacInd", {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}},
+    {"TFormImpTabPara",
+     "TQRTabResPara",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TFormTableauParallele"},
+    {"TFormImpTabserie",
+     "TQRTabCondSerie",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TTableurCondserie"},
+    {"TFormImpSerieRLC",
+     "TQRTabImpSerieRLC",
+     {116, 31},
+     {{10, 8, 33, 17}, {42, 8, 33, 17}, {74, 8, 33, 17}},
+     "TFormTableurImpedance"},
+    {"TFormImpReacInd", "TQRTabReacInd", {115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}, "TFormTableurInd"},
 };
 
 // A stand-in table report that prints the page its dialog chose.
@@ -108,6 +122,45 @@ TEST_P(PrintChoiceTest, PageButtonWhileThePreviewIsOpenDoesNothing) {
     Click(Button(1));
     EXPECT_EQ(preview_.shown.size(), 1u);
     EXPECT_EQ(Form()->PageSelector, 1);
+}
+
+// Closed under the preview its "P1" opened, the dialog still answers the table's print button,
+// as often as asked, and the open report is still not asked for twice.
+TEST_P(PrintChoiceTest, ThePrintButtonAnswersWhileAPreviewOfAClosedDialogIsOpen) {
+    const Dialog& d = GetParam();
+    printing::ScopedReport report(QString::fromLatin1(d.report),
+                                  [] { return std::make_unique<ChosenPageReport>(); });
+    ui::Window* table = Window(d.table);
+    table->ShowTopic();
+    Activate(table);
+    QWidget* print = Get<QWidget>(d.table, "BitBtn1");
+    preview_.whileOpen = [&](const printing::Document&) {
+        Form()->close();
+        ASSERT_FALSE(Form()->isVisible());
+        Click(print);
+        EXPECT_TRUE(Form()->isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), Form());
+        Snapshot(Form(), QStringLiteral("%1-shown-again").arg(QLatin1String(d.className)));
+        Click(Button(2)); // its report's preview is open
+        EXPECT_EQ(Form()->PageSelector, 1);
+        Form()->close();
+        Click(print);
+        EXPECT_TRUE(Form()->isVisible());
+    };
+    WithModal([&] { Click(print); },
+              [&](QWidget* dialog) {
+                  EXPECT_EQ(dialog, Form());
+                  Click(Button(1));
+                  preview_.whileOpen = nullptr;
+                  // Shown again under the preview, the dialog keeps the request waiting until it closes.
+                  EXPECT_TRUE(Form()->isVisible());
+                  Click(Button(2));
+              });
+    EXPECT_FALSE(Form()->isVisible());
+    ASSERT_EQ(preview_.shown.size(), 2u);
+    EXPECT_EQ(PrintedPage(preview_.shown[1].doc), "2");
+    EXPECT_EQ(preview_.shown[1].owner, Form());
+    table->hide();
 }
 
 TEST_P(PrintChoiceTest, WithoutItsTableReportAButtonOnlyChoosesThePage) {

@@ -27,6 +27,17 @@ QByteArray Bitmap(QColor colour = Qt::darkCyan) {
     return bytes;
 }
 
+// A valid bitmap of the given size and format, as an image program would save it.
+QByteArray Saved(QSize size, QImage::Format format) {
+    QImage image(size, format);
+    image.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
 QByteArray With32(QByteArray bytes, int at, qint32 value) {
     qToLittleEndian<qint32>(value, bytes.data() + at);
     return bytes;
@@ -147,6 +158,33 @@ TEST_F(PicturesTest, LargeFilesAreReadHeaderFirst) {
         WriteFile("interface/Onde.bmp", c.start);
         QFile file(root_ + "interface/Onde.bmp");
         ASSERT_TRUE(file.resize(kHuge)) << c.what;
+        EXPECT_EQ(Failure("interface/Onde.bmp"), c.failure) << c.what;
+    }
+}
+
+// A whole bitmap larger than any window is refused from its header, before it is decoded (the
+// 1-bit one would take 3.6 GB decoded); up to 4096 pixels a side it is shown and kept decoded.
+TEST_F(PicturesTest, BitmapsLargerThanAnyWindowAreRefused) {
+    const QString notABitmap = "Image bitmap incorrecte";
+    const QByteArray mono = Saved({32, 1}, QImage::Format_Mono);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        qint64 size; // the file made this long (sparse), or 0
+        QString failure;
+    } cases[] = {
+        {"4096 wide", Saved({4096, 1}, QImage::Format_RGB32), 0, QString()},
+        {"4096 high", Saved({1, 4096}, QImage::Format_RGB32), 0, QString()},
+        {"4097 wide", Saved({4097, 1}, QImage::Format_RGB32), 0, notABitmap},
+        {"4097 high", Saved({1, 4097}, QImage::Format_RGB32), 0, notABitmap},
+        {"4097 high, rows from the top", With32(Saved({1, 4097}, QImage::Format_RGB32), 22, -4097), 0,
+         notABitmap},
+        {"30000 x 30000 at one bit", With32(With32(mono, 18, 30000), 22, 30000), qint64(120) << 20,
+         notABitmap},
+    };
+    for (const auto& c : cases) {
+        WriteFile("interface/Onde.bmp", c.bytes);
+        if (c.size) ASSERT_TRUE(QFile(root_ + "interface/Onde.bmp").resize(c.size)) << c.what;
         EXPECT_EQ(Failure("interface/Onde.bmp"), c.failure) << c.what;
     }
 }
