@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
 using formulas::Combination;
@@ -61,12 +62,12 @@ QString WithUnit(long double value, Quantity quantity) {
            QLatin1Char(' ') + QString::fromUtf8(chosen->item);
 }
 
-// "+2,53 %", "-0,0042 %", "0 %" for an exact value.
+// "+2,53 %", "-0,0013 %", "-0,000051 %" (two figures at least, never an exponent), "0 %" for an
+// exact value.
 QString Percent(long double percent) {
     if (std::fabs(percent) < 1e-10L) return QStringLiteral("0 %");
-    QString text = std::fabs(percent) < 0.01L
-                       ? core::FormatNumber(percent, core::FloatFormat::General, 2, 0, Seps())
-                       : core::FormatNumber(percent, core::FloatFormat::Fixed, 10, 2, Seps());
+    const int decimals = std::clamp(1 - static_cast<int>(std::floor(std::log10(std::fabs(percent)))), 2, 8);
+    QString text = core::FormatNumber(percent, core::FloatFormat::Fixed, 18, decimals, Seps());
     if (percent > 0) text.prepend(QLatin1Char('+'));
     return text + QStringLiteral(" %");
 }

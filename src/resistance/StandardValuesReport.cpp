@@ -32,7 +32,7 @@ QStringList StandardValuesLines(QWidget* form) {
     }
     for (const auto& [heading, prefix] :
          {std::pair{"Label12", "TwoPart"}, std::pair{"Label13", "ThreePart"}}) {
-        lines << text(heading) + colon.trimmed();
+        lines << text(heading) + ui::Tr(QStringLiteral(" :"), QStringLiteral(":"));
         for (int i = 1; i <= 5; ++i) {
             const QByteArray n = QByteArray::number(i), p(prefix);
             const QString parts = text((p + "Label" + n).constData());
