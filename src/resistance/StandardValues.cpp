@@ -293,10 +293,14 @@ void TFormStandardValues::CopyAllClick() {
 }
 
 bool TFormStandardValues::eventFilter(QObject* watched, QEvent* e) {
-    // Ctrl+C in the box copies its selection; with nothing selected, the results.
+    // Ctrl+C in the box copies its selection, or the results when nothing is selected (the box's
+    // key filter would take it as a character and drop it).
     if (watched == value_ && e->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) && !value_->hasSelectedText()) {
-        CopyAllClick();
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
+        if (value_->hasSelectedText())
+            value_->copy();
+        else
+            CopyAllClick();
         return true;
     }
     return ui::Window::eventFilter(watched, e);

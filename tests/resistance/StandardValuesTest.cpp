@@ -75,9 +75,21 @@ TEST_P(StandardValuesTest, TypingUnitChangeAndBadValues) {
     QApplication::clipboard()->clear();
     QTest::keyClick(Box(), Qt::Key_C, Qt::ControlModifier);
     const QString copied = QApplication::clipboard()->text();
-    EXPECT_TRUE(copied.contains(Tr("La plus proche : ", "Nearest: ") + Local("4.75 kΩ (+1.06 %)"))) << copied.toStdString();
+    EXPECT_TRUE(copied.contains(Tr("La plus proche : ", "Nearest: ") + Local("4.75 kΩ (+1.06 %)")))
+        << copied.toStdString();
     EXPECT_TRUE(copied.contains(QStringLiteral("4751"))) << copied.toStdString();
     EXPECT_EQ(Box()->text(), Local("4.7"));
+    // The context menu's entry copies the same; with a selection, Ctrl+C copies the selection.
+    auto* copyAll = Window(kForm)->findChild<QAction*>(QStringLiteral("CopyAll"));
+    ASSERT_NE(copyAll, nullptr);
+    EXPECT_EQ(copyAll->text(), Tr("Copier tout", "Copy all"));
+    QApplication::clipboard()->clear();
+    copyAll->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+    Box()->setFocus();
+    Box()->selectAll();
+    QTest::keyClick(Box(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), Local("4.7"));
     EXPECT_TRUE(PrintedText().contains(Local("4.64 kΩ (-1.28 %)")));
 
     // The unit changes the value, not the typed text.
