@@ -3,6 +3,7 @@
 #include "app/LanguageChooser.h"
 #include "pictures/Stored.h"
 #include "support/GuiFixture.h"
+#include "ui/Registry.h"
 
 #include <QDialog>
 #include <set>
@@ -21,11 +22,19 @@ std::set<QString> StoredKeys(QChar decimal) {
     return keys;
 }
 
-class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<Setting> {};
+class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<Setting> {
+  protected:
+    // The Tools menu's windows, created at their first opening, as the build's picture tool does.
+    static void OpenTools() {
+        for (const ui::Tool& tool : ui::Tools())
+            ui::OpenTool(tool.className);
+    }
+};
 
 TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
     const pictures::StoreCounts before = pictures::Counts();
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
+    OpenTools();
     app::MakeLanguageChooser();
     const pictures::StoreCounts after = pictures::Counts();
     EXPECT_EQ(after.drawn - before.drawn, 0);
@@ -36,6 +45,7 @@ TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
 TEST_P(StoredPicturesTest, StoredPicturesAreWhatTheCodeDrawsNow) {
     pictures::Record(true);
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
+    OpenTools();
     app::MakeLanguageChooser();
     pictures::Record(false);
     EXPECT_EQ(pictures::RecordingFaults(), QStringList());
