@@ -1,5 +1,6 @@
 #include "printing/PrintingSupport.h"
 #include "support/GuiFixture.h"
+#include "ui/Registry.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -115,8 +116,11 @@ TEST_F(CapacitanceReportsTest, EveryReportOfTheProgramFillsALetterPage) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
     // The memory device sets up its first formula (and so its title) when activated.
     Activate(Window("TAboutBox"));
-    // These two print their values only, as their layouts have no picture.
-    const QStringList textOnly{"TQRCodeRes", "TQRValeurRec"};
+    for (const ui::Tool& tool : ui::Tools()) // the Tools menu's windows, created at their first opening
+        ui::OpenTool(tool.className);
+    // These print their values only, as their layouts have no picture (the standard values draw
+    // rings only once a resistor's value is typed).
+    const QStringList textOnly{"TQRCodeRes", "TQRValeurRec", "TQRStandardValues"};
     const QStringList reports = printing::ReportClasses();
     EXPECT_TRUE(reports.contains("TQRReacCap"));
     EXPECT_TRUE(reports.contains("TQRTabReacCap"));

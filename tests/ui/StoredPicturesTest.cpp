@@ -34,6 +34,7 @@ class StoredPicturesTest : public GuiTest, public ::testing::WithParamInterface<
 TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
     const pictures::StoreCounts before = pictures::Counts();
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
+    OpenTools();
     app::MakeLanguageChooser();
     OpenTools();
     const pictures::StoreCounts after = pictures::Counts();
@@ -45,6 +46,7 @@ TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
 TEST_P(StoredPicturesTest, StoredPicturesAreWhatTheCodeDrawsNow) {
     pictures::Record(true);
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
+    OpenTools();
     app::MakeLanguageChooser();
     OpenTools();
     pictures::Record(false);
