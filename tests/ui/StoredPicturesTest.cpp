@@ -36,7 +36,6 @@ TEST_P(StoredPicturesTest, EveryWindowPictureIsLoadedNoneDrawn) {
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
     OpenTools();
     app::MakeLanguageChooser();
-    OpenTools();
     const pictures::StoreCounts after = pictures::Counts();
     EXPECT_EQ(after.drawn - before.drawn, 0);
     EXPECT_GE(after.loaded - before.loaded, int(StoredKeys(GetParam().separators.decimal).size()));
@@ -48,7 +47,6 @@ TEST_P(StoredPicturesTest, StoredPicturesAreWhatTheCodeDrawsNow) {
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
     OpenTools();
     app::MakeLanguageChooser();
-    OpenTools();
     pictures::Record(false);
     EXPECT_EQ(pictures::RecordingFaults(), QStringList());
     std::set<QString> asked;
