@@ -52,7 +52,7 @@ TEST_P(FrequencyResponseTest, NotCreatedAtStartUpButOpenedFromTheToolsMenu) {
     auto* entry = Main()->findChild<QAction*>(QLatin1String(kTool));
     ASSERT_NE(entry, nullptr);
     Activate(Main());
-    EXPECT_EQ(tools->title(), English() ? "Tools" : "Outils");
+    EXPECT_EQ(tools->menuAction()->iconText(), English() ? "Tools" : "Outils");
     EXPECT_EQ(entry->text(), English() ? "Frequency response…" : "Réponse en fréquence…");
     entry->trigger();
     ui::Window* opened = ui::FindWindow(kTool);

@@ -1,4 +1,5 @@
 #include "support/GuiFixture.h"
+#include "ui/Registry.h"
 
 #include "resistance/StandardValues.h"
 
@@ -141,17 +142,17 @@ INSTANTIATE_TEST_SUITE_P(Settings, StandardValuesTest, Settings(), SettingName);
 
 TEST_F(GuiTest, StandardValuesOpensFromTheToolsMenuNotAtStartUp) {
     Build(QStringLiteral("F"), core::FrenchSeparators());
-    EXPECT_EQ(Window(kForm), nullptr);
+    EXPECT_EQ(ui::FindWindow(kForm), nullptr); // the fixture's Window() would open it
     QAction* entry = ToolEntry(Main());
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->text(), QStringLiteral("Valeurs normalisées…"));
     entry->trigger();
-    ui::Window* w = Window(kForm);
+    ui::Window* w = ui::FindWindow(kForm);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->parent(), Main());
     entry->trigger(); // a second opening shows the same window
-    EXPECT_EQ(Window(kForm), w);
+    EXPECT_EQ(ui::FindWindow(kForm), w);
 }
 
 } // namespace
