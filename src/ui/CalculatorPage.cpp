@@ -57,6 +57,10 @@ bool SetText(QWidget* w, const QString& text) {
 } // namespace
 
 void ApplyTexts(QWidget* root, std::initializer_list<EnglishText> texts) {
+    ApplyTexts(root, std::vector<EnglishText>(texts));
+}
+
+void ApplyTexts(QWidget* root, const std::vector<EnglishText>& texts) {
     std::vector<QWidget*> found;
     for (const EnglishText& t : texts) {
         QWidget* w = Component(root, t.component);

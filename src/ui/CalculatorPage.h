@@ -43,6 +43,7 @@ struct EnglishText {
 // box titles, tab captions by their page's name). A name that is not there is a programming
 // error: it throws std::logic_error naming it, before any text is changed.
 void ApplyTexts(QWidget* root, std::initializer_list<EnglishText> texts);
+void ApplyTexts(QWidget* root, const std::vector<EnglishText>& texts);
 
 // Runs a computation under the floating-point guard: division by zero, invalid operation and
 // overflow raise their failures; a number that is not finite raises too.

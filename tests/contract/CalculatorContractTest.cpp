@@ -4,6 +4,7 @@
 #include "printing/ReportRows.h"
 #include "support/GuiFixture.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -25,6 +26,8 @@ struct Page {
     ui::BoxKind failure = ui::BoxKind::Error; // the box a value that cannot convert shows
 };
 
+// A window built from a form table leaves results, lists and English texts empty: the table gives
+// them. The tab order stays written here, the form's own record, which the table must keep.
 struct Calculator {
     Page page;
     std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
@@ -37,15 +40,9 @@ struct Calculator {
 const Calculator kCalculators[] = {
     {{"TFormReacCap", nullptr, "Button1", "BitBtn2", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
-     {"Label6"},
-     {"ComboBox1", "ComboBox2", "ComboBox3"},
-     {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1", "CheckBox1"},
-     {{"Label2", "Frequency"},
-      {"Label1", "Capacitance"},
-      {"Label3", "Reactance"},
-      {"Label4", "Frequency"},
-      {"Label5", "Capacitance"},
-      {"GroupBox1", "Calculator"}}},
+     {},
+     {},
+     {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1", "CheckBox1"}},
     {{"TBobineDair", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRIndNoyauAir"},
      {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
      {"Label8"},
@@ -354,8 +351,57 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
     }
     std::vector<QString> Results() const {
         std::vector<QString> texts;
-        for (const char* r : Row().results)
+        for (const char* r : ResultNames())
             texts.push_back(Text(Row().page.window, r));
+        return texts;
+    }
+
+    // The window's form tables, or none.
+    std::vector<const ui::FormTable*> Tables() const {
+        return ui::FormTablesOf(QString::fromLatin1(Row().page.window));
+    }
+    // A row of the tables is on the page when its parents lead to the page's tab (any, without one).
+    bool OnPage(const char* name) const {
+        if (!Row().page.tab) return true;
+        for (const ui::FormRow* r =
+                 ui::FormRowOf(QString::fromLatin1(Row().page.window), QLatin1String(name));
+             r;
+             r = r->parent ? ui::FormRowOf(QString::fromLatin1(Row().page.window), QLatin1String(r->parent))
+                           : nullptr)
+            if (qstrcmp(r->name, Row().page.tab) == 0) return true;
+        return false;
+    }
+    std::vector<const char*> OfKind(ui::PartKind kind) const {
+        std::vector<const char*> names;
+        for (const ui::FormTable* t : Tables())
+            for (const ui::FormRow& r : t->rows)
+                if (r.kind == kind && OnPage(r.name)) names.push_back(r.name);
+        return names;
+    }
+    std::vector<const char*> ResultNames() const {
+        return Tables().empty() ? Row().results : OfKind(ui::PartKind::Result);
+    }
+    std::vector<const char*> Lists() const {
+        return Tables().empty() ? Row().lists : OfKind(ui::PartKind::Units);
+    }
+    // The page's stretch of the tables' tab order.
+    std::vector<const char*> TabOrderNames() const {
+        std::vector<const char*> order;
+        for (const ui::FormTable* t : Tables())
+            for (const char* name : t->tabOrder)
+                if (name && OnPage(name)) order.push_back(name);
+        return order;
+    }
+    std::vector<std::pair<const char*, QString>> EnglishTexts() const {
+        std::vector<std::pair<const char*, QString>> texts;
+        if (Tables().empty()) {
+            for (const auto& [name, english] : Row().english)
+                texts.emplace_back(name, QString::fromUtf8(english));
+            return texts;
+        }
+        for (const ui::FormTable* t : Tables())
+            for (const ui::FormRow& r : t->rows)
+                if (!r.english.isNull() && OnPage(r.name)) texts.emplace_back(r.name, r.english);
         return texts;
     }
 };
@@ -407,7 +453,8 @@ TEST_P(CalculatorContract, ResetEmptiesAndZeroesButKeepsTheUnitLists) {
     if (!Row().page.reset) GTEST_SKIP() << "no Reset button";
     Show();
     std::vector<int> chosen;
-    for (const char* name : Row().lists) {
+    const std::vector<const char*> lists = Lists();
+    for (const char* name : lists) {
         auto* list = Part<QComboBox>(name);
         ASSERT_NE(list, nullptr) << name;
         list->setCurrentIndex(list->count() - 1);
@@ -418,17 +465,17 @@ TEST_P(CalculatorContract, ResetEmptiesAndZeroesButKeepsTheUnitLists) {
     Click(Part<QWidget>(Row().page.reset));
     for (const auto& [box, value] : Row().inputs)
         EXPECT_TRUE(Text(Row().page.window, box).isEmpty()) << box;
-    for (const char* r : Row().results)
+    for (const char* r : ResultNames())
         EXPECT_TRUE(Text(Row().page.window, r).isEmpty()) << r;
     for (const auto& [name, value] : ui::StoredValues(Form()))
         EXPECT_EQ(value, 0.0) << name.toStdString();
     for (std::size_t i = 0; i < chosen.size(); ++i)
-        EXPECT_EQ(Part<QComboBox>(Row().lists[i])->currentIndex(), chosen[i]) << Row().lists[i];
+        EXPECT_EQ(Part<QComboBox>(lists[i])->currentIndex(), chosen[i]) << lists[i];
 }
 
 TEST_P(CalculatorContract, UnitListsTakeNoTyping) {
     Show();
-    for (const char* name : Row().lists) {
+    for (const char* name : Lists()) {
         auto* list = Part<QComboBox>(name);
         ASSERT_NE(list, nullptr) << name;
         EXPECT_FALSE(list->isEditable()) << name;
@@ -441,6 +488,11 @@ TEST_P(CalculatorContract, UnitListsTakeNoTyping) {
 
 TEST_P(CalculatorContract, TabOrder) {
     ExpectTabOrder(Row().page.window, Row().tabOrder);
+    if (!Tables().empty()) {
+        const std::vector<const char*> table = TabOrderNames();
+        EXPECT_EQ(std::vector<std::string>(table.begin(), table.end()),
+                  std::vector<std::string>(Row().tabOrder.begin(), Row().tabOrder.end()));
+    }
 }
 
 // At the first activation and again when the user comes back to the window.
@@ -448,15 +500,19 @@ TEST_P(CalculatorContract, EnglishTextsOnActivation) {
     for (int activation = 1; activation <= 2; ++activation) {
         if (activation == 2) Activate(Main());
         Show();
-        for (const auto& [name, english] : Row().english) {
+        for (const auto& [name, english] : EnglishTexts()) {
             QWidget* w = Part<QWidget>(name);
             ASSERT_NE(w, nullptr) << name;
             QString text;
+            auto* tabs =
+                w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr;
             if (auto* group = qobject_cast<QGroupBox*>(w))
                 text = group->title();
+            else if (tabs && tabs->indexOf(w) >= 0)
+                text = tabs->tabText(tabs->indexOf(w));
             else
                 text = Text(Row().page.window, name);
-            EXPECT_EQ(text, QString::fromUtf8(english)) << name << " at activation " << activation;
+            EXPECT_EQ(text, english) << name << " at activation " << activation;
         }
     }
     EXPECT_TRUE(Boxes().empty());

@@ -30,8 +30,10 @@ TEST_P(WindowShots, EveryWindowAndTab) {
     Build(QString::fromLatin1(GetParam().mark), GetParam().separators);
 
     std::vector<const char*> classes;
-    for (const auto& [name, factory] : ui::StartupFactories()) classes.push_back(name);
-    for (const ui::Tool& tool : ui::Tools()) classes.push_back(tool.className);
+    for (const auto& [name, factory] : ui::StartupFactories())
+        classes.push_back(name);
+    for (const ui::Tool& tool : ui::Tools())
+        classes.push_back(tool.className);
     for (const char* name : classes) {
         QWidget* form = Window(name);
         ASSERT_NE(form, nullptr) << name;
