@@ -59,6 +59,23 @@ BENCHMARK(KeystrokeRecomputeRepaint)
     ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
+// The keystroke and recomputation without the chart's repaint.
+void KeystrokeRecomputeOnly(benchmark::State& state) {
+    auto* w = Shown();
+    auto* box = w->findChild<QLineEdit*>(QStringLiteral("RBox"));
+    box->setFocus();
+    box->end(false);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            Key(box, Qt::Key_Backspace, QString());
+        else
+            Key(box, Qt::Key_1, QStringLiteral("1"));
+        typed = !typed;
+    }
+}
+BENCHMARK(KeystrokeRecomputeOnly)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
 void SweepOnly(benchmark::State& state) {
     const formulas::Circuit c{formulas::Topology::SeriesRLC, 10, 1e-3L, 1e-6L};
     for (auto _ : state)

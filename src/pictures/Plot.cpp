@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPainter>
 #include <QPalette>
 #include <QPolygonF>
@@ -168,7 +169,8 @@ void BodeChart::DrawCurve(QPainter& p, const std::vector<double>& values, const 
         }
         return axis.Map(v);
     };
-    // More points than pixels: each pixel column keeps its first, lowest, highest and last point.
+    // More points than pixels: each pixel column keeps its first, lowest, highest and last point,
+    // or one point where they lie within half a pixel (the stroke's cost grows with its vertices).
     QPolygonF line;
     line.reserve(int(std::min<std::size_t>(n, std::size_t(pane.width() * 4 + 8))));
     std::vector<QPointF> offScale;
@@ -177,6 +179,10 @@ void BodeChart::DrawCurve(QPainter& p, const std::vector<double>& values, const 
     auto flush = [&] {
         if (column == INT_MIN) return;
         const double x = column + 0.5;
+        if (high - low < 0.5) {
+            line << QPointF(x, (first + last) / 2);
+            return;
+        }
         line << QPointF(x, first);
         if (low != first) line << QPointF(x, low);
         if (high != low) line << QPointF(x, high);
@@ -230,6 +236,11 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     const QFontMetricsF fm(small);
     p.setFont(small);
 
+    // The grid's lines are thin filled rectangles: level and upright, they take the raster
+    // engine's plain rectangle fill, where a stroked line is rasterised as a polygon (and handed
+    // to its thread pool) each time. On paper they are the same 0.8-unit lines.
+    std::vector<QLineF> majorLines, minorLines;
+
     // Frequency grid and labels, under both panes: every 1-2-5 tick labelled while they fit.
     const std::vector<double> fTicks = LogTicks125(fAxis_.Lo(), fAxis_.Hi());
     const double decades = std::log10(fAxis_.Hi() / fAxis_.Lo());
@@ -237,9 +248,9 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     for (double t : fTicks) {
         const double x = fAxis_.Map(t);
         const bool major = IsPowerOfTen(t);
-        p.setPen(QPen(major ? colours.grid : colours.minorGrid, 0.8));
-        p.drawLine(QPointF(x, magPane_.top()), QPointF(x, magPane_.bottom()));
-        p.drawLine(QPointF(x, phasePane_.top()), QPointF(x, phasePane_.bottom()));
+        auto& lines = major ? majorLines : minorLines;
+        lines.emplace_back(QPointF(x, magPane_.top()), QPointF(x, magPane_.bottom()));
+        lines.emplace_back(QPointF(x, phasePane_.top()), QPointF(x, phasePane_.bottom()));
         if (!major && !labelAllF) continue;
         const QString label = SiText(t, 3, texts_.decimal, QStringLiteral("Hz"), true);
         const double w = fm.horizontalAdvance(label);
@@ -256,8 +267,8 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     for (double t : zTicks) {
         const double y = zAxis_.Map(t);
         const bool major = IsPowerOfTen(t);
-        p.setPen(QPen(major ? colours.grid : colours.minorGrid, 0.8));
-        p.drawLine(QPointF(magPane_.left(), y), QPointF(magPane_.right(), y));
+        (major ? majorLines : minorLines)
+            .emplace_back(QPointF(magPane_.left(), y), QPointF(magPane_.right(), y));
         const int e = int(std::lround(std::log10(t)));
         if (!(labelAllZ || (major && (labelEveryDecade || e % 2 == 0)))) continue;
         p.setPen(colours.text);
@@ -269,16 +280,25 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     // Phase grid and labels every 30 degrees.
     for (int deg = -90; deg <= 90; deg += 30) {
         const double y = phaseAxis_.Map(deg);
-        p.setPen(QPen(deg == 0 ? colours.grid : colours.minorGrid, 0.8));
-        p.drawLine(QPointF(phasePane_.left(), y), QPointF(phasePane_.right(), y));
+        (deg == 0 ? majorLines : minorLines)
+            .emplace_back(QPointF(phasePane_.left(), y), QPointF(phasePane_.right(), y));
         p.setPen(colours.text);
         p.drawText(
             QRectF(area_.left(), y - fm.height() / 2, phasePane_.left() - area_.left() - 5, fm.height()),
             Qt::AlignRight | Qt::AlignVCenter, QString::number(deg) + QStringLiteral("°"));
     }
 
-    p.setRenderHint(QPainter::Antialiasing, true);
-    // The -3 dB band and f0.
+    auto fill = [&p](const std::vector<QLineF>& lines, const QColor& colour) {
+        for (const QLineF& l : lines)
+            p.fillRect(QRectF(std::min(l.x1(), l.x2()) - 0.4, std::min(l.y1(), l.y2()) - 0.4,
+                              std::abs(l.dx()) + 0.8, std::abs(l.dy()) + 0.8),
+                       colour);
+    };
+    fill(minorLines, colours.minorGrid);
+    fill(majorLines, colours.grid);
+
+    // The -3 dB band and f0, still without antialiasing: level and upright edges, and a band
+    // blended through the rasteriser with soft edges cost more than the rest of the chart.
     if (data_.band) {
         const double x1 = std::max(magPane_.left(), fAxis_.Map(data_.band->first));
         const double x2 = std::min(magPane_.right(), fAxis_.Map(data_.band->second));
@@ -291,8 +311,10 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     if (data_.f0 && fAxis_.Contains(*data_.f0)) {
         const double x = fAxis_.Map(*data_.f0);
         p.setPen(QPen(colours.marker, 1.2, Qt::DashLine));
-        p.drawLine(QPointF(x, magPane_.top()), QPointF(x, magPane_.bottom()));
-        p.drawLine(QPointF(x, phasePane_.top()), QPointF(x, phasePane_.bottom()));
+        const QLineF marks[] = {{QPointF(x, magPane_.top()), QPointF(x, magPane_.bottom())},
+                                {QPointF(x, phasePane_.top()), QPointF(x, phasePane_.bottom())}};
+        p.drawLines(marks, 2);
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.setFont(bold);
         const QString label =
             QStringLiteral("f0 = ") + SiText(*data_.f0, 4, texts_.decimal, QStringLiteral("Hz"));
@@ -311,6 +333,7 @@ void BodeChart::Draw(QPainter& p, const PlotColours& colours) const {
     p.drawText(QRectF(area_.left() + 4, magPane_.bottom() + 6, 56, 16), Qt::AlignLeft | Qt::AlignVCenter,
                texts_.phase);
     p.setFont(small);
+    p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(colours.text, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(magPane_);

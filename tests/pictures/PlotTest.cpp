@@ -1,5 +1,9 @@
 #include "pictures/Plot.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,6 +34,39 @@ TEST(Plot, TicksAtOneTwoFive) {
     const pictures::Axis axis(10, 1e6, 0, 500, true);
     EXPECT_DOUBLE_EQ(axis.Map(1000), 200);
     EXPECT_NEAR(axis.Unmap(300), 1e4, 1e-8);
+}
+
+// Far more points than pixel columns: a column drawn as one point must still show a notch that
+// only one of its points reaches, and a flat stretch stays where it is.
+TEST(Plot, ThinnedCurveKeepsEachColumnsExtremes) {
+    pictures::BodeData data;
+    const int n = 2001, notch = 1000;
+    for (int i = 0; i < n; ++i) {
+        data.frequency.push_back(100 * std::pow(1000.0, double(i) / (n - 1)));
+        data.magnitude.push_back(i == notch ? 10 : 1000);
+        data.phase.push_back(0);
+    }
+    QImage image(420, 300, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    const pictures::BodeChart chart(data, image.rect(), {});
+    QPalette paper;
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    chart.Draw(p, pictures::PlotColoursFrom(paper));
+    p.end();
+
+    auto curveNear = [&](double x, double y) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -2; dy <= 2; ++dy) {
+                const QColor c = image.pixelColor(int(x) + dx, int(y) + dy);
+                if (c.blue() > 150 && c.red() < 110 && c.green() < 110) return true;
+            }
+        return false;
+    };
+    const double x = chart.Frequency().Map(data.frequency[notch]);
+    EXPECT_TRUE(curveNear(x, chart.Magnitude().Map(10))) << "the notch's bottom";
+    EXPECT_TRUE(curveNear(chart.Frequency().Map(data.frequency[300]), chart.Magnitude().Map(1000)));
+    EXPECT_FALSE(curveNear(chart.Frequency().Map(data.frequency[300]), chart.Magnitude().Map(100)));
 }
 
 } // namespace
