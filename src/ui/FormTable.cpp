@@ -1,5 +1,6 @@
 #include "ui/FormTable.h"
 
+#include "pictures/Glyphs.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Language.h"
 
@@ -77,6 +78,15 @@ FormRow PictureButton(const char* name, const char* parent, QRect at, pictures::
     r.draw = std::move(draw);
     return r;
 }
+FormRow Legend(const char* name, const char* parent, QRect at, const char* markup) {
+    const QString text = QString::fromUtf8(markup);
+    const QSize size = at.size();
+    QString spoken = text;
+    spoken.remove(QLatin1Char('_')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    return Picture(name, parent, at, [text, size] { return pictures::LegendSymbol(text, size); })
+        .Says(spoken);
+}
+
 FormRow Box(const char* name, const char* parent, QRect at) {
     return Row(PartKind::Box, name, parent, at);
 }

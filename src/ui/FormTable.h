@@ -68,6 +68,8 @@ FormRow Label(const char* name, const char* parent, QRect at, const QString& fre
 FormRow Echo(const char* name, const char* parent, QRect at);
 FormRow Picture(const char* name, const char* parent, QRect at, pictures::Drawing draw);
 FormRow PictureButton(const char* name, const char* parent, QRect at, pictures::Drawing draw);
+// A legend's symbol ("X_{c} =" in the formula markup) drawn at the picture's size; it says its text.
+FormRow Legend(const char* name, const char* parent, QRect at, const char* markup);
 FormRow Box(const char* name, const char* parent, QRect at);
 FormRow Units(const char* name, const char* parent, QRect at, std::vector<UnitList::Unit> units);
 FormRow Result(const char* name, const char* parent, QRect at);
