@@ -1,29 +1,73 @@
 #include "impedance/CircuitSerieLRC.h"
 
 #include "formulas/Impedance.h"
-#include "pictures/Glyphs.h"
 #include "pictures/impedance/CircuitSerieLRCPictures.h"
 #include "printing/Preview.h"
 #include "printing/ReportRows.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
-#include <QGroupBox>
-
 using Op = ui::UnitList::Op;
 
 namespace {
 
-QLabel* MakeFixedUnit(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    QLabel* label = ui::MakeLabel(parent, name, text, x, y, 41, 17);
-    label->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(label, ui::kLime);
-    return label;
-}
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Panel("Panel1", nullptr, {3, 0, 318, 273}, ui::kSilver),
+     Panel("Panel2", "Panel1", {6, 8, 305, 105}, ui::kWhite),
+     Picture("Image1", "Panel2", {8, 8, 289, 89}, pictures::SerieRLCCircuit)
+         .Says("Circuit série : résistance R, condensateur C et bobine L",
+               "Series circuit: a resistor R, a capacitor C and an inductor L"),
+     Picture("Image2", "Panel1", {16, 120, 169, 49}, pictures::SerieRLCImpedance)
+         .Says("Z égale racine de R au carré plus XL moins XC au carré",
+               "Z equals the root of R squared plus XL minus XC squared"),
+     Picture("Image9", "Panel1", {216, 120, 89, 49}, pictures::SerieRLCPhase)
+         .Says("Tangente thêta égale XL moins XC sur R", "Tangent theta equals XL minus XC over R"),
+     Symbol("Image3", "Panel1", {88, 176, 33, 17}, QStringLiteral("R =")).Says("R ="),
+     Label("Label1", "Panel1", {120, 176, 0, 13}, QStringLiteral("Résistance  en Ohms"),
+           QStringLiteral("Resistance")),
+     Symbol("Image4", "Panel1", {88, 200, 33, 17}, QStringLiteral("X_{L} =")).Says("Xl ="),
+     Label("Label2", "Panel1", {120, 200, 0, 13}, QStringLiteral("Réactance inductive en Ohms"),
+           QStringLiteral("Inductive reactance")),
+     Symbol("Image5", "Panel1", {88, 224, 33, 17}, QStringLiteral("X_{C} =")).Says("Xc ="),
+     Label("Label3", "Panel1", {120, 224, 0, 13}, QStringLiteral("Réactance capacitive en Ohms"),
+           QStringLiteral("Capacitice reactance")),
+     Symbol("Image6", "Panel1", {88, 248, 33, 17}, QStringLiteral("Z =")).Says("Z ="),
+     Label("Label4", "Panel1", {120, 248, 0, 13}, QStringLiteral("Impédance en Ohms"),
+           QStringLiteral("Impedance")),
+     Group("GroupBox1", nullptr, {328, 0, 217, 273}, QStringLiteral("Résultat"), QStringLiteral("Calculator"),
+           ui::kSilver),
+     Label("Label5", "GroupBox1", {9, 20, 56, 13}, QStringLiteral("Résistance "),
+           QStringLiteral("Resistance"))
+         .For("Edit1"),
+     Box("Edit1", "GroupBox1", {80, 16, 65, 19}).Says("R"),
+     Units("ComboBox1", "GroupBox1", {144, 16, 66, 0},
+           {{QStringLiteral("Ohms"), Op::Multiply, 1.0L}, {QStringLiteral("kOhms"), Op::Multiply, 1000.0L}})
+         .For("Edit1"),
+     Label("Label6", "GroupBox1", {8, 50, 115, 13}, QStringLiteral("Réactance Xl (Ohms)"),
+           QStringLiteral("Reactance Xl (Ohms)"))
+         .For("Edit2"),
+     Box("Edit2", "GroupBox1", {128, 48, 73, 17}).Says("Xl"),
+     Label("Label7", "GroupBox1", {8, 82, 115, 13}, QStringLiteral("Réactance Xc (Ohms)"),
+           QStringLiteral("Reactance Xc (Ohms)"))
+         .For("Edit3"),
+     Box("Edit3", "GroupBox1", {128, 80, 73, 17}).Says("Xc"),
+     Symbol("Image7", "GroupBox1", {16, 112, 33, 17}, QStringLiteral("Z =")).Says("Z ="),
+     Result("Label10", "GroupBox1", {48, 112, 105, 17}).Says("Z"),
+     FixedUnit("Label11", "GroupBox1", {160, 112, 41, 17}, QStringLiteral("Ohms")).For("Label10"),
+     Symbol("Image8", "GroupBox1", {16, 136, 33, 17}, QStringLiteral("\\theta =")).Says("θ ="),
+     Result("Label12", "GroupBox1", {48, 136, 105, 17}).Says("Degrés"),
+     FixedUnit("Label13", "GroupBox1", {160, 136, 41, 17}, QStringLiteral("Degrés"), QStringLiteral("Degree"))
+         .For("Label12"),
+     Reset("BitBtn1", "GroupBox1", {32, 192, 25, 25}),
+     Equals("Button1", "GroupBox1", {80, 192, 57, 25}),
+     Print("BitBtn2", "GroupBox1", {160, 192, 28, 25})},
+    {"Edit1", "ComboBox1", "Edit2", "Edit3", "BitBtn1", "Button1", "BitBtn2"}};
 
 } // namespace
 
@@ -31,66 +75,22 @@ TFormSerieRLC::TFormSerieRLC(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormSerieRLC"));
     SetForm(QStringLiteral("Impédance en circuit série RLC"), 547, 275, ui::kSilver);
 
-    QFrame* panel = ui::MakePanel(this, "Panel1", 3, 0, 318, 273, ui::kSilver);
-    QFrame* circuit = ui::MakePanel(panel, "Panel2", 6, 8, 305, 105, ui::kWhite);
-    ui::MakePicture(circuit, "Image1", pictures::SerieRLCCircuit, 8, 8, 289, 89);
-    ui::MakePicture(panel, "Image2", pictures::SerieRLCImpedance, 16, 120, 169, 49);
-    ui::MakePicture(panel, "Image9", pictures::SerieRLCPhase, 216, 120, 89, 49);
-    const QSize symbol(33, 17);
-    ui::MakePicture(
-        panel, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("R ="), symbol); }, 88, 176, 33,
-        17);
-    ui::MakeLabel(panel, "Label1", QStringLiteral("Résistance  en Ohms"), 120, 176, 0, 13);
-    ui::MakePicture(
-        panel, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 88, 200,
-        33, 17);
-    ui::MakeLabel(panel, "Label2", QStringLiteral("Réactance inductive en Ohms"), 120, 200, 0, 13);
-    ui::MakePicture(
-        panel, "Image5", [=] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 88, 224,
-        33, 17);
-    ui::MakeLabel(panel, "Label3", QStringLiteral("Réactance capacitive en Ohms"), 120, 224, 0, 13);
-    ui::MakePicture(
-        panel, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 88, 248, 33,
-        17);
-    ui::MakeLabel(panel, "Label4", QStringLiteral("Impédance en Ohms"), 120, 248, 0, 13);
-
-    QGroupBox* calc =
-        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 328, 0, 217, 273, ui::kSilver);
-    ui::MakeLabel(calc, "Label5", QStringLiteral("Résistance "), 9, 20, 56, 13);
-    edit1_ = ui::MakeValueBox(calc, "Edit1", 80, 16, 65, 19);
-    resistanceUnit_ = ui::MakeUnitList(
-        calc, "ComboBox1", 144, 16, 66,
-        {{QStringLiteral("Ohms"), Op::Multiply, 1.0L}, {QStringLiteral("kOhms"), Op::Multiply, 1000.0L}});
-    ui::MakeLabel(calc, "Label6", QStringLiteral("Réactance Xl (Ohms)"), 8, 50, 115, 13);
-    edit2_ = ui::MakeValueBox(calc, "Edit2", 128, 48, 73, 17);
-    ui::MakeLabel(calc, "Label7", QStringLiteral("Réactance Xc (Ohms)"), 8, 82, 115, 13);
-    edit3_ = ui::MakeValueBox(calc, "Edit3", 128, 80, 73, 17);
-
-    ui::MakePicture(
-        calc, "Image7", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 112, 33,
-        17);
-    impedance_ = ui::MakeResultLabel(calc, "Label10", 48, 112, 105, 17);
-    MakeFixedUnit(calc, "Label11", QStringLiteral("Ohms"), 160, 112);
-    ui::MakePicture(
-        calc, "Image8", [=] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 16, 136,
-        33, 17);
-    phase_ = ui::MakeResultLabel(calc, "Label12", 48, 136, 105, 17);
-    MakeFixedUnit(calc, "Label13", QStringLiteral("Degrés"), 160, 136);
-
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 32, 192, 25, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 80, 192, 57, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 160, 192, 28, 25);
-
-    ui::SetTabOrder({edit1_, resistanceUnit_, edit2_, edit3_, reset, equals, print});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    edit2_ = parts.Get<QLineEdit>("Edit2");
+    edit3_ = parts.Get<QLineEdit>("Edit3");
+    resistanceUnit_ = parts.Get<ui::UnitList>("ComboBox1");
+    impedance_ = parts.Get<QLabel>("Label10");
+    phase_ = parts.Get<QLabel>("Label12");
 
     page_.Boxes({edit1_, edit2_, edit3_})
         .Results({impedance_, phase_})
         .Fields({&PhaseAngle, &Resistance, &InductiveReactance, &CapacitiveReactance, &Impedance});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(resistanceUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
 void TFormSerieRLC::FormCreate() {
@@ -100,15 +100,7 @@ void TFormSerieRLC::FormCreate() {
 void TFormSerieRLC::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Impedance in series RCL"));
-    ui::ApplyTexts(this, {{"Label1", "Resistance"},
-                          {"Label2", "Inductive reactance"},
-                          {"Label3", "Capacitice reactance"},
-                          {"Label4", "Impedance"},
-                          {"Label5", "Resistance"},
-                          {"Label6", "Reactance Xl (Ohms)"},
-                          {"Label7", "Reactance Xc (Ohms)"},
-                          {"Label13", "Degree"},
-                          {"GroupBox1", "Calculator"}});
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormSerieRLC::Calculate() {

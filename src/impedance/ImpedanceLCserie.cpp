@@ -3,80 +3,83 @@
 #include "ui/Registry.h"
 
 #include "formulas/SeriesParallel.h"
-#include "impedance/FixedUnit.h"
-#include "pictures/Glyphs.h"
 #include "pictures/impedance/ImpedanceLCseriePictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
-#include <QGroupBox>
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Panel("Panel2", nullptr, {2, 8, 217, 225}, ui::kSilver),
+     Picture("Image2", "Panel2", {72, 104, 81, 33}, pictures::SeriesLCFormula)
+         .Says("Z égale XL moins XC", "Z equals XL minus XC"),
+     Symbol("Image3", "Panel2", {16, 152, 33, 17}, QStringLiteral("X_{L} =")).Says("Xl ="),
+     Symbol("Image4", "Panel2", {16, 170, 33, 17}, QStringLiteral("X_{C} =")).Says("Xc ="),
+     Symbol("Image5", "Panel2", {16, 200, 33, 17}, QStringLiteral("Z =")).Says("Z ="),
+     Label("Label1", "Panel2", {48, 154, 0, 13}, QStringLiteral("Réactance Inductive en Ohms"),
+           QStringLiteral("Inductive reactance in Ohms")),
+     Label("Label2", "Panel2", {48, 172, 0, 13}, QStringLiteral("Réactance capacitive en Ohms"),
+           QStringLiteral("Capacitive reactance in Ohms")),
+     Label("Label3", "Panel2", {48, 202, 0, 13}, QStringLiteral("Impédance en Ohms"),
+           QStringLiteral("Impedance in Ohms")),
+     Panel("Panel3", "Panel2", {40, 8, 137, 89}, ui::kYellow),
+     Picture("Image1", "Panel3", {8, 8, 121, 73}, pictures::SeriesLCCircuit)
+         .Says("Circuit série : condensateur C et bobine L",
+               "Series circuit: a capacitor C and an inductor L"),
+     Group("GroupBox1", nullptr, {224, 8, 201, 225}, QStringLiteral("Résultat"), QStringLiteral("Calculator"),
+           ui::kSilver),
+     Symbol("Image6", "GroupBox1", {24, 80, 33, 17}, QStringLiteral("Z =")).Says("Z ="),
+     Result("Label9", "GroupBox1", {56, 80, 89, 17}).Says("Z"),
+     FixedUnit("Label10", "GroupBox1", {144, 80, 41, 17}, QStringLiteral("Ohms")).For("Label9"),
+     Symbol("Image7", "GroupBox1", {24, 104, 33, 17}, QStringLiteral("\\theta =")).Says("θ ="),
+     Result("Label11", "GroupBox1", {56, 104, 89, 17}).Says("Degrés"),
+     FixedUnit("Label12", "GroupBox1", {144, 104, 41, 17}, QStringLiteral("Degrées"),
+               QStringLiteral("Degree"))
+         .Align(Qt::AlignLeft | Qt::AlignVCenter)
+         .For("Label11"),
+     Label("Label4", "GroupBox1", {8, 26, 110, 13}, QStringLiteral("Réactance Xl  (Ohms)"),
+           QStringLiteral("Reactance Xl (Ohms)"))
+         .For("Edit1"),
+     Label("Label5", "GroupBox1", {8, 50, 110, 13}, QStringLiteral("Réactance Xc (Ohms)"),
+           QStringLiteral("Reactance Xc (Ohms)"))
+         .For("Edit2"),
+     Box("Edit1", "GroupBox1", {120, 24, 73, 17}).Says("Xl"),
+     Box("Edit2", "GroupBox1", {120, 48, 73, 17}).Says("Xc"),
+     Equals("Button1", "GroupBox1", {80, 160, 49, 25}),
+     Reset("BitBtn1", "GroupBox1", {24, 160, 33, 25}),
+     Print("BitBtn2", "GroupBox1", {152, 160, 33, 25})},
+    {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"}};
+
+} // namespace
 
 TFormCircuitLCSerie::TFormCircuitLCSerie(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormCircuitLCSerie"));
     SetForm(QStringLiteral("L'impédance en circuit série LC"), 426, 235, ui::kSilver);
 
-    const QSize symbol(33, 17);
-    QFrame* legend = ui::MakePanel(this, "Panel2", 2, 8, 217, 225, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::SeriesLCFormula, 72, 104, 81, 33);
-    ui::MakePicture(
-        legend, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("X_{L} ="), symbol); }, 16, 152,
-        33, 17);
-    ui::MakePicture(
-        legend, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("X_{C} ="), symbol); }, 16, 170,
-        33, 17);
-    ui::MakePicture(
-        legend, "Image5", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 16, 200, 33,
-        17);
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Réactance Inductive en Ohms"), 48, 154, 0, 13);
-    ui::MakeLabel(legend, "Label2", QStringLiteral("Réactance capacitive en Ohms"), 48, 172, 0, 13);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Impédance en Ohms"), 48, 202, 0, 13);
-    QFrame* frame = ui::MakePanel(legend, "Panel3", 40, 8, 137, 89, ui::kYellow);
-    ui::MakePicture(frame, "Image1", pictures::SeriesLCCircuit, 8, 8, 121, 73);
-
-    QGroupBox* calc =
-        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 224, 8, 201, 225, ui::kSilver);
-    ui::MakePicture(
-        calc, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("Z ="), symbol); }, 24, 80, 33,
-        17);
-    impedance_ = ui::MakeResultLabel(calc, "Label9", 56, 80, 89, 17);
-    impedance::MakeFixedUnit(calc, "Label10", QStringLiteral("Ohms"), 144, 80, 41);
-    ui::MakePicture(
-        calc, "Image7", [=] { return pictures::LegendSymbol(QStringLiteral("\\theta ="), symbol); }, 24, 104,
-        33, 17);
-    phase_ = ui::MakeResultLabel(calc, "Label11", 56, 104, 89, 17);
-    impedance::MakeFixedUnit(calc, "Label12", QStringLiteral("Degrées"), 144, 104, 41, 17, false);
-    ui::MakeLabel(calc, "Label4", QStringLiteral("Réactance Xl  (Ohms)"), 8, 26, 110, 13);
-    ui::MakeLabel(calc, "Label5", QStringLiteral("Réactance Xc (Ohms)"), 8, 50, 110, 13);
-    edit1_ = ui::MakeValueBox(calc, "Edit1", 120, 24, 73, 17);
-    edit2_ = ui::MakeValueBox(calc, "Edit2", 120, 48, 73, 17);
-
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 80, 160, 49, 25);
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 24, 160, 33, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 152, 160, 33, 25);
-    ui::SetTabOrder({edit1_, edit2_, reset, equals, print});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    edit2_ = parts.Get<QLineEdit>("Edit2");
+    impedance_ = parts.Get<QLabel>("Label9");
+    phase_ = parts.Get<QLabel>("Label11");
 
     page_.Boxes({edit1_, edit2_})
         .Results({impedance_, phase_})
         .Fields({&InductiveReactance, &CapacitiveReactance, &Impedance, &PhaseAngle});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
 void TFormCircuitLCSerie::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Impedance in series LC"));
-    ui::ApplyTexts(this, {{"Label1", "Inductive reactance in Ohms"},
-                          {"Label2", "Capacitive reactance in Ohms"},
-                          {"Label3", "Impedance in Ohms"},
-                          {"GroupBox1", "Calculator"},
-                          {"Label4", "Reactance Xl (Ohms)"},
-                          {"Label5", "Reactance Xc (Ohms)"},
-                          {"Label12", "Degree"}});
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormCircuitLCSerie::Calculate() {

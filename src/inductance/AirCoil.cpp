@@ -1,38 +1,30 @@
 #include "inductance/AirCoil.h"
 
-#include "pictures/Glyphs.h"
-
 #include <QCheckBox>
 #include <QLabel>
 
 using Op = ui::UnitList::Op;
 
-std::vector<ui::UnitList::Unit> AirCoilWindow::LengthUnits() {
+namespace aircoil {
+
+std::vector<ui::UnitList::Unit> LengthUnits() {
     return {{QStringLiteral("mètres"), Op::Divide, 1.0L},
             {QStringLiteral("cm"), Op::Divide, 100.0L},
             {QStringLiteral("mm"), Op::Divide, 1000.0L}};
 }
 
-std::vector<ui::UnitList::Unit> AirCoilWindow::InductanceUnits() {
+std::vector<ui::UnitList::Unit> InductanceUnits() {
     return {{QStringLiteral("uH"), Op::Divide, 1.0L},
             {QStringLiteral("mH"), Op::Divide, 1000.0L},
             {QStringLiteral("H"), Op::Divide, 1000000.0L}};
 }
 
-void AirCoilWindow::MakeSymbol(QWidget* parent, const char* name, const char* symbol, const QRect& at,
-                               QSize size) {
-    if (size.isEmpty()) size = at.size();
-    ui::MakePicture(
-        parent, name, [text = QString::fromUtf8(symbol), size] { return pictures::LegendSymbol(text, size); },
-        at.x(), at.y(), at.width(), at.height());
+ui::FormRow Caption(const char* name, const char* parent, QRect at, const QString& french,
+                    const QString& english) {
+    return ui::form::Label(name, parent, at, french, english).Align(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QLabel* AirCoilWindow::MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y,
-                                   int w) {
-    QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
+} // namespace aircoil
 
 void AirCoilWindow::MetresAgain(std::initializer_list<ui::UnitList*> lengthUnits) {
     const QStringList metres = {QStringLiteral("metre"), QStringLiteral("cm"), QStringLiteral("mm")};

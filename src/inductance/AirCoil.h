@@ -2,7 +2,7 @@
 // What the two air-core coil windows share: lengths in metres, cm or mm, the inductance in uH,
 // mH or H, one result with "2 Digit", and the steps of their handlers.
 #include "ui/CalculatorPage.h"
-#include "ui/Widgets.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 #include <initializer_list>
@@ -10,6 +10,14 @@
 
 class QCheckBox;
 class QLabel;
+
+namespace aircoil {
+std::vector<ui::UnitList::Unit> LengthUnits();
+std::vector<ui::UnitList::Unit> InductanceUnits();
+// A row caption whose text ends where the row's box begins.
+ui::FormRow Caption(const char* name, const char* parent, QRect at, const QString& french,
+                    const QString& english);
+} // namespace aircoil
 
 class AirCoilWindow : public ui::Window {
   public:
@@ -22,13 +30,6 @@ class AirCoilWindow : public ui::Window {
   protected:
     using ui::Window::Window;
 
-    static std::vector<ui::UnitList::Unit> LengthUnits();
-    static std::vector<ui::UnitList::Unit> InductanceUnits();
-    // A symbol ("N =") in the picture `name`, drawn at the picture's size unless `size` is given.
-    static void MakeSymbol(QWidget* parent, const char* name, const char* symbol, const QRect& at,
-                           QSize size = {});
-    // A row caption whose text ends where the row's box begins.
-    static QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w);
     // English activation: the length lists refilled and back at metres; the typed numbers and the
     // shown result stay.
     static void MetresAgain(std::initializer_list<ui::UnitList*> lengthUnits);

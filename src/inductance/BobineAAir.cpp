@@ -10,60 +10,85 @@
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QFrame>
+
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Panel("Panel1", nullptr, {8, 8, 201, 121}, ui::kYellow),
+     Picture("Image1", "Panel1", {8, 8, 185, 105}, pictures::ToroidPicture)
+         .Says("Bobine toroïdale de N spires, de diamètre extérieur a et intérieur b",
+               "Toroidal coil of N turns, exterior diameter a, interior diameter b"),
+     Panel("Panel2", nullptr, {8, 136, 201, 153}, ui::kSilver),
+     Picture("Image2", "Panel2", {8, 16, 185, 41}, pictures::ToroidFormula)
+         .Says("L égale 0,314 N au carré fois racine de a moins racine de b, au carré",
+               "L equals 0.314 N squared times root a minus root b, squared"),
+     Symbol("Image4", "Panel2", {16, 72, 31, 16}, QStringLiteral("N =")).Says("N ="),
+     Label("Label1", "Panel2", {48, 72, 0, 13}, QStringLiteral("Le nombre de spires"),
+           QStringLiteral("Number of turns")),
+     Symbol("Image5", "Panel2", {16, 88, 33, 17}, QStringLiteral("a =")).Says("a ="),
+     Label("Label2", "Panel2", {48, 88, 0, 13}, QStringLiteral("Diamètre extérieur, en mètres"),
+           QStringLiteral("Exterior diameter")),
+     Symbol("Image3", "Panel2", {16, 104, 33, 18}, QStringLiteral("b =")).Says("b ="),
+     Label("Label4", "Panel2", {48, 104, 0, 13}, QStringLiteral("Diamètre intérieur, en mètres"),
+           QStringLiteral("Interior diameter")),
+     Symbol("Image6", "Panel2", {16, 128, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     Label("Label5", "Panel2", {48, 128, 0, 13}, QStringLiteral("Inductance en microhenrys"),
+           QStringLiteral("Inductance")),
+     Panel("Panel3", nullptr, {216, 8, 249, 281}, ui::kSilver),
+     aircoil::Caption("Label6", "Panel3", {5, 27, 116, 13}, QStringLiteral("Nombre de spires (N) "),
+                      QStringLiteral("Number of turns (N)"))
+         .For("EditN"),
+     Box("EditN", "Panel3", {128, 24, 57, 19}).Says("N"),
+     aircoil::Caption("Label3", "Panel3", {5, 59, 116, 13}, QStringLiteral("Diamètre extérieur ( a )"),
+                      QStringLiteral("Exterior diameter (a)"))
+         .For("EditA"),
+     Box("EditA", "Panel3", {128, 56, 57, 19}).Says("a"),
+     Units("ComboBox1", "Panel3", {184, 56, 60, 0}, aircoil::LengthUnits()).For("EditA"),
+     aircoil::Caption("Label7", "Panel3", {5, 91, 116, 13}, QStringLiteral("Diamètre intérieur ( b )"),
+                      QStringLiteral("Interior diameter (b)"))
+         .For("Editb"),
+     Box("Editb", "Panel3", {128, 88, 57, 19}).Says("b"),
+     Units("ComboBox2", "Panel3", {184, 88, 60, 0}, aircoil::LengthUnits()).For("Editb"),
+     Symbol("Image7", "Panel3", {8, 124, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     Result("Label8", "Panel3", {40, 124, 145, 17}).Says("L"),
+     Units("ComboBox3", "Panel3", {184, 122, 60, 0}, aircoil::InductanceUnits()).For("Label8"),
+     Check("CheckBox1", "Panel3", {184, 152, 62, 17}, QStringLiteral("2  Digit")),
+     Reset("BitBtn1", "Panel3", {32, 208, 33, 25}),
+     Equals("Button1", "Panel3", {86, 208, 75, 25}),
+     Print("BitBtn2", "Panel3", {184, 208, 33, 25})},
+    {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1",
+     "BitBtn2"}};
+
+} // namespace
 
 TBobineDair::TBobineDair(QWidget* parent) : AirCoilWindow(parent) {
     setObjectName(QStringLiteral("BobineDair"));
     SetForm(QStringLiteral("Calcul de l'inductance d'une bobine toroïdale à noyau d'air"), 471, 297,
             ui::kSilver);
 
-    QFrame* coil = ui::MakePanel(this, "Panel1", 8, 8, 201, 121, ui::kYellow);
-    ui::MakePicture(coil, "Image1", pictures::ToroidPicture, 8, 8, 185, 105);
-
-    QFrame* legend = ui::MakePanel(this, "Panel2", 8, 136, 201, 153, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::ToroidFormula, 8, 16, 185, 41);
-    MakeSymbol(legend, "Image4", "N =", {16, 72, 31, 16});
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Le nombre de spires"), 48, 72, 0, 13);
-    MakeSymbol(legend, "Image5", "a =", {16, 88, 33, 17});
-    ui::MakeLabel(legend, "Label2", QStringLiteral("Diamètre extérieur, en mètres"), 48, 88, 0, 13);
-    MakeSymbol(legend, "Image3", "b =", {16, 104, 33, 18});
-    ui::MakeLabel(legend, "Label4", QStringLiteral("Diamètre intérieur, en mètres"), 48, 104, 0, 13);
-    MakeSymbol(legend, "Image6", "L =", {16, 128, 33, 17});
-    ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance en microhenrys"), 48, 128, 0, 13);
-
-    QFrame* calc = ui::MakePanel(this, "Panel3", 216, 8, 249, 281, ui::kSilver);
-    MakeCaption(calc, "Label6", QStringLiteral("Nombre de spires (N) "), 5, 27, 116);
-    editN_ = ui::MakeValueBox(calc, "EditN", 128, 24, 57, 19);
-    MakeCaption(calc, "Label3", QStringLiteral("Diamètre extérieur ( a )"), 5, 59, 116);
-    editA_ = ui::MakeValueBox(calc, "EditA", 128, 56, 57, 19);
-    outerUnit_ = ui::MakeUnitList(calc, "ComboBox1", 184, 56, 60, LengthUnits());
-    MakeCaption(calc, "Label7", QStringLiteral("Diamètre intérieur ( b )"), 5, 91, 116);
-    editB_ = ui::MakeValueBox(calc, "Editb", 128, 88, 57, 19);
-    innerUnit_ = ui::MakeUnitList(calc, "ComboBox2", 184, 88, 60, LengthUnits());
-
-    MakeSymbol(calc, "Image7", "L =", {8, 124, 33, 17});
-    result_ = ui::MakeResultLabel(calc, "Label8", 40, 124, 145, 17);
-    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 184, 122, 60, InductanceUnits());
-    twoDigits_ = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2  Digit"), 184, 152, 62, 17);
-
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 32, 208, 33, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 86, 208, 75, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 184, 208, 33, 25);
-
-    ui::SetTabOrder(
-        {editN_, editA_, outerUnit_, editB_, innerUnit_, inductanceUnit_, twoDigits_, reset, equals, print});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    editN_ = parts.Get<QLineEdit>("EditN");
+    editA_ = parts.Get<QLineEdit>("EditA");
+    editB_ = parts.Get<QLineEdit>("Editb");
+    outerUnit_ = parts.Get<ui::UnitList>("ComboBox1");
+    innerUnit_ = parts.Get<ui::UnitList>("ComboBox2");
+    inductanceUnit_ = parts.Get<ui::UnitList>("ComboBox3");
+    result_ = parts.Get<QLabel>("Label8");
+    twoDigits_ = parts.Get<QCheckBox>("CheckBox1");
 
     page_.Boxes({editN_, editA_, editB_})
         .Results({result_})
         .Fields({&Inductance, &OuterDiameter, &InnerDiameter, &Turns});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(outerUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(innerUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     ui::On(inductanceUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
     ui::On(twoDigits_, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
 void TBobineDair::FormCreate() {
@@ -74,13 +99,7 @@ void TBobineDair::FormCreate() {
 
 void TBobineDair::FormActivate() {
     if (!ui::IsEnglish()) return;
-    ui::ApplyTexts(this, {{"Label1", "Number of turns"},
-                          {"Label2", "Exterior diameter"},
-                          {"Label4", "Interior diameter"},
-                          {"Label5", "Inductance"},
-                          {"Label6", "Number of turns (N)"},
-                          {"Label3", "Exterior diameter (a)"},
-                          {"Label7", "Interior diameter (b)"}});
+    ui::ApplyEnglish(this, kForm);
     setWindowTitle(QStringLiteral("Inductance (toroidale coil) "));
     MetresAgain({outerUnit_, innerUnit_});
 }

@@ -12,64 +12,90 @@
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QFrame>
+
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Panel("Panel1", nullptr, {8, 120, 217, 161}, ui::kSilver),
+     Picture("Image2", "Panel1", {47, 8, 121, 57}, pictures::CylindricalCoilFormula)
+         .Says("L égale 2,2 d au carré N au carré sur d plus 2,2 l",
+               "L equals 2.2 d squared N squared over d plus 2.2 l"),
+     Symbol("Image3", "Panel1", {16, 72, 33, 17}, QStringLiteral("N =")).Says("N ="),
+     Label("Label1", "Panel1", {48, 72, 0, 13}, QStringLiteral("Nombre de spires"),
+           QStringLiteral("Number of turns ")),
+     Symbol("Image5", "Panel1", {16, 88, 33, 17}, QStringLiteral("d =")).Says("d ="),
+     Label("Label3", "Panel1", {48, 88, 0, 13}, QStringLiteral("Diamètre en mètres"),
+           QStringLiteral("Exterior diameter")),
+     Symbol("Image6", "Panel1", {16, 104, 33, 17}, QStringLiteral("l =")).Says("l ="),
+     Label("Label4", "Panel1", {48, 104, 0, 13}, QStringLiteral("Longueur du noyau en mètres"),
+           QStringLiteral("Core lenght")),
+     Symbol("Image7", "Panel1", {8, 136, 49, 17}, QStringLiteral("L ="), {33, 17}).Says("L ="),
+     Label("Label5", "Panel1", {48, 136, 0, 13}, QStringLiteral("Inductance, en microhenrys"),
+           QStringLiteral("Inductance")),
+     GlyphButton("BitBtn1", nullptr, {264, 216, 73, 57}, pictures::SmallToroidGlyph)
+         .Says("Bobine toroïdale", "Toroidal coil"),
+     Panel("Panel2", nullptr, {8, 8, 217, 105}, ui::kYellow),
+     Picture("Image1", "Panel2", {16, 8, 185, 89}, pictures::CylindricalCoilPicture)
+         .Says("Bobine cylindrique de N spires, de diamètre d et de longueur l",
+               "Cylindrical coil of N turns, diameter d and length l"),
+     GlyphButton("BitBtn2", nullptr, {384, 216, 75, 57}, pictures::CoaxPieceGlyph)
+         .Says("Câble coaxial", "Coaxial cable"),
+     Panel("Panel3", nullptr, {232, 8, 257, 193}, ui::kSilver),
+     aircoil::Caption("Label6", "Panel3", {0, 15, 124, 13}, QStringLiteral("Nombre de spires ( N ) "),
+                      QStringLiteral("Number of turns (N)"))
+         .For("EditN"),
+     Box("EditN", "Panel3", {128, 12, 57, 19}).Says("N"),
+     aircoil::Caption("Label8", "Panel3", {0, 47, 124, 13}, QStringLiteral("Diamètre du noyau ( d ) "),
+                      QStringLiteral("Exterior diameter (d)"))
+         .For("EditD"),
+     Box("EditD", "Panel3", {128, 44, 65, 19}).Says("d"),
+     Units("ComboBox1", "Panel3", {192, 44, 60, 0}, aircoil::LengthUnits()).For("EditD"),
+     aircoil::Caption("Label9", "Panel3", {0, 79, 124, 13}, QStringLiteral("Longueur du noyau ( l )"),
+                      QStringLiteral("Core lenght (l)"))
+         .For("EditI"),
+     Box("EditI", "Panel3", {128, 76, 65, 19}).Says("l"),
+     Units("ComboBox2", "Panel3", {192, 76, 60, 0}, aircoil::LengthUnits()).For("EditI"),
+     Symbol("Image8", "Panel3", {32, 112, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     Result("Label10", "Panel3", {64, 112, 129, 17}).Says("L"),
+     Units("ComboBox3", "Panel3", {192, 110, 60, 0}, aircoil::InductanceUnits()).For("Label10"),
+     Check("CheckBox1", "Panel3", {192, 136, 60, 17}, QStringLiteral("2 Digit")),
+     Reset("BitBtn3", "Panel3", {46, 157, 33, 25}),
+     Equals("ButtonCalcul", "Panel3", {95, 157, 73, 25}),
+     Print("BitBtn4", "Panel3", {184, 160, 33, 22})},
+    {"EditN", "EditD", "ComboBox1", "EditI", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn3", "ButtonCalcul",
+     "BitBtn4", "BitBtn1", "BitBtn2"}};
+
+} // namespace
 
 TInducPropre::TInducPropre(QWidget* parent) : AirCoilWindow(parent) {
     setObjectName(QStringLiteral("InducPropre"));
     SetForm(QStringLiteral("Calcul de l'inductance d'une bobine cylindrique à noyau d'air"), 496, 285,
             ui::kSilver);
 
-    QFrame* legend = ui::MakePanel(this, "Panel1", 8, 120, 217, 161, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::CylindricalCoilFormula, 47, 8, 121, 57);
-    MakeSymbol(legend, "Image3", "N =", {16, 72, 33, 17});
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Nombre de spires"), 48, 72, 0, 13);
-    MakeSymbol(legend, "Image5", "d =", {16, 88, 33, 17});
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Diamètre en mètres"), 48, 88, 0, 13);
-    MakeSymbol(legend, "Image6", "l =", {16, 104, 33, 17});
-    ui::MakeLabel(legend, "Label4", QStringLiteral("Longueur du noyau en mètres"), 48, 104, 0, 13);
-    MakeSymbol(legend, "Image7", "L =", {8, 136, 49, 17}, {33, 17});
-    ui::MakeLabel(legend, "Label5", QStringLiteral("Inductance, en microhenrys"), 48, 136, 0, 13);
-
-    QPushButton* toroid = ui::MakeGlyphButton(this, "BitBtn1", pictures::SmallToroidGlyph, 264, 216, 73, 57);
-
-    QFrame* coil = ui::MakePanel(this, "Panel2", 8, 8, 217, 105, ui::kYellow);
-    ui::MakePicture(coil, "Image1", pictures::CylindricalCoilPicture, 16, 8, 185, 89);
-
-    QPushButton* coax = ui::MakeGlyphButton(this, "BitBtn2", pictures::CoaxPieceGlyph, 384, 216, 75, 57);
-
-    QFrame* calc = ui::MakePanel(this, "Panel3", 232, 8, 257, 193, ui::kSilver);
-    MakeCaption(calc, "Label6", QStringLiteral("Nombre de spires ( N ) "), 0, 15, 124);
-    editN_ = ui::MakeValueBox(calc, "EditN", 128, 12, 57, 19);
-    MakeCaption(calc, "Label8", QStringLiteral("Diamètre du noyau ( d ) "), 0, 47, 124);
-    editD_ = ui::MakeValueBox(calc, "EditD", 128, 44, 65, 19);
-    diameterUnit_ = ui::MakeUnitList(calc, "ComboBox1", 192, 44, 60, LengthUnits());
-    MakeCaption(calc, "Label9", QStringLiteral("Longueur du noyau ( l )"), 0, 79, 124);
-    editL_ = ui::MakeValueBox(calc, "EditI", 128, 76, 65, 19);
-    lengthUnit_ = ui::MakeUnitList(calc, "ComboBox2", 192, 76, 60, LengthUnits());
-
-    MakeSymbol(calc, "Image8", "L =", {32, 112, 33, 17});
-    result_ = ui::MakeResultLabel(calc, "Label10", 64, 112, 129, 17);
-    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 192, 110, 60, InductanceUnits());
-    twoDigits_ = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2 Digit"), 192, 136, 60, 17);
-
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn3", 46, 157, 33, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "ButtonCalcul", 95, 157, 73, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn4", 184, 160, 33, 22);
-
-    ui::SetTabOrder({editN_, editD_, diameterUnit_, editL_, lengthUnit_, inductanceUnit_, twoDigits_, reset,
-                     equals, print, toroid, coax});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    editN_ = parts.Get<QLineEdit>("EditN");
+    editD_ = parts.Get<QLineEdit>("EditD");
+    editL_ = parts.Get<QLineEdit>("EditI");
+    diameterUnit_ = parts.Get<ui::UnitList>("ComboBox1");
+    lengthUnit_ = parts.Get<ui::UnitList>("ComboBox2");
+    inductanceUnit_ = parts.Get<ui::UnitList>("ComboBox3");
+    result_ = parts.Get<QLabel>("Label10");
+    twoDigits_ = parts.Get<QCheckBox>("CheckBox1");
 
     page_.Boxes({editN_, editD_, editL_}).Results({result_}).Fields({&Diameter, &Length, &Inductance});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { ButtonCalculClick(); });
+    ui::On(parts.Get<QPushButton>("ButtonCalcul"), &QPushButton::clicked, this,
+           [this] { ButtonCalculClick(); });
     ui::On(diameterUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(lengthUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     ui::On(inductanceUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
     ui::On(twoDigits_, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    ui::On(toroid, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(coax, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn3"), &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn4"), &QPushButton::clicked, this, [this] { BitBtn4Click(); });
 }
 
 void TInducPropre::FormCreate() {
@@ -81,13 +107,7 @@ void TInducPropre::FormCreate() {
 void TInducPropre::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Inductance (cylindrical coil)"));
-    ui::ApplyTexts(this, {{"Label1", "Number of turns "},
-                          {"Label3", "Exterior diameter"},
-                          {"Label4", "Core lenght"},
-                          {"Label5", "Inductance"},
-                          {"Label6", "Number of turns (N)"},
-                          {"Label8", "Exterior diameter (d)"},
-                          {"Label9", "Core lenght (l)"}});
+    ui::ApplyEnglish(this, kForm);
     MetresAgain({diameterUnit_, lengthUnit_});
 }
 

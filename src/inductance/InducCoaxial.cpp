@@ -3,39 +3,89 @@
 #include "ui/Registry.h"
 
 #include "formulas/Inductors.h"
-#include "pictures/Glyphs.h"
 #include "pictures/inductance/InducCoaxialPictures.h"
 #include "printing/Preview.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QFrame>
 
 using Op = ui::UnitList::Op;
 
 namespace {
 
-const QColor kLime{0x00, 0xFF, 0x00};
-
-// A fixed unit beside a box.
-QLabel* MakeUnitLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    QLabel* label = ui::MakeCentredLabel(parent, name, x, y, 41, 17);
-    label->setText(text);
-    ui::SetBackground(label, kLime);
-    return label;
-}
+using namespace ui::form;
 
 // The form's long captions, in a type small enough for them to fit the form's widths.
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, int x, int y, int w) {
-    QLabel* label = ui::MakeLabel(parent, name, text, x, y, w, 13);
-    QFont f = label->font();
-    f.setPixelSize(10);
-    label->setFont(f);
-    return label;
+ui::FormRow Caption(const char* name, const char* parent, QRect at, const QString& french,
+                    const QString& english) {
+    return Label(name, parent, at, french, english).TextSize(10);
 }
+
+// A fixed unit beside a box, at the top of its lime.
+ui::FormRow UnitBeside(const char* name, const char* parent, QPoint at, const QString& french,
+                       const QString& english = {}) {
+    return FixedUnit(name, parent, {at, QSize(41, 17)}, french, english)
+        .Align(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+const ui::FormTable kForm{
+    {Panel("Panel1", nullptr, {8, 6, 249, 137}, ui::kYellow),
+     Picture("Image1", "Panel1", {40, 8, 161, 121}, pictures::CoaxialCablePicture)
+         .Says("Câble coaxial de longueur l, de diamètres D et d",
+               "Coaxial cable of length l, diameters D and d"),
+     Panel("Panel2", nullptr, {8, 150, 249, 153}, ui::kSilver),
+     Picture("Image2", "Panel2", {45, 8, 161, 49}, pictures::CoaxialCableFormula)
+         .Says("L égale 0,46 l log de 1,28 D sur d", "L equals 0.46 l log of 1.28 D over d"),
+     Symbol("Image3", "Panel2", {4, 56, 33, 17}, QStringLiteral("l =")).Says("l ="),
+     Symbol("Image4", "Panel2", {4, 80, 33, 17}, QStringLiteral("D =")).Says("D ="),
+     Symbol("Image5", "Panel2", {4, 100, 32, 25}, QStringLiteral("d ="), {32, 17}).Says("d ="),
+     Symbol("Image6", "Panel2", {4, 128, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     Caption("Label1", "Panel2", {40, 58, 206, 13}, QStringLiteral("Longueur du conducteur, en mètres"),
+             QStringLiteral("Cable lenght ")),
+     Caption("Label2", "Panel2", {40, 82, 206, 13},
+             QStringLiteral("Diamètre intérieur du conducteur, en mètres"),
+             QStringLiteral("Interior diameter")),
+     Caption("Label3", "Panel2", {40, 104, 206, 13},
+             QStringLiteral("Diamètre du conducteur intérieur, en mètres"),
+             QStringLiteral("Interior diameter")),
+     Caption("Label4", "Panel2", {40, 130, 206, 13}, QStringLiteral("Inductance en microhenrys"),
+             QStringLiteral("Inductance")),
+     Panel("Panel3", nullptr, {264, 6, 281, 297}, ui::kSilver),
+     Caption("Label6", "Panel3", {3, 27, 180, 13}, QStringLiteral("Longueur du conducteur en mètres (l)"),
+             QStringLiteral("Cable lenght (l)"))
+         .For("Editl"),
+     Caption("Label7", "Panel3", {3, 48, 180, 13}, QStringLiteral("Diamètre intérieur du conducteur"),
+             QStringLiteral("Interior diameter in mm(D)"))
+         .For("EditD"),
+     Caption("Label9", "Panel3", {3, 60, 180, 13}, QStringLiteral("extérieur (D) (en mm)"),
+             QStringLiteral("")),
+     Caption("Label8", "Panel3", {3, 88, 180, 13}, QStringLiteral("Diamètre du conducteur intérieur (d)"),
+             QStringLiteral("Interior diameter (center cable)"))
+         .For("EditDm"),
+     Caption("Label12", "Panel3", {3, 100, 180, 13}, QStringLiteral("(en mm)"), QStringLiteral("in mm (d)")),
+     Box("Editl", "Panel3", {184, 24, 49, 19}).Says("l"),
+     UnitBeside("Label13", "Panel3", {232, 25}, QStringLiteral("mètres"), QStringLiteral("metre"))
+         .For("Editl"),
+     Box("EditD", "Panel3", {184, 48, 49, 19}).Says("D"),
+     UnitBeside("Label10", "Panel3", {232, 49}, QStringLiteral("mm")).For("EditD"),
+     Box("EditDm", "Panel3", {184, 88, 49, 19}).Says("d"),
+     UnitBeside("Label11", "Panel3", {232, 89}, QStringLiteral("mm")).For("EditDm"),
+     Symbol("Image7", "Panel3", {24, 136, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     // On the active-caption colour.
+     Result("Label5", "Panel3", {56, 136, 153, 17}).Background(ui::kNavy).TextSize(13).Says("L"),
+     Units("ComboBox3", "Panel3", {210, 134, 60, 0},
+           {{QStringLiteral("uH"), Op::Divide, 1.0L},
+            {QStringLiteral("mH"), Op::Divide, 1000.0L},
+            {QStringLiteral("H"), Op::Divide, 1000000.0L}})
+         .For("Label5"),
+     Check("CheckBox1", "Panel3", {210, 160, 62, 17}, QStringLiteral("2 Digit")),
+     Reset("BitBtn1", "Panel3", {48, 208, 33, 25}), Equals("Button1", "Panel3", {104, 208, 73, 25}),
+     Print("BitBtn2", "Panel3", {200, 208, 33, 25})},
+    {"Editl", "EditD", "EditDm", "ComboBox3", "BitBtn1", "Button1", "BitBtn2", "CheckBox1"}};
 
 } // namespace
 
@@ -43,86 +93,23 @@ TIndCoaxial::TIndCoaxial(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("IndCoaxial"));
     SetForm(QStringLiteral("Calcul de l'inductance d'un câble coaxial"), 551, 308, ui::kSilver);
 
-    QFrame* cable = ui::MakePanel(this, "Panel1", 8, 6, 249, 137, ui::kYellow);
-    ui::MakePicture(cable, "Image1", pictures::CoaxialCablePicture, 40, 8, 161, 121);
-
-    QFrame* legend = ui::MakePanel(this, "Panel2", 8, 150, 249, 153, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::CoaxialCableFormula, 45, 8, 161, 49);
-    ui::MakePicture(
-        legend, "Image3",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("l ="), {33, 17});
-        },
-        4, 56, 33, 17);
-    ui::MakePicture(
-        legend, "Image4",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("D ="), {33, 17});
-        },
-        4, 80, 33, 17);
-    ui::MakePicture(
-        legend, "Image5",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("d ="), {32, 17});
-        },
-        4, 100, 32, 25);
-    ui::MakePicture(
-        legend, "Image6",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        4, 128, 33, 17);
-    MakeCaption(legend, "Label1", QStringLiteral("Longueur du conducteur, en mètres"), 40, 58, 206);
-    MakeCaption(legend, "Label2", QStringLiteral("Diamètre intérieur du conducteur, en mètres"), 40, 82, 206);
-    MakeCaption(legend, "Label3", QStringLiteral("Diamètre du conducteur intérieur, en mètres"), 40, 104,
-                206);
-    MakeCaption(legend, "Label4", QStringLiteral("Inductance en microhenrys"), 40, 130, 206);
-
-    QFrame* calc = ui::MakePanel(this, "Panel3", 264, 6, 281, 297, ui::kSilver);
-    MakeCaption(calc, "Label6", QStringLiteral("Longueur du conducteur en mètres (l)"), 3, 27, 180);
-    MakeCaption(calc, "Label7", QStringLiteral("Diamètre intérieur du conducteur"), 3, 48, 180);
-    MakeCaption(calc, "Label9", QStringLiteral("extérieur (D) (en mm)"), 3, 60, 180);
-    MakeCaption(calc, "Label8", QStringLiteral("Diamètre du conducteur intérieur (d)"), 3, 88, 180);
-    MakeCaption(calc, "Label12", QStringLiteral("(en mm)"), 3, 100, 180);
-    editLength_ = ui::MakeValueBox(calc, "Editl", 184, 24, 49, 19);
-    MakeUnitLabel(calc, "Label13", QStringLiteral("mètres"), 232, 25);
-    editOuter_ = ui::MakeValueBox(calc, "EditD", 184, 48, 49, 19);
-    MakeUnitLabel(calc, "Label10", QStringLiteral("mm"), 232, 49);
-    editInner_ = ui::MakeValueBox(calc, "EditDm", 184, 88, 49, 19);
-    MakeUnitLabel(calc, "Label11", QStringLiteral("mm"), 232, 89);
-
-    ui::MakePicture(
-        calc, "Image7",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        24, 136, 33, 17);
-    result_ = ui::MakeResultLabel(calc, "Label5", 56, 136, 153, 17);
-    ui::SetBackground(result_, ui::kNavy); // the active-caption colour
-    QFont resultFont = result_->font();
-    resultFont.setPixelSize(13);
-    result_->setFont(resultFont);
-    inductanceUnit_ = ui::MakeUnitList(calc, "ComboBox3", 210, 134, 60,
-                                       {{QStringLiteral("uH"), Op::Divide, 1.0L},
-                                        {QStringLiteral("mH"), Op::Divide, 1000.0L},
-                                        {QStringLiteral("H"), Op::Divide, 1000000.0L}});
-    twoDigits_ = ui::MakeCheckBox(calc, "CheckBox1", QStringLiteral("2 Digit"), 210, 160, 62, 17);
-
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 48, 208, 33, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 104, 208, 73, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 200, 208, 33, 25);
-
-    ui::SetTabOrder({editLength_, editOuter_, editInner_, inductanceUnit_, reset, equals, print, twoDigits_});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    editLength_ = parts.Get<QLineEdit>("Editl");
+    editOuter_ = parts.Get<QLineEdit>("EditD");
+    editInner_ = parts.Get<QLineEdit>("EditDm");
+    inductanceUnit_ = parts.Get<ui::UnitList>("ComboBox3");
+    result_ = parts.Get<QLabel>("Label5");
+    twoDigits_ = parts.Get<QCheckBox>("CheckBox1");
 
     page_.Boxes({editLength_, editOuter_, editInner_})
         .Results({result_})
         .Fields({&Length, &OuterDiameter, &InnerDiameter, &Inductance});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(inductanceUnit_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
     ui::On(twoDigits_, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 }
 
 void TIndCoaxial::FormCreate() {
@@ -132,16 +119,7 @@ void TIndCoaxial::FormCreate() {
 void TIndCoaxial::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Inductance (coaxial cable)"));
-    ui::ApplyTexts(this, {{"Label1", "Cable lenght "},
-                          {"Label2", "Interior diameter"},
-                          {"Label3", "Interior diameter"},
-                          {"Label4", "Inductance"},
-                          {"Label6", "Cable lenght (l)"},
-                          {"Label7", "Interior diameter in mm(D)"},
-                          {"Label9", ""},
-                          {"Label8", "Interior diameter (center cable)"},
-                          {"Label12", "in mm (d)"},
-                          {"Label13", "metre"}});
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TIndCoaxial::Calculate() {

@@ -7,95 +7,101 @@
 #include "pictures/Glyphs.h"
 #include "pictures/inductance/ReactanceIndPictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
-
 using Op = ui::UnitList::Op;
+
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Panel("Panel1", nullptr, {6, 8, 193, 121}, ui::kYellow),
+     Picture("Image1", "Panel1", {41, 17, 105, 88}, pictures::ReactanceIndCircuit)
+         .Says("Circuit : générateur de fréquence f et bobine L",
+               "Circuit: a generator of frequency f and an inductor L"),
+     Echo("Label1", "Panel1", {0, 33, 62, 13}),
+     Echo("Label9", "Panel1", {16, 72, 33, 17}),
+     Echo("Label2", "Panel1", {136, 65, 52, 13}),
+     Echo("Label10", "Panel1", {147, 80, 29, 21}),
+     Panel("Panel2", nullptr, {6, 136, 193, 121}, ui::kSilver),
+     Picture("Image2", "Panel2", {43, 7, 103, 34}, pictures::ReactanceIndFormula)
+         .Says("XL égale 2 pi f L", "XL equals 2 pi f L"),
+     Symbol("Image4", "Panel2", {24, 48, 33, 17}, QStringLiteral("f =")).Says("f ="),
+     Label("Label3", "Panel2", {72, 48, 0, 13}, QStringLiteral("Fréquence en hertz"),
+           QStringLiteral("Frequency")),
+     Symbol("Image3", "Panel2", {24, 64, 33, 17}, QStringLiteral("L =")).Says("L ="),
+     Label("Label4", "Panel2", {72, 64, 0, 13}, QStringLiteral("Inductance en henries"),
+           QStringLiteral("Inductance")),
+     Symbol("Image5", "Panel2", {24, 96, 33, 17}, QStringLiteral("X_{L} =")).Says("Xl ="),
+     Label("Label5", "Panel2", {72, 96, 0, 13}, QStringLiteral("Réactance en ohms"),
+           QStringLiteral("Reactance")),
+     Panel("Panel3", nullptr, {204, 8, 217, 185}, ui::kSilver),
+     Label("Label6", "Panel3", {8, 11, 66, 13}, QStringLiteral("Fréquence (f) "),
+           QStringLiteral("Frequency (f)"))
+         .For("Edit1"),
+     Box("Edit1", "Panel3", {79, 8, 73, 19}).Says("f"),
+     Units("ComboBox1", "Panel3", {155, 8, 57, 0},
+           {{QStringLiteral("Hz"), Op::Multiply, 1.0L},
+            {QStringLiteral("kHz"), Op::Multiply, 1000.0L},
+            {QStringLiteral("mHz"), Op::Multiply, 1000000.0L}})
+         .For("Edit1"),
+     Label("Label7", "Panel3", {8, 35, 69, 13}, QStringLiteral("Inductance (L)"),
+           QStringLiteral("Inductance (L)"))
+         .For("Edit2"),
+     Box("Edit2", "Panel3", {79, 32, 73, 19}).Says("L"),
+     Units("ComboBox2", "Panel3", {155, 32, 57, 0},
+           {{QStringLiteral("H"), Op::Divide, 1.0L},
+            {QStringLiteral("mH"), Op::Divide, 1000.0L},
+            {QStringLiteral("uH"), Op::Divide, 1000000.0L}})
+         .For("Edit2"),
+     Symbol("Image6", "Panel3", {2, 64, 33, 17}, QStringLiteral("X_{L} =")).Says("Xl ="),
+     Result("Label8", "Panel3", {35, 64, 118, 17}).Says("Xl"),
+     Units("ComboBox3", "Panel3", {152, 62, 62, 0},
+           {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
+            {QStringLiteral("kOhms"), Op::Divide, 1000.0L},
+            {QStringLiteral("mOhms"), Op::Divide, 1000000.0L}})
+         .For("Label8"),
+     Reset("BitBtn1", "Panel3", {28, 120, 28, 25}),
+     Equals("Button1", "Panel3", {78, 120, 65, 25}),
+     Print("BitBtn2", "Panel3", {166, 120, 28, 25}),
+     PictureButton("Image7", nullptr, {252, 208, 121, 41},
+                   [] {
+                       return pictures::TableurOval(QStringLiteral("TABLEUR"), {121, 41});
+                   })},
+    {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"}};
+
+} // namespace
 
 TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormReacInd"));
     // The form's active-border colour is silver in the classic scheme the forms are drawn for.
     SetForm(QStringLiteral("Calcul de la Réactance inductive"), 425, 263, ui::kSilver);
 
-    QFrame* circuit = ui::MakePanel(this, "Panel1", 6, 8, 193, 121, ui::kYellow);
-    ui::MakePicture(circuit, "Image1", pictures::ReactanceIndCircuit, 41, 17, 105, 88);
-    echo1_ = ui::MakeCentredLabel(circuit, "Label1", 0, 33, 62, 13);
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    edit2_ = parts.Get<QLineEdit>("Edit2");
+    unit1_ = parts.Get<ui::UnitList>("ComboBox1");
+    unit2_ = parts.Get<ui::UnitList>("ComboBox2");
+    resultUnit_ = parts.Get<ui::UnitList>("ComboBox3");
+    result_ = parts.Get<QLabel>("Label8");
+    echo1_ = parts.Get<QLabel>("Label1");
     ui::SetTextBackground(echo1_, ui::kSilver);
-    unitEcho1_ = ui::MakeCentredLabel(circuit, "Label9", 16, 72, 33, 17);
-    echo2_ = ui::MakeCentredLabel(circuit, "Label2", 136, 65, 52, 13);
-    unitEcho2_ = ui::MakeCentredLabel(circuit, "Label10", 147, 80, 29, 21);
-
-    QFrame* legend = ui::MakePanel(this, "Panel2", 6, 136, 193, 121, ui::kSilver);
-    ui::MakePicture(legend, "Image2", pictures::ReactanceIndFormula, 43, 7, 103, 34);
-    ui::MakePicture(
-        legend, "Image4",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("f ="), {33, 17});
-        },
-        24, 48, 33, 17);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en hertz"), 72, 48, 0, 13);
-    ui::MakePicture(
-        legend, "Image3",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("L ="), {33, 17});
-        },
-        24, 64, 33, 17);
-    ui::MakeLabel(legend, "Label4", QStringLiteral("Inductance en henries"), 72, 64, 0, 13);
-    ui::MakePicture(
-        legend, "Image5",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
-        },
-        24, 96, 33, 17);
-    ui::MakeLabel(legend, "Label5", QStringLiteral("Réactance en ohms"), 72, 96, 0, 13);
-
-    QFrame* calc = ui::MakePanel(this, "Panel3", 204, 8, 217, 185, ui::kSilver);
-    ui::MakeLabel(calc, "Label6", QStringLiteral("Fréquence (f) "), 8, 11, 66, 13);
-    edit1_ = ui::MakeValueBox(calc, "Edit1", 79, 8, 73, 19);
-    unit1_ = ui::MakeUnitList(calc, "ComboBox1", 155, 8, 57,
-                              {{QStringLiteral("Hz"), Op::Multiply, 1.0L},
-                               {QStringLiteral("kHz"), Op::Multiply, 1000.0L},
-                               {QStringLiteral("mHz"), Op::Multiply, 1000000.0L}});
-    ui::MakeLabel(calc, "Label7", QStringLiteral("Inductance (L)"), 8, 35, 69, 13);
-    edit2_ = ui::MakeValueBox(calc, "Edit2", 79, 32, 73, 19);
-    unit2_ = ui::MakeUnitList(calc, "ComboBox2", 155, 32, 57,
-                              {{QStringLiteral("H"), Op::Divide, 1.0L},
-                               {QStringLiteral("mH"), Op::Divide, 1000.0L},
-                               {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
-    ui::MakePicture(
-        calc, "Image6",
-        [=] {
-            return pictures::LegendSymbol(QStringLiteral("X_{L} ="), {33, 17});
-        },
-        2, 64, 33, 17);
-    result_ = ui::MakeResultLabel(calc, "Label8", 35, 64, 118, 17);
-    resultUnit_ = ui::MakeUnitList(calc, "ComboBox3", 152, 62, 62,
-                                   {{QStringLiteral("Ohms"), Op::Divide, 1.0L},
-                                    {QStringLiteral("kOhms"), Op::Divide, 1000.0L},
-                                    {QStringLiteral("mOhms"), Op::Divide, 1000000.0L}});
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 28, 120, 28, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 78, 120, 65, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 166, 120, 28, 25);
-
-    tableur_ = ui::MakeClickablePicture(
-        this, "Image7",
-        [=] {
-            return pictures::TableurOval(QStringLiteral("TABLEUR"), {121, 41});
-        },
-        252, 208, 121, 41);
-
-    ui::SetTabOrder({edit1_, unit1_, edit2_, unit2_, resultUnit_, reset, equals, print});
+    unitEcho1_ = parts.Get<QLabel>("Label9");
+    echo2_ = parts.Get<QLabel>("Label2");
+    unitEcho2_ = parts.Get<QLabel>("Label10");
+    tableur_ = parts.Get<ui::PictureLabel>("Image7");
 
     page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Frequency, &Inductance, &Reactance});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();
     LinkResponse(Quantity::Frequency, Quantity::Inductance);
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image7Click(); });
 }
 
@@ -108,11 +114,7 @@ void TFormReacInd::FormCreate() {
 void TFormReacInd::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Inductive reactance"));
-    ui::ApplyTexts(this, {{"Label3", "Frequency"},
-                          {"Label4", "Inductance"},
-                          {"Label5", "Reactance"},
-                          {"Label6", "Frequency (f)"},
-                          {"Label7", "Inductance (L)"}});
+    ui::ApplyEnglish(this, kForm);
     EnglishTableur();
 }
 

@@ -5,6 +5,7 @@
 #include "inductance/impReacInd.h"
 #include "printing/Layouts.h"
 #include "printing/ReportTexts.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -26,8 +27,22 @@ constexpr ui::Display kCells{core::FloatFormat::General, 6, 0};
 
 const char* const kFrenchRanges[] = {"Frequence 1 - 1000 Khz / Inductance 10 - 100 mH",
                                      "Frequence 25 - 1000 hz / Inductance 0.001 - 5 H"};
-const char* const kEnglishRanges[] = {"Frequency 1 - 1000 kHz / Inductance 10 - 100 mH",
-                                      "Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H"};
+
+using namespace ui::form;
+
+// The axis labels show the units of the range on display.
+const ui::FormTable kForm{{Print("BitBtn1", nullptr, {0, 0, 41, 23}),
+                           Radio("RadioButton1", nullptr, {}, QString::fromUtf8(kFrenchRanges[0]),
+                                 QStringLiteral("Frequency 1 - 1000 kHz / Inductance 10 - 100 mH")),
+                           Radio("RadioButton2", nullptr, {}, QString::fromUtf8(kFrenchRanges[1]),
+                                 QStringLiteral("Frequency 25 - 1000 Hz / Inductance 0.001 - 5 H")),
+                           Label("Label1", nullptr, {0, 0, 0, 0}, QStringLiteral("mH"))
+                               .Font("MS Sans Serif", 13, true)
+                               .Align(Qt::AlignCenter),
+                           Label("Label2", nullptr, {0, 0, 0, 0}, QStringLiteral("Khz"))
+                               .Font("MS Sans Serif", 13, true)
+                               .Align(Qt::AlignCenter)},
+                          {}};
 
 } // namespace
 
@@ -60,19 +75,13 @@ TFormTableurInd::TFormTableurInd(QWidget* parent) : ui::Window(parent) {
     resize(720, 560);
     setWindowState(Qt::WindowMaximized);
 
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 0, 0, 41, 23);
-    range1_ = new QRadioButton(QString::fromUtf8(kFrenchRanges[0]), this);
-    range1_->setObjectName(QStringLiteral("RadioButton1"));
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    QPushButton* print = parts.Get<QPushButton>("BitBtn1");
+    range1_ = parts.Get<QRadioButton>("RadioButton1");
     range1_->setChecked(true);
-    range2_ = new QRadioButton(QString::fromUtf8(kFrenchRanges[1]), this);
-    range2_->setObjectName(QStringLiteral("RadioButton2"));
-    const QFont axisFont = ui::FormFont("MS Sans Serif", 13, true);
-    inductanceAxis_ = ui::MakeLabel(this, "Label1", QStringLiteral("mH"), 0, 0);
-    inductanceAxis_->setFont(axisFont);
-    inductanceAxis_->setAlignment(Qt::AlignCenter);
-    frequencyAxis_ = ui::MakeLabel(this, "Label2", QStringLiteral("Khz"), 0, 0);
-    frequencyAxis_->setFont(axisFont);
-    frequencyAxis_->setAlignment(Qt::AlignCenter);
+    range2_ = parts.Get<QRadioButton>("RadioButton2");
+    inductanceAxis_ = parts.Get<QLabel>("Label1");
+    frequencyAxis_ = parts.Get<QLabel>("Label2");
 
     grid_ = ui::MakeGrid(this, "StringGrid1", {kRows, kColumns, 0, 0, 700, 500, 60, 20, ui::kSilver});
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -109,8 +118,7 @@ void TFormTableurInd::FormActivate() {
     FillGrid(range_);
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Table of inductive reactance"));
-    range1_->setText(QString::fromUtf8(kEnglishRanges[0]));
-    range2_->setText(QString::fromUtf8(kEnglishRanges[1]));
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormTableurInd::RadioButton1Click() {

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -36,6 +37,38 @@ FormRow FormRow::Fit(int pixels) const {
 FormRow FormRow::Flat() const {
     FormRow r = *this;
     r.raised = false;
+    return r;
+}
+
+FormRow FormRow::Align(Qt::Alignment alignment) const {
+    FormRow r = *this;
+    r.align = alignment;
+    return r;
+}
+
+FormRow FormRow::TextSize(int pixels) const {
+    FormRow r = *this;
+    r.fontPixels = pixels;
+    return r;
+}
+
+FormRow FormRow::Font(const char* family, int pixels, bool heavy) const {
+    FormRow r = *this;
+    r.fontFamily = family;
+    r.fontPixels = pixels;
+    r.bold = heavy;
+    return r;
+}
+
+FormRow FormRow::Ink(const QColor& text) const {
+    FormRow r = *this;
+    r.ink = text;
+    return r;
+}
+
+FormRow FormRow::Background(const QColor& background) const {
+    FormRow r = *this;
+    r.colour = background;
     return r;
 }
 
@@ -123,6 +156,25 @@ FormRow Page(const char* name, const char* tabs, const QString& french, const QS
 FormRow List(const char* name, const char* parent, QRect at) {
     return Row(PartKind::List, name, parent, at);
 }
+FormRow GlyphButton(const char* name, const char* parent, QRect at, pictures::Drawing glyph) {
+    FormRow r = Row(PartKind::GlyphButton, name, parent, at);
+    r.draw = std::move(glyph);
+    return r;
+}
+FormRow Symbol(const char* name, const char* parent, QRect at, const QString& markup, QSize drawn) {
+    if (drawn.isEmpty()) drawn = at.size();
+    return Picture(name, parent, at, [markup, drawn] { return pictures::LegendSymbol(markup, drawn); });
+}
+FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString& french,
+                  const QString& english) {
+    FormRow r = Row(PartKind::FixedUnit, name, parent, at, french, english);
+    r.colour = kLime;
+    r.align = Qt::AlignCenter;
+    return r;
+}
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Radio, name, parent, at, french, english);
+}
 
 } // namespace form
 
@@ -146,11 +198,9 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakePanel(parent, r.name, a.x(), a.y(), a.width(), a.height(), r.colour, r.raised);
     case PartKind::Group:
         return MakeGroup(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height(), r.colour);
-    case PartKind::Label: {
-        QLabel* label = MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
-        if (r.room > 0) FitText(label, r.room);
-        return label;
-    }
+    case PartKind::Label:
+    case PartKind::FixedUnit:
+        return MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Echo:
         return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
     case PartKind::Picture:
@@ -186,8 +236,31 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     }
     case PartKind::List:
         return MakeListBox(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::GlyphButton:
+        return MakeGlyphButton(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Radio: {
+        auto* radio = new QRadioButton(r.french, parent);
+        radio->setObjectName(QLatin1String(r.name));
+        if (!a.isNull()) radio->setGeometry(a);
+        return radio;
+    }
     }
     throw std::logic_error("unknown component kind");
+}
+
+// What a row adds to the look its kind gives, in the order the forms' code set it.
+void Dress(QWidget* w, const FormRow& r) {
+    auto* label = qobject_cast<QLabel*>(w);
+    if (label && r.align) label->setAlignment(r.align);
+    if (r.fontPixels > 0) {
+        QFont f = r.fontFamily ? FormFont(r.fontFamily, r.fontPixels, r.bold) : w->font();
+        if (!r.fontFamily) f.setPixelSize(r.fontPixels);
+        w->setFont(f);
+    }
+    if (r.ink.isValid()) SetTextColour(w, r.ink);
+    if (r.colour.isValid() && r.kind != PartKind::Panel && r.kind != PartKind::Group)
+        SetBackground(w, r.colour);
+    if (label && r.room > 0) FitText(label, r.room);
 }
 
 } // namespace
@@ -197,7 +270,9 @@ FormParts BuildForm(QWidget* root, const FormTable& table) {
     for (const FormRow& r : table.rows) {
         QWidget* parent = r.parent ? parts.Find(r.parent) : root;
         if (!parent) throw std::logic_error(std::string("no parent ") + r.parent + " for " + r.name);
-        parts.Add(r.name, Make(parent, r));
+        QWidget* w = Make(parent, r);
+        Dress(w, r);
+        parts.Add(r.name, w);
     }
     QWidget* previous = nullptr;
     for (const char* name : table.tabOrder) {

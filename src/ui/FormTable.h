@@ -32,6 +32,9 @@ enum class PartKind {
     Tabs,          // a tab control
     Page,          // a tab page of the Tabs row it names as parent; its texts are the tab's caption
     List,          // a list box the Tab key skips
+    GlyphButton,   // a button showing only its picture
+    FixedUnit,     // a unit that cannot change, centred on lime beside its box or result
+    Radio,         // a radio button with its text; an empty place leaves it to a layout
 };
 
 struct FormRow {
@@ -51,12 +54,25 @@ struct FormRow {
     // A box's or result's symbol as its legend and report write it ("f", "Xc"); what a picture
     // that carries meaning says ("Xc égale 1 sur 2 pi f C"). French, then English.
     QString spoken, spokenEnglish;
+    // A label's own look, where the form gives one: alignment (0: the kind's own), type (family
+    // null: the inherited family at that pixel size), text colour, and for any kind but panels and
+    // groups a background (`colour`).
+    Qt::Alignment align = {};
+    const char* fontFamily = nullptr;
+    int fontPixels = 0;
+    bool bold = false;
+    QColor ink;
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
     FormRow Says(const QString& french, const QString& english = {}) const;
     FormRow Fit(int pixels) const;
     FormRow Flat() const;
+    FormRow Align(Qt::Alignment alignment) const;
+    FormRow TextSize(int pixels) const;                                    // the same family, resized
+    FormRow Font(const char* family, int pixels, bool bold = false) const; // a form font
+    FormRow Ink(const QColor& text) const;
+    FormRow Background(const QColor& background) const;
 };
 
 namespace form {
@@ -83,6 +99,13 @@ FormRow Print(const char* name, const char* parent, QRect at);
 FormRow Tabs(const char* name, const char* parent, QRect at);
 FormRow Page(const char* name, const char* tabs, const QString& french, const QString& english = {});
 FormRow List(const char* name, const char* parent, QRect at);
+FormRow GlyphButton(const char* name, const char* parent, QRect at, pictures::Drawing glyph);
+// A legend symbol ("f =", "X_{L} =") drawn at `drawn`, or at the picture's size when that is empty.
+FormRow Symbol(const char* name, const char* parent, QRect at, const QString& markup, QSize drawn = {});
+FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString& french,
+                  const QString& english = {});
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
+              const QString& english = {});
 } // namespace form
 
 struct FormTable {
