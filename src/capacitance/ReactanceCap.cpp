@@ -35,11 +35,11 @@ const ui::FormTable kForm{
      Panel("Panel1", nullptr, {8, 120, 185, 145}, ui::kSilver),
      Picture("Image1", "Panel1", {40, 8, 105, 41}, pictures::ReactanceCapFormula)
          .Says("Xc égale 1 sur 2 pi f C", "Xc equals 1 over 2 pi f C"),
-     Legend("Image3", "Panel1", {16, 56, 33, 17}, "f ="),
+     Symbol("Image3", "Panel1", {16, 56, 33, 17}, "f ="),
      Label("Label2", "Panel1", {48, 56, 113, 13}, "Fréquence en Hertz", "Frequency"),
-     Legend("Image2", "Panel1", {16, 80, 41, 17}, "C ="),
+     Symbol("Image2", "Panel1", {16, 80, 41, 17}, "C ="),
      Label("Label1", "Panel1", {48, 80, 0, 0}, "Condensateur en Farad", "Capacitance"),
-     Legend("Image4", "Panel1", {16, 112, 33, 17}, "X_{c} ="),
+     Symbol("Image4", "Panel1", {16, 112, 33, 17}, "X_{c} ="),
      Label("Label3", "Panel1", {48, 112, 0, 0}, "Réactance en ohms", "Reactance"),
      Group("GroupBox1", nullptr, {200, 8, 225, 169}, "Résultat", "Calculator", ui::kSilver),
      Label("Label4", "GroupBox1", {14, 28, 0, 0}, "Fréquence", "Frequency").For("Edit1"),
@@ -54,7 +54,7 @@ const ui::FormTable kForm{
      Units("ComboBox2", "GroupBox1", {160, 48, 60, 0},
            {{"uF", Op::Divide, 1000000.0L}, {"nF", Op::Divide, 1000000000.0L}})
          .For("Edit2"),
-     Legend("Image7", "GroupBox1", {16, 80, 33, 17}, "X_{c} ="),
+     Symbol("Image7", "GroupBox1", {16, 80, 33, 17}, "X_{c} ="),
      Result("Label6", "GroupBox1", {48, 80, 113, 17}).Says("Xc"),
      Units("ComboBox3", "GroupBox1", {160, 80, 60, 0},
            {{"Ohms", Op::Divide, 1.0L}, {"kOhms", Op::Divide, 1000.0L}, {"mOhms", Op::Divide, 1000000.0L}})

@@ -111,15 +111,6 @@ FormRow PictureButton(const char* name, const char* parent, QRect at, pictures::
     r.draw = std::move(draw);
     return r;
 }
-FormRow Legend(const char* name, const char* parent, QRect at, const char* markup) {
-    const QString text = QString::fromUtf8(markup);
-    const QSize size = at.size();
-    QString spoken = text;
-    spoken.remove(QLatin1Char('_')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
-    return Picture(name, parent, at, [text, size] { return pictures::LegendSymbol(text, size); })
-        .Says(spoken);
-}
-
 FormRow Box(const char* name, const char* parent, QRect at) {
     return Row(PartKind::Box, name, parent, at);
 }
@@ -163,7 +154,10 @@ FormRow GlyphButton(const char* name, const char* parent, QRect at, pictures::Dr
 }
 FormRow Symbol(const char* name, const char* parent, QRect at, const QString& markup, QSize drawn) {
     if (drawn.isEmpty()) drawn = at.size();
-    return Picture(name, parent, at, [markup, drawn] { return pictures::LegendSymbol(markup, drawn); });
+    QString spoken = markup;
+    spoken.remove(QLatin1Char('_')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    return Picture(name, parent, at, [markup, drawn] { return pictures::LegendSymbol(markup, drawn); })
+        .Says(spoken);
 }
 FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString& french,
                   const QString& english) {

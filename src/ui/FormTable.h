@@ -84,8 +84,6 @@ FormRow Label(const char* name, const char* parent, QRect at, const QString& fre
 FormRow Echo(const char* name, const char* parent, QRect at);
 FormRow Picture(const char* name, const char* parent, QRect at, pictures::Drawing draw);
 FormRow PictureButton(const char* name, const char* parent, QRect at, pictures::Drawing draw);
-// A legend's symbol ("X_{c} =" in the formula markup) drawn at the picture's size; it says its text.
-FormRow Legend(const char* name, const char* parent, QRect at, const char* markup);
 FormRow Box(const char* name, const char* parent, QRect at);
 FormRow Units(const char* name, const char* parent, QRect at, std::vector<UnitList::Unit> units);
 FormRow Result(const char* name, const char* parent, QRect at);
@@ -100,7 +98,8 @@ FormRow Tabs(const char* name, const char* parent, QRect at);
 FormRow Page(const char* name, const char* tabs, const QString& french, const QString& english = {});
 FormRow List(const char* name, const char* parent, QRect at);
 FormRow GlyphButton(const char* name, const char* parent, QRect at, pictures::Drawing glyph);
-// A legend symbol ("f =", "X_{L} =") drawn at `drawn`, or at the picture's size when that is empty.
+// A legend symbol ("f =", "X_{L} =") drawn at `drawn`, or at the picture's size when that is empty;
+// it says its text.
 FormRow Symbol(const char* name, const char* parent, QRect at, const QString& markup, QSize drawn = {});
 FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString& french,
                   const QString& english = {});
