@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 
 namespace ui {
@@ -35,6 +36,32 @@ FormRow FormRow::Fit(int pixels) const {
 FormRow FormRow::Flat() const {
     FormRow r = *this;
     r.raised = false;
+    return r;
+}
+
+FormRow FormRow::Font(const char* family, int pixels, bool isBold) const {
+    FormRow r = *this;
+    r.fontFamily = family;
+    r.fontPixels = pixels;
+    r.bold = isBold;
+    return r;
+}
+
+FormRow FormRow::Align(Qt::Alignment a) const {
+    FormRow r = *this;
+    r.align = a;
+    return r;
+}
+
+FormRow FormRow::Ink(const QColor& text) const {
+    FormRow r = *this;
+    r.ink = text;
+    return r;
+}
+
+FormRow FormRow::Fill(const QColor& background) const {
+    FormRow r = *this;
+    r.colour = background;
     return r;
 }
 
@@ -113,6 +140,11 @@ FormRow Page(const char* name, const char* tabs, const QString& french, const QS
 FormRow List(const char* name, const char* parent, QRect at) {
     return Row(PartKind::List, name, parent, at);
 }
+FormRow Grid(const char* name, const char* parent, const GridLayout& layout) {
+    FormRow r = Row(PartKind::Grid, name, parent, {layout.x, layout.y, layout.width, layout.height});
+    r.grid = layout;
+    return r;
+}
 
 } // namespace form
 
@@ -136,11 +168,8 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakePanel(parent, r.name, a.x(), a.y(), a.width(), a.height(), r.colour, r.raised);
     case PartKind::Group:
         return MakeGroup(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height(), r.colour);
-    case PartKind::Label: {
-        QLabel* label = MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
-        if (r.room > 0) FitText(label, r.room);
-        return label;
-    }
+    case PartKind::Label:
+        return MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Echo:
         return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
     case PartKind::Picture:
@@ -172,12 +201,28 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     case PartKind::Page: {
         auto* tabs = qobject_cast<QTabWidget*>(parent);
         if (!tabs) throw std::logic_error(std::string("a page outside a tab control: ") + r.name);
-        return AddTabPage(tabs, r.name, r.french);
+        QWidget* page = AddTabPage(tabs, r.name, r.french);
+        if (r.colour.isValid()) SetBackground(page, r.colour);
+        return page;
     }
     case PartKind::List:
         return MakeListBox(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Grid:
+        return MakeGrid(parent, r.name, r.grid);
     }
     throw std::logic_error("unknown component kind");
+}
+
+// A text's own look, then its condensing, which measures the text in its final type.
+void Style(QLabel* label, const FormRow& r) {
+    if (r.kind == PartKind::Label && r.colour.isValid()) SetBackground(label, r.colour);
+    if (r.align) label->setAlignment(r.align);
+    if (r.fontFamily) {
+        label->setFont(FormFont(r.fontFamily, r.fontPixels, r.bold));
+        if (r.at.width() == 0) label->adjustSize();
+    }
+    if (r.ink.isValid()) SetTextColour(label, r.ink);
+    if (r.room > 0) FitText(label, r.room);
 }
 
 } // namespace
@@ -187,7 +232,10 @@ FormParts BuildForm(QWidget* root, const FormTable& table) {
     for (const FormRow& r : table.rows) {
         QWidget* parent = r.parent ? parts.Find(r.parent) : root;
         if (!parent) throw std::logic_error(std::string("no parent ") + r.parent + " for " + r.name);
-        parts.Add(r.name, Make(parent, r));
+        QWidget* w = Make(parent, r);
+        if (r.kind == PartKind::Label || r.kind == PartKind::Echo || r.kind == PartKind::Result)
+            Style(static_cast<QLabel*>(w), r);
+        parts.Add(r.name, w);
     }
     QWidget* previous = nullptr;
     for (const char* name : table.tabOrder) {

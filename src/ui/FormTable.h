@@ -3,6 +3,7 @@
 // what each one is, its name, its parent and place as the form gives them, its French and English
 // texts, its unit list, and what it says to a screen reader. The constructor builds the table,
 // the English activation applies it, and the checks over every window read the same rows.
+#include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
 #include <QRect>
@@ -32,6 +33,7 @@ enum class PartKind {
     Tabs,          // a tab control
     Page,          // a tab page of the Tabs row it names as parent; its texts are the tab's caption
     List,          // a list box the Tab key skips
+    Grid,          // a reference grid (its cells are filled by the window)
 };
 
 struct FormRow {
@@ -51,12 +53,25 @@ struct FormRow {
     // A box's or result's symbol as its legend and report write it ("f", "Xc"); what a picture
     // that carries meaning says ("Xc égale 1 sur 2 pi f C"). French, then English.
     QString spoken, spokenEnglish;
+    // A text's own type, alignment and colour (a label's background is `colour`).
+    const char* fontFamily = nullptr;
+    int fontPixels = 0;
+    bool bold = false;
+    Qt::Alignment align{};
+    QColor ink{};
+    GridLayout grid{}; // a grid's cells, sizes and heading colour
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
     FormRow Says(const QString& french, const QString& english = {}) const;
     FormRow Fit(int pixels) const;
     FormRow Flat() const;
+    // A text in its own type; a label that fits its text grows to it.
+    FormRow Font(const char* family, int pixels, bool bold = false) const;
+    FormRow Align(Qt::Alignment align) const;
+    FormRow Ink(const QColor& text) const;
+    // A label or tab page on its own background.
+    FormRow Fill(const QColor& background) const;
 };
 
 namespace form {
@@ -81,6 +96,7 @@ FormRow Print(const char* name, const char* parent, QRect at);
 FormRow Tabs(const char* name, const char* parent, QRect at);
 FormRow Page(const char* name, const char* tabs, const QString& french, const QString& english = {});
 FormRow List(const char* name, const char* parent, QRect at);
+FormRow Grid(const char* name, const char* parent, const GridLayout& layout);
 } // namespace form
 
 struct FormTable {
