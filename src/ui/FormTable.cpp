@@ -172,8 +172,12 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Echo:
         return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
-    case PartKind::Picture:
-        return MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Picture: {
+        QLabel* picture = MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
+        if (a.width() == 0 && a.height() == 0)
+            picture->resize(picture->pixmap().size()); // its drawing's size
+        return picture;
+    }
     case PartKind::PictureButton:
         return MakeClickablePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::Box:

@@ -20,7 +20,7 @@ enum class PartKind {
     Group,         // a group box with its title
     Label,         // a text; width or height 0 fits the text
     Echo,          // an empty centred label a handler fills
-    Picture,       // a stored picture
+    Picture,       // a stored picture; no width and height: the drawing's size
     PictureButton, // a picture with the hand cursor that reacts to clicks
     Box,           // a value box (numeric key filter)
     Units,         // a unit list
