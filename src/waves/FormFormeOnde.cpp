@@ -51,10 +51,6 @@ ui::PictureLabel* MakeLink(QWidget* parent, const char* name, const char* captio
     return link;
 }
 
-} // namespace
-
-namespace {
-
 QImage Symbol(const char* markup) {
     return pictures::WaveSymbol(QString::fromUtf8(markup));
 }
