@@ -8,13 +8,11 @@
 #include "pictures/Glyphs.h"
 #include "pictures/impedance/ConstantsPictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
-
-#include <QFrame>
-#include <QTabWidget>
 
 using Unit = ui::UnitList::Unit;
 using Op = ui::UnitList::Op;
@@ -25,215 +23,220 @@ namespace {
 constexpr ui::Display kTimeDisplay = ui::kGeneral10_4;
 
 // Three units whose factors are 1, `second` and `third`.
-std::vector<Unit> Units(Op op, const char* first, const char* middle, const char* last,
+std::vector<Unit> Three(Op op, const char* first, const char* middle, const char* last,
                         long double second = 1e3L, long double third = 1e6L) {
     return {{QLatin1String(first), op, 1.0L},
             {QLatin1String(middle), op, second},
             {QLatin1String(last), op, third}};
 }
 
-// What a tab shows around its calculator, in the order it is made: panels, and in the last panel
-// above them pictures, symbols ("L =", drawn at the picture's size), texts and circuit letters.
-enum class Kind { Panel, YellowPanel, Picture, Symbol, Text, Letter };
-struct Piece {
-    Kind kind;
-    const char* name;
-    const char* text;
-    QRect at;
-    QImage (*draw)() = nullptr;
-};
+QImage Symbol(const char* text, QSize size) {
+    return pictures::LegendSymbol(QString::fromUtf8(text), size);
+}
+
+QImage Tableur() {
+    return pictures::TableurOval(QStringLiteral("TABLEUR"));
+}
+
+// The circuit's letters beside its parts.
+ui::FormRow Letter(const char* name, const char* parent, QRect at, const char* text) {
+    return ui::form::Label(name, parent, at, QString::fromUtf8(text))
+        .Align(Qt::AlignHCenter | Qt::AlignTop)
+        .Font("MS Sans Serif", 11, true);
+}
+
+// "mOhms" is mega, as in the capacitive reactance window.
+const std::vector<Unit> kResistanceUnits = Three(Op::Multiply, "Ohms", "kOhms", "mOhms");
+const std::vector<Unit> kTimeUnits = Three(Op::Multiply, "S", "mS", "uS");
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Tabs("PageControl1", nullptr, {0, 0, 401, 289}), Page("TabSheet1", "PageControl1", QStringLiteral("RL")),
+     Page("TabSheet2", "PageControl1", QStringLiteral("RC")),
+
+     // RL
+     Panel("Panel1", "TabSheet1", {0, 149, 169, 110}, ui::kSilver),
+     Picture("Image1", "Panel1", {56, 8, 57, 41}, pictures::TimeConstantRLFormula)
+         .Says("t égale L sur R", "t equals L over R"),
+     Picture("Image2", "Panel1", {16, 48, 41, 17},
+             [] {
+                 return Symbol("L =", {41, 17});
+             })
+         .Says("L ="),
+     Picture("Image3", "Panel1", {16, 64, 33, 17},
+             [] {
+                 return Symbol("R =", {33, 17});
+             })
+         .Says("R ="),
+     Picture("Image4", "Panel1", {16, 88, 33, 17},
+             [] {
+                 return Symbol("t =", {33, 17});
+             })
+         .Says("t ="),
+     Label("Label1", "Panel1", {48, 48, 0, 13}, QStringLiteral("Inductance en Henry"),
+           QStringLiteral("Inductance ")),
+     Label("Label2", "Panel1", {48, 64, 0, 13}, QStringLiteral("Résistance en ohms"),
+           QStringLiteral("Resistance")),
+     Label("Label3", "Panel1", {48, 88, 0, 13}, QStringLiteral("Temp en secondes"), QStringLiteral("Time ")),
+     Panel("Panel2", "TabSheet1", {0, 0, 169, 145}, ui::kYellow),
+     Picture("Image5", "Panel2", {16, 8, 145, 129}, pictures::TimeConstantRLCircuit)
+         .Says("Circuit : résistance R et bobine L", "Circuit: a resistor R and a coil L"),
+     Letter("Label7", "Panel2", {112, 40, 9, 13}, "R"), Letter("Label8", "Panel2", {112, 96, 8, 13}, "L"),
+     Panel("Panel3", "TabSheet1", {176, 0, 217, 257}, ui::kSilver),
+     Label("Label4", "Panel3", {4, 8, 0, 13}, QStringLiteral("Inductance (L)")).For("Edit1"),
+     Label("Label5", "Panel3", {4, 32, 0, 13}, QStringLiteral("Résistance (R)"),
+           QStringLiteral("Resistance (R)"))
+         .For("Edit2"),
+     Picture("Image6", "Panel3", {16, 64, 33, 17},
+             [] {
+                 return Symbol("t =", {33, 17});
+             })
+         .Says("t ="),
+     Result("Label6", "Panel3", {48, 64, 105, 17}).Says("t"),
+     PictureButton("Image13", "Panel3", {56, 176, 113, 41}, Tableur),
+     Box("Edit1", "Panel3", {80, 8, 73, 19}).Says("L"), Box("Edit2", "Panel3", {80, 32, 73, 19}).Says("R"),
+     Units("ComboBox1", "Panel3", {152, 8, 57, 0}, Three(Op::Divide, "H", "mH", "uH")).For("Edit1"),
+     Units("ComboBox2", "Panel3", {152, 32, 57, 0}, kResistanceUnits).For("Edit2"),
+     Units("ComboBox3", "Panel3", {152, 64, 57, 0}, kTimeUnits).For("Label6"),
+     Equals("Button1", "Panel3", {80, 112, 65, 25}), Reset("BitBtn1", "Panel3", {32, 112, 33, 25}),
+     Print("BitBtn2", "Panel3", {160, 112, 33, 25}),
+
+     // RC
+     Panel("Panel4", "TabSheet2", {0, 144, 169, 113}, ui::kSilver),
+     Picture("Image7", "Panel4", {48, 8, 73, 25}, pictures::TimeConstantRCFormula)
+         .Says("t égale R fois C", "t equals R times C"),
+     Picture("Image8", "Panel4", {16, 48, 33, 17},
+             [] {
+                 return Symbol("C =", {33, 17});
+             })
+         .Says("C ="),
+     Picture("Image9", "Panel4", {16, 64, 33, 17},
+             [] {
+                 return Symbol("R =", {33, 17});
+             })
+         .Says("R ="),
+     Picture("Image10", "Panel4", {16, 88, 33, 17},
+             [] {
+                 return Symbol("t =", {33, 17});
+             })
+         .Says("t ="),
+     Label("Label9", "Panel4", {48, 48, 0, 13}, QStringLiteral("Capacitance en Farads"),
+           QStringLiteral("Capacitance ")),
+     Label("Label10", "Panel4", {48, 64, 0, 13}, QStringLiteral("Résistance en ohms"),
+           QStringLiteral("Resistance")),
+     Label("Label11", "Panel4", {48, 88, 0, 13}, QStringLiteral("Temp en secondes"), QStringLiteral("Time ")),
+     Panel("Panel5", "TabSheet2", {0, 0, 169, 137}, ui::kYellow),
+     Picture("Image11", "Panel5", {24, 8, 129, 121}, pictures::TimeConstantRCCircuit)
+         .Says("Circuit : résistance R et condensateur C", "Circuit: a resistor R and a capacitor C"),
+     Letter("Label12", "Panel5", {96, 48, 10, 13}, "R"), Letter("Label13", "Panel5", {96, 104, 9, 13}, "C"),
+     Panel("Panel6", "TabSheet2", {176, 0, 217, 257}, ui::kSilver),
+     // Clear of its value box, Edit3 at 80.
+     Label("Label14", "Panel6", {3, 8, 0, 13}, QStringLiteral("Capacitance (C)")).Fit(75).For("Edit3"),
+     Label("Label15", "Panel6", {4, 32, 0, 13}, QStringLiteral("Résistance (R)"),
+           QStringLiteral("Resistance (R)"))
+         .For("Edit4"),
+     Picture("Image12", "Panel6", {16, 64, 33, 17},
+             [] {
+                 return Symbol("t =", {33, 17});
+             })
+         .Says("t ="),
+     Result("Label16", "Panel6", {48, 64, 105, 17}).Says("t"),
+     PictureButton("Image14", "Panel6", {56, 176, 113, 41}, Tableur),
+     Box("Edit3", "Panel6", {80, 8, 73, 19}).Says("C"), Box("Edit4", "Panel6", {80, 32, 73, 19}).Says("R"),
+     Units("ComboBox4", "Panel6", {152, 8, 57, 0}, Three(Op::Divide, "F", "uF", "pF", 1e6L, 1e12L))
+         .For("Edit3"),
+     Units("ComboBox5", "Panel6", {152, 32, 57, 0}, kResistanceUnits).For("Edit4"),
+     Units("ComboBox6", "Panel6", {152, 64, 57, 0}, kTimeUnits).For("Label16"),
+     Equals("Button2", "Panel6", {80, 112, 65, 25}), Reset("BitBtn3", "Panel6", {32, 112, 33, 25}),
+     Print("BitBtn4", "Panel6", {160, 112, 33, 25})},
+    {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2", nullptr,
+     "Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "BitBtn3", "Button2", "BitBtn4"}};
 
 } // namespace
 
-struct TFormConstants::TabLayout {
-    std::vector<Piece> pieces; // the calculator goes into the last panel
-    // The result, the tableur, the value and resistance boxes, their lists and the time list, "=",
-    // Reset and Print.
-    const char* names[10];
-    std::vector<Unit> valueUnits;
-    // The three lists' changes, "=", Reset, Print and the tableur.
-    void (TFormConstants::*handlers[7])();
-};
-
-const TFormConstants::TabLayout TFormConstants::kRL{
-    {{Kind::Panel, "Panel1", nullptr, {0, 149, 169, 110}},
-     {Kind::Picture, "Image1", nullptr, {56, 8, 57, 41}, pictures::TimeConstantRLFormula},
-     {Kind::Symbol, "Image2", "L =", {16, 48, 41, 17}},
-     {Kind::Symbol, "Image3", "R =", {16, 64, 33, 17}},
-     {Kind::Symbol, "Image4", "t =", {16, 88, 33, 17}},
-     {Kind::Text, "Label1", "Inductance en Henry", {48, 48, 0, 13}},
-     {Kind::Text, "Label2", "Résistance en ohms", {48, 64, 0, 13}},
-     {Kind::Text, "Label3", "Temp en secondes", {48, 88, 0, 13}},
-     {Kind::YellowPanel, "Panel2", nullptr, {0, 0, 169, 145}},
-     {Kind::Picture, "Image5", nullptr, {16, 8, 145, 129}, pictures::TimeConstantRLCircuit},
-     {Kind::Letter, "Label7", "R", {112, 40, 9, 13}},
-     {Kind::Letter, "Label8", "L", {112, 96, 8, 13}},
-     {Kind::Panel, "Panel3", nullptr, {176, 0, 217, 257}},
-     {Kind::Text, "Label4", "Inductance (L)", {4, 8, 0, 13}},
-     {Kind::Text, "Label5", "Résistance (R)", {4, 32, 0, 13}},
-     {Kind::Symbol, "Image6", "t =", {16, 64, 33, 17}}},
-    {"Label6", "Image13", "Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1",
-     "BitBtn2"},
-    Units(Op::Divide, "H", "mH", "uH"),
-    {&TFormConstants::ComboBox1Change, &TFormConstants::ComboBox2Change, &TFormConstants::ComboBox3Change,
-     &TFormConstants::Button1Click, &TFormConstants::BitBtn1Click, &TFormConstants::BitBtn2Click,
-     &TFormConstants::Image13Click}};
-
-const TFormConstants::TabLayout TFormConstants::kRC{
-    {{Kind::Panel, "Panel4", nullptr, {0, 144, 169, 113}},
-     {Kind::Picture, "Image7", nullptr, {48, 8, 73, 25}, pictures::TimeConstantRCFormula},
-     {Kind::Symbol, "Image8", "C =", {16, 48, 33, 17}},
-     {Kind::Symbol, "Image9", "R =", {16, 64, 33, 17}},
-     {Kind::Symbol, "Image10", "t =", {16, 88, 33, 17}},
-     {Kind::Text, "Label9", "Capacitance en Farads", {48, 48, 0, 13}},
-     {Kind::Text, "Label10", "Résistance en ohms", {48, 64, 0, 13}},
-     {Kind::Text, "Label11", "Temp en secondes", {48, 88, 0, 13}},
-     {Kind::YellowPanel, "Panel5", nullptr, {0, 0, 169, 137}},
-     {Kind::Picture, "Image11", nullptr, {24, 8, 129, 121}, pictures::TimeConstantRCCircuit},
-     {Kind::Letter, "Label12", "R", {96, 48, 10, 13}},
-     {Kind::Letter, "Label13", "C", {96, 104, 9, 13}},
-     {Kind::Panel, "Panel6", nullptr, {176, 0, 217, 257}},
-     {Kind::Text, "Label14", "Capacitance (C)", {3, 8, 0, 13}},
-     {Kind::Text, "Label15", "Résistance (R)", {4, 32, 0, 13}},
-     {Kind::Symbol, "Image12", "t =", {16, 64, 33, 17}}},
-    {"Label16", "Image14", "Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "Button2", "BitBtn3",
-     "BitBtn4"},
-    Units(Op::Divide, "F", "uF", "pF", 1e6L, 1e12L),
-    {&TFormConstants::ComboBox4Change, &TFormConstants::ComboBox5Change, &TFormConstants::ComboBox6Change,
-     &TFormConstants::Button2Click, &TFormConstants::BitBtn3Click, &TFormConstants::BitBtn4Click,
-     &TFormConstants::Image14Click}};
-
-TFormConstants::TFormConstants(QWidget* parent) : ui::Window(parent) {
+// The table is built before the calculator pages, which name its tabs.
+ui::FormParts TFormConstants::Build() {
     setObjectName(QStringLiteral("FormConstants"));
     SetForm(QStringLiteral("Constante de temp RL et RC"), 403, 291, ui::kSilver);
-
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->setGeometry(0, 0, 401, 289);
-    rlTab_->setObjectName(QStringLiteral("TabSheet1"));
-    rlTab_->setProperty("formCaption", QStringLiteral("RL"));
-    rcTab_->setObjectName(QStringLiteral("TabSheet2"));
-    rcTab_->setProperty("formCaption", QStringLiteral("RC"));
-    pages_->addTab(rlTab_, QStringLiteral("RL"));
-    pages_->addTab(rcTab_, QStringLiteral("RC"));
-    rlParts_ = MakeTab(rlTab_, kRL);
-    rcParts_ = MakeTab(rcTab_, kRC);
-    // Clear of its value box, Edit3 at 80.
-    ui::FitText(rcTab_->findChild<QLabel*>(QStringLiteral("Label14")), 75);
-
-    rl_.Boxes({rlParts_.value, rlParts_.resistance})
-        .Results({rlParts_.result})
-        .Fields({&InductanceRL, &ResistanceRL, &TimeRL});
-    rc_.Boxes({rcParts_.value, rcParts_.resistance})
-        .Results({rcParts_.result})
-        .Fields({&CapacitanceRC, &ResistanceRC, &TimeRC});
+    return ui::BuildForm(this, kForm);
 }
 
-TFormConstants::TimeTab TFormConstants::MakeTab(QWidget* page, const TabLayout& l) {
-    QWidget* panel = page;
-    for (const Piece& p : l.pieces) {
-        const QRect& a = p.at;
-        const QString text = QString::fromUtf8(p.text);
-        switch (p.kind) {
-        case Kind::Panel:
-        case Kind::YellowPanel:
-            panel = ui::MakePanel(page, p.name, a.x(), a.y(), a.width(), a.height(),
-                                  p.kind == Kind::Panel ? ui::kSilver : ui::kYellow);
-            break;
-        case Kind::Picture:
-            ui::MakePicture(panel, p.name, p.draw, a.x(), a.y(), a.width(), a.height());
-            break;
-        case Kind::Symbol:
-            ui::MakePicture(
-                panel, p.name, [=] { return pictures::LegendSymbol(text, a.size()); }, a.x(), a.y(),
-                a.width(), a.height());
-            break;
-        case Kind::Text:
-            ui::MakeLabel(panel, p.name, text, a.x(), a.y(), a.width(), a.height());
-            break;
-        case Kind::Letter:
-            QLabel* letter = ui::MakeLabel(panel, p.name, text, a.x(), a.y(), a.width(), a.height());
-            letter->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            letter->setFont(ui::FormFont("MS Sans Serif", 11, true));
-            break;
-        }
-    }
-    const char* const* n = l.names;
-    TimeTab t;
-    t.result = ui::MakeResultLabel(panel, n[0], 48, 64, 105, 17);
-    t.tableur = ui::MakeClickablePicture(
-        panel, n[1], [] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 56, 176, 113, 41);
-    t.value = ui::MakeValueBox(panel, n[2], 80, 8, 73, 19);
-    t.resistance = ui::MakeValueBox(panel, n[3], 80, 32, 73, 19);
-    t.valueUnit = ui::MakeUnitList(panel, n[4], 152, 8, 57, l.valueUnits);
-    // "mOhms" is mega, as in the capacitive reactance window.
-    t.resistanceUnit =
-        ui::MakeUnitList(panel, n[5], 152, 32, 57, Units(Op::Multiply, "Ohms", "kOhms", "mOhms"));
-    t.timeUnit = ui::MakeUnitList(panel, n[6], 152, 64, 57, Units(Op::Multiply, "S", "mS", "uS"));
-    QPushButton* equals = ui::MakeEqualsButton(panel, n[7], 80, 112, 65, 25);
-    QPushButton* reset = ui::MakeResetButton(panel, n[8], 32, 112, 33, 25);
-    QPushButton* print = ui::MakePrintButton(panel, n[9], 160, 112, 33, 25);
-    ui::SetTabOrder({t.value, t.resistance, t.valueUnit, t.resistanceUnit, t.timeUnit, reset, equals, print});
+TFormConstants::TFormConstants(QWidget* parent)
+    : ui::Window(parent), parts_(Build()), rl_(parts_.Find("TabSheet1")), rc_(parts_.Find("TabSheet2")) {
+    edit1_ = parts_.Get<QLineEdit>("Edit1");
+    edit2_ = parts_.Get<QLineEdit>("Edit2");
+    comboBox1_ = parts_.Get<ui::UnitList>("ComboBox1");
+    comboBox2_ = parts_.Get<ui::UnitList>("ComboBox2");
+    comboBox3_ = parts_.Get<ui::UnitList>("ComboBox3");
+    label6_ = parts_.Get<QLabel>("Label6");
+    image13_ = parts_.Get<ui::PictureLabel>("Image13");
+    edit3_ = parts_.Get<QLineEdit>("Edit3");
+    edit4_ = parts_.Get<QLineEdit>("Edit4");
+    comboBox4_ = parts_.Get<ui::UnitList>("ComboBox4");
+    comboBox5_ = parts_.Get<ui::UnitList>("ComboBox5");
+    comboBox6_ = parts_.Get<ui::UnitList>("ComboBox6");
+    label16_ = parts_.Get<QLabel>("Label16");
+    image14_ = parts_.Get<ui::PictureLabel>("Image14");
 
-    const auto on = [this, &l](auto* sender, auto signal, int handler) {
-        ui::On(sender, signal, this, [this, h = l.handlers[handler]] { (this->*h)(); });
+    rl_.Boxes({edit1_, edit2_}).Results({label6_}).Fields({&InductanceRL, &ResistanceRL, &TimeRL});
+    rc_.Boxes({edit3_, edit4_}).Results({label16_}).Fields({&CapacitanceRC, &ResistanceRC, &TimeRC});
+
+    const auto clicked = [this](const char* button, void (TFormConstants::*handler)()) {
+        ui::On(parts_.Get<QPushButton>(button), &QPushButton::clicked, this,
+               [this, handler] { (this->*handler)(); });
     };
-    on(t.valueUnit, &QComboBox::activated, 0);
-    on(t.resistanceUnit, &QComboBox::activated, 1);
-    on(t.timeUnit, &QComboBox::activated, 2);
-    on(equals, &QPushButton::clicked, 3);
-    on(reset, &QPushButton::clicked, 4);
-    on(print, &QPushButton::clicked, 5);
-    on(t.tableur, &ui::PictureLabel::clicked, 6);
-    return t;
+    ui::On(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    ui::On(comboBox2_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    ui::On(comboBox3_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    clicked("Button1", &TFormConstants::Button1Click);
+    clicked("BitBtn1", &TFormConstants::BitBtn1Click);
+    clicked("BitBtn2", &TFormConstants::BitBtn2Click);
+    ui::On(image13_, &ui::PictureLabel::clicked, this, [this] { Image13Click(); });
+    ui::On(comboBox4_, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    ui::On(comboBox5_, &QComboBox::activated, this, [this] { ComboBox5Change(); });
+    ui::On(comboBox6_, &QComboBox::activated, this, [this] { ComboBox6Change(); });
+    clicked("Button2", &TFormConstants::Button2Click);
+    clicked("BitBtn3", &TFormConstants::BitBtn3Click);
+    clicked("BitBtn4", &TFormConstants::BitBtn4Click);
+    ui::On(image14_, &ui::PictureLabel::clicked, this, [this] { Image14Click(); });
 }
 
 void TFormConstants::FormCreate() {
-    rlParts_.valueUnit->setCurrentIndex(1);
-    rlParts_.resistanceUnit->setCurrentIndex(0);
-    rlParts_.timeUnit->setCurrentIndex(2);
-    rcParts_.valueUnit->setCurrentIndex(1);
-    rcParts_.resistanceUnit->setCurrentIndex(0);
-    rcParts_.timeUnit->setCurrentIndex(0);
+    comboBox1_->setCurrentIndex(1);
+    comboBox2_->setCurrentIndex(0);
+    comboBox3_->setCurrentIndex(2);
+    comboBox4_->setCurrentIndex(1);
+    comboBox5_->setCurrentIndex(0);
+    comboBox6_->setCurrentIndex(0);
 }
 
 void TFormConstants::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Time constants RL & RC"));
-    ui::ApplyTexts(this, {{"Label1", "Inductance "},
-                          {"Label2", "Resistance"},
-                          {"Label10", "Resistance"},
-                          {"Label3", "Time "},
-                          {"Label11", "Time "},
-                          {"Label4", "Inductance (L)"},
-                          {"Label5", "Resistance (R)"},
-                          {"Label15", "Resistance (R)"},
-                          {"Label9", "Capacitance "},
-                          {"Label14", "Capacitance (C)"}});
+    ui::ApplyEnglish(this, kForm);
     // A missing picture ends the activation here, leaving Image14 as it was.
-    rlParts_.tableur->clear();
-    ui::LoadPictureInto(rlParts_.tableur, QStringLiteral("interface/tableur_en.bmp"));
-    rcParts_.tableur->clear();
-    ui::LoadPictureInto(rcParts_.tableur, QStringLiteral("interface/tableur_en.bmp"));
+    image13_->clear();
+    ui::LoadPictureInto(image13_, QStringLiteral("interface/tableur_en.bmp"));
+    image14_->clear();
+    ui::LoadPictureInto(image14_, QStringLiteral("interface/tableur_en.bmp"));
 }
 
 void TFormConstants::CalculateRL() {
-    InductanceRL = ui::Stored(rl_.Read(rlParts_.value, rlParts_.valueUnit));
-    ResistanceRL = ui::Stored(rl_.Read(rlParts_.resistance, rlParts_.resistanceUnit));
+    InductanceRL = ui::Stored(rl_.Read(edit1_, comboBox1_));
+    ResistanceRL = ui::Stored(rl_.Read(edit2_, comboBox2_));
     // No resistance is a division by zero: the result keeps its text.
-    TimeRL = ui::Stored(
-        rl_.InUnit(ui::Compute([this] { return formulas::RLTimeConstant(InductanceRL, ResistanceRL); }),
-                   rlParts_.timeUnit));
-    rl_.Show(rlParts_.result, TimeRL, kTimeDisplay);
+    TimeRL = ui::Stored(rl_.InUnit(
+        ui::Compute([this] { return formulas::RLTimeConstant(InductanceRL, ResistanceRL); }), comboBox3_));
+    rl_.Show(label6_, TimeRL, kTimeDisplay);
 }
 
 void TFormConstants::CalculateRC() {
-    CapacitanceRC = ui::Stored(rc_.Read(rcParts_.value, rcParts_.valueUnit));
-    ResistanceRC = ui::Stored(rc_.Read(rcParts_.resistance, rcParts_.resistanceUnit));
-    TimeRC = ui::Stored(
-        rc_.InUnit(ui::Compute([this] { return formulas::RCTimeConstant(ResistanceRC, CapacitanceRC); }),
-                   rcParts_.timeUnit));
-    rc_.Show(rcParts_.result, TimeRC, kTimeDisplay);
+    CapacitanceRC = ui::Stored(rc_.Read(edit3_, comboBox4_));
+    ResistanceRC = ui::Stored(rc_.Read(edit4_, comboBox5_));
+    TimeRC = ui::Stored(rc_.InUnit(
+        ui::Compute([this] { return formulas::RCTimeConstant(ResistanceRC, CapacitanceRC); }), comboBox6_));
+    rc_.Show(label16_, TimeRC, kTimeDisplay);
 }
 
 void TFormConstants::ComboBox1Change() {
@@ -248,7 +251,7 @@ void TFormConstants::ComboBox3Change() {
     if (rl_.AllHoldText())
         CalculateRL();
     else
-        rlParts_.result->clear();
+        label6_->clear();
 }
 
 void TFormConstants::ComboBox4Change() {
@@ -274,12 +277,12 @@ void TFormConstants::Button2Click() {
 
 void TFormConstants::BitBtn1Click() {
     rl_.Clear();
-    rlParts_.value->setFocus();
+    edit1_->setFocus();
 }
 
 void TFormConstants::BitBtn3Click() {
     rc_.Clear();
-    rcParts_.value->setFocus();
+    edit3_->setFocus();
 }
 
 void TFormConstants::BitBtn2Click() {

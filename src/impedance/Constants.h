@@ -1,11 +1,11 @@
 #pragma once
 // RL and RC time constants, t = L / R and t = R x C, one tab each.
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 namespace ui {
 class UnitList;
 class PictureLabel;
@@ -43,27 +43,27 @@ class TFormConstants : public ui::Window {
     double TimeRC = 0;        // in the unit of the RC time list
 
   private:
-    // The tab pages exist before the calculator pages that hold them; the tab control adopts them.
-    QWidget* rlTab_ = new QWidget;
-    QWidget* rcTab_ = new QWidget;
-    ui::CalculatorPage rl_{rlTab_};
-    ui::CalculatorPage rc_{rcTab_};
+    ui::FormParts Build();
 
-    // A tab's components that its handlers use.
-    struct TimeTab {
-        QLineEdit* value; // the inductance or the capacitance
-        QLineEdit* resistance;
-        ui::UnitList* valueUnit;
-        ui::UnitList* resistanceUnit;
-        ui::UnitList* timeUnit;
-        QLabel* result;
-        ui::PictureLabel* tableur;
-    };
-    struct TabLayout;
-    static const TabLayout kRL, kRC;
-    TimeTab MakeTab(QWidget* page, const TabLayout& layout);
+    const ui::FormParts parts_;
+    ui::CalculatorPage rl_;
+    ui::CalculatorPage rc_;
 
-    QTabWidget* pages_;
-    TimeTab rlParts_;
-    TimeTab rcParts_;
+    // RL
+    QLineEdit* edit1_;        // the inductance
+    QLineEdit* edit2_;        // the resistance
+    ui::UnitList* comboBox1_; // their units
+    ui::UnitList* comboBox2_;
+    ui::UnitList* comboBox3_; // the time's
+    QLabel* label6_;          // the time
+    ui::PictureLabel* image13_;
+
+    // RC
+    QLineEdit* edit3_; // the capacitance
+    QLineEdit* edit4_; // the resistance
+    ui::UnitList* comboBox4_;
+    ui::UnitList* comboBox5_;
+    ui::UnitList* comboBox6_;
+    QLabel* label16_;
+    ui::PictureLabel* image14_;
 };

@@ -1,11 +1,11 @@
 #pragma once
 // Parallel RL, RC and LC impedance, one tab per circuit; the tabs share nothing but the window.
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 namespace ui {
 class UnitList;
 }
@@ -48,18 +48,12 @@ class TFormParaRLRCLC : public ui::Window {
     double PhaseAngleLC = 0; // not shown: the tab has no angle label
 
   private:
-    void BuildRL();
-    void BuildRC();
-    void BuildLC();
+    ui::FormParts Build();
 
-    // The tab pages exist before the calculator pages that name them.
-    QWidget* rlTab_ = new QWidget(this);
-    QWidget* rcTab_ = new QWidget(this);
-    QWidget* lcTab_ = new QWidget(this);
-    ui::CalculatorPage rl_{rlTab_};
-    ui::CalculatorPage rc_{rcTab_};
-    ui::CalculatorPage lc_{lcTab_};
-    QTabWidget* pages_;
+    const ui::FormParts parts_;
+    ui::CalculatorPage rl_;
+    ui::CalculatorPage rc_;
+    ui::CalculatorPage lc_;
 
     QLineEdit* edit1_;
     QLineEdit* edit2_;

@@ -6,6 +6,7 @@
 #include "formulas/Resonance.h"
 #include "pictures/impedance/ResonancePictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -19,8 +20,6 @@ using Op = ui::UnitList::Op;
 
 namespace {
 
-const QColor kAqua{0x00, 0xFF, 0xFF};
-const QColor kLime{0x00, 0xFF, 0x00};
 constexpr ui::Display kWavelengthDisplay{core::FloatFormat::Number, 4, 2};
 constexpr ui::Display kTableLCDisplay{core::FloatFormat::Number, 8, 7};
 
@@ -51,57 +50,72 @@ const QStringList& TFormIndCapProReso::Frequencies() {
     return list;
 }
 
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Grid("StringGrid1", nullptr, {TFormIndCapProReso::kTableRows + 1, 3, 0, 0, 233, 350, 64, 20, ui::kAqua}),
+     // A panel with a caption, over the grid's empty top-left cell.
+     Label("Panel2", nullptr, {2, 2, 60, 20}, QStringLiteral("f (Khz)"))
+         .Align(Qt::AlignCenter)
+         .Background(ui::kAqua),
+     Panel("Panel1", nullptr, {238, 8, 185, 337}, ui::kSilver),
+     Picture("Image2", "Panel1", {40, 8, 105, 41}, pictures::ProductLCFormula)
+         .Says("L C égale 1 sur 2 pi f0 au carré", "L C equals 1 over 2 pi f0 squared"),
+     Label("Label1", "Panel1", {8, 64, 51, 13}, QStringLiteral("Fréquence"), QStringLiteral("Frequency"))
+         .For("Edit1"),
+     Box("Edit1", "Panel1", {62, 64, 67, 19}).Says("f"),
+     // "mHz" is mega; the product is computed from megahertz.
+     Units("ComboBox1", "Panel1", {128, 64, 53, 0},
+           {{QStringLiteral("Hz"), Op::Divide, 1000000.0L},
+            {QStringLiteral("kHz"), Op::Divide, 1000.0L},
+            {QStringLiteral("mHz"), Op::Divide, 1.0L}})
+         .For("Edit1"),
+     Label("Label2", "Panel1", {14, 96, 33, 17}, QStringLiteral("LC ="))
+         .Align(Qt::AlignCenter)
+         .Font("MS Sans Serif", 11, true)
+         .Ink(ui::kLime),
+     Result("Label3", "Panel1", {48, 96, 129, 17}).Says("L X C"),
+     Reset("BitBtn1", "Panel1", {16, 152, 33, 25}), Equals("Button1", "Panel1", {65, 152, 57, 25}),
+     Print("BitBtn2", "Panel1", {137, 152, 33, 25}),
+     Button("BitBtn3", "Panel1", {8, 288, 169, 17}, QStringLiteral("Impression du tableur Page 1"),
+            QStringLiteral("Table page 1")),
+     Button("BitBtn4", "Panel1", {8, 312, 169, 17}, QStringLiteral("Impression du tableur Page 2"),
+            QStringLiteral("Table page 2"))},
+    {"Edit1", "ComboBox1", "Button1", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}};
+
+} // namespace
+
 TFormIndCapProReso::TFormIndCapProReso(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormIndCapProReso"));
     SetForm(QStringLiteral("Produit LC de la résonance"), 428, 350, ui::kSilver);
 
-    grid_ = ui::MakeGrid(this, "StringGrid1", {kTableRows + 1, 3, 0, 0, 233, 350, 64, 20, kAqua});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    grid_ = parts.Get<QTableWidget>("StringGrid1");
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    frequencyUnit_ = parts.Get<ui::UnitList>("ComboBox1");
+    result_ = parts.Get<QLabel>("Label3");
+
     grid_->setColumnWidth(0, 60);
     grid_->setColumnWidth(2, 71);
     // "Wavelength" fits its 64 pixels only in a smaller, regular type.
     for (int c = 1; c < 3; ++c)
         grid_->item(0, c)->setFont(ui::FormFont("MS Sans Serif", 10));
-    // A panel with a caption, over the grid's empty top-left cell.
-    QLabel* corner = ui::MakeLabel(this, "Panel2", QStringLiteral("f (Khz)"), 2, 2, 60, 20);
+    auto* corner = parts.Get<QLabel>("Panel2");
     corner->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    corner->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(corner, kAqua);
     // The panel scrolls away with the head row it stands on, instead of hiding a frequency.
     ui::On(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
            [this, corner] { corner->move(2, 2 + grid_->rowViewportPosition(0)); });
 
-    QFrame* calc = ui::MakePanel(this, "Panel1", 238, 8, 185, 337, ui::kSilver);
-    ui::MakePicture(calc, "Image2", pictures::ProductLCFormula, 40, 8, 105, 41);
-    ui::MakeLabel(calc, "Label1", QStringLiteral("Fréquence"), 8, 64, 51, 13);
-    edit1_ = ui::MakeValueBox(calc, "Edit1", 62, 64, 67, 19);
-    // "mHz" is mega; the product is computed from megahertz.
-    frequencyUnit_ = ui::MakeUnitList(calc, "ComboBox1", 128, 64, 53,
-                                      {{QStringLiteral("Hz"), Op::Divide, 1000000.0L},
-                                       {QStringLiteral("kHz"), Op::Divide, 1000.0L},
-                                       {QStringLiteral("mHz"), Op::Divide, 1.0L}});
-    QLabel* caption = ui::MakeLabel(calc, "Label2", QStringLiteral("LC ="), 14, 96, 33, 17);
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setFont(ui::FormFont("MS Sans Serif", 11, true));
-    ui::SetTextColour(caption, kLime);
-    result_ = ui::MakeResultLabel(calc, "Label3", 48, 96, 129, 17);
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 16, 152, 33, 25);
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 65, 152, 57, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 137, 152, 33, 25);
-    QPushButton* page1 =
-        ui::MakeButton(calc, "BitBtn3", QStringLiteral("Impression du tableur Page 1"), 8, 288, 169, 17);
-    QPushButton* page2 =
-        ui::MakeButton(calc, "BitBtn4", QStringLiteral("Impression du tableur Page 2"), 8, 312, 169, 17);
-
-    ui::SetTabOrder({edit1_, frequencyUnit_, equals, reset, print, page1, page2});
-
     page_.Boxes({edit1_}).Results({result_}).Fields({&ResonantFrequency, &ProductLC});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ui::On(frequencyUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    ui::On(page1, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    ui::On(page2, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn3"), &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn4"), &QPushButton::clicked, this, [this] { BitBtn4Click(); });
 }
 
 void TFormIndCapProReso::FormCreate() {
@@ -113,8 +127,7 @@ void TFormIndCapProReso::FormActivate() {
     if (ui::IsEnglish()) {
         heads_[0] = QStringLiteral("Wavelength");
         setWindowTitle(QStringLiteral("Product LC"));
-        ui::ApplyTexts(this,
-                       {{"Label1", "Frequency"}, {"BitBtn3", "Table page 1"}, {"BitBtn4", "Table page 2"}});
+        ui::ApplyEnglish(this, kForm);
     } else {
         heads_[0] = QStringLiteral("L d'onde(m)");
     }

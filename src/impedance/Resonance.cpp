@@ -7,78 +7,93 @@
 #include "pictures/Glyphs.h"
 #include "pictures/impedance/ResonancePictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
-
 using Op = ui::UnitList::Op;
+
+namespace {
+
+QImage Symbol(const char* text) {
+    return pictures::LegendSymbol(QString::fromUtf8(text), {33, 17});
+}
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {PictureButton("Image7", nullptr, {264, 200, 113, 41},
+                   [] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }),
+     Panel("Panel1", nullptr, {8, 152, 193, 121}, ui::kSilver),
+     Picture("Image1", "Panel1", {48, 8, 105, 41}, pictures::ResonanceFormula)
+         .Says("f0 égale 1 sur 2 pi racine de L C", "f0 equals 1 over 2 pi square root of L C"),
+     Picture("Image2", "Panel1", {32, 56, 33, 17}, [] { return Symbol("L ="); }).Says("L ="),
+     Picture("Image3", "Panel1", {32, 72, 33, 17}, [] { return Symbol("C ="); }).Says("C ="),
+     Picture("Image4", "Panel1", {32, 96, 33, 17}, [] { return Symbol("f_{0} ="); }).Says("f0 ="),
+     Label("Label1", "Panel1", {72, 56, 0, 13}, QStringLiteral("Inductance en uH"),
+           QStringLiteral("Inductance")),
+     Label("Label2", "Panel1", {72, 72, 0, 13}, QStringLiteral("Capacitance en uF"),
+           QStringLiteral("Capacitance")),
+     Label("Label3", "Panel1", {72, 96, 0, 13}, QStringLiteral("Fréquence en mHz"),
+           QStringLiteral("Frequency")),
+     Panel("Panel2", nullptr, {8, 8, 193, 137}, ui::kYellow),
+     Picture("Image5", "Panel2", {32, 24, 121, 97}, pictures::ResonanceCircuit)
+         .Says("Circuit : bobine L et condensateur C, fréquence de résonance f0",
+               "Circuit: a coil L and a capacitor C, resonant frequency f0"),
+     Echo("Label7", "Panel2", {128, 32, 57, 17}), Echo("Label8", "Panel2", {128, 48, 57, 17}),
+     Echo("Label9", "Panel2", {128, 80, 57, 17}), Echo("Label10", "Panel2", {128, 112, 57, 17}),
+     Panel("Panel3", nullptr, {208, 8, 217, 161}, ui::kSilver),
+     Picture("Image6", "Panel3", {16, 64, 33, 17}, [] { return Symbol("f_{0} ="); }).Says("f0 ="),
+     Result("Label4", "Panel3", {51, 64, 106, 17}).Says("Fo"),
+     Label("Label5", "Panel3", {16, 32, 60, 13}, QStringLiteral("Capacitance")).For("Edit2"),
+     Label("Label6", "Panel3", {16, 8, 57, 13}, QStringLiteral("Inductance "), QStringLiteral("Inductance"))
+         .For("Edit1"),
+     Box("Edit1", "Panel3", {89, 8, 73, 19}).Says("L"), Box("Edit2", "Panel3", {89, 32, 73, 19}).Says("C"),
+     Units("ComboBox1", "Panel3", {157, 8, 57, 0},
+           {{QStringLiteral("mH"), Op::Divide, 1000.0L}, {QStringLiteral("uH"), Op::Divide, 1000000.0L}})
+         .For("Edit1"),
+     Units("ComboBox2", "Panel3", {157, 32, 57, 0},
+           {{QStringLiteral("uF"), Op::Divide, 1e6L},
+            {QStringLiteral("nF"), Op::Divide, 1e9L},
+            {QStringLiteral("pF"), Op::Divide, 1e12L}})
+         .For("Edit2"),
+     // "mHz" is mega, as in the reactance windows.
+     Units("ComboBox3", "Panel3", {157, 64, 57, 0},
+           {{QStringLiteral("Hz"), Op::Divide, 1.0L},
+            {QStringLiteral("kHz"), Op::Divide, 1000.0L},
+            {QStringLiteral("mHz"), Op::Divide, 1000000.0L}})
+         .For("Label4"),
+     Equals("Button1", "Panel3", {80, 112, 65, 25}), Reset("BitBtn1", "Panel3", {24, 112, 33, 25}),
+     Print("BitBtn2", "Panel3", {168, 112, 33, 25})},
+    {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1", "BitBtn2"}};
+
+} // namespace
 
 TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormResonance"));
     SetForm(QStringLiteral("Calcul de la résonance"), 430, 280, ui::kSilver);
 
-    tableur_ = ui::MakeClickablePicture(
-        this, "Image7", [=] { return pictures::TableurOval(QStringLiteral("TABLEUR")); }, 264, 200, 113, 41);
-
-    QFrame* legend = ui::MakePanel(this, "Panel1", 8, 152, 193, 121, ui::kSilver);
-    ui::MakePicture(legend, "Image1", pictures::ResonanceFormula, 48, 8, 105, 41);
-    const QSize symbol(33, 17);
-    ui::MakePicture(
-        legend, "Image2", [=] { return pictures::LegendSymbol(QStringLiteral("L ="), symbol); }, 32, 56, 33,
-        17);
-    ui::MakePicture(
-        legend, "Image3", [=] { return pictures::LegendSymbol(QStringLiteral("C ="), symbol); }, 32, 72, 33,
-        17);
-    ui::MakePicture(
-        legend, "Image4", [=] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 32, 96,
-        33, 17);
-    ui::MakeLabel(legend, "Label1", QStringLiteral("Inductance en uH"), 72, 56, 0, 13);
-    ui::MakeLabel(legend, "Label2", QStringLiteral("Capacitance en uF"), 72, 72, 0, 13);
-    ui::MakeLabel(legend, "Label3", QStringLiteral("Fréquence en mHz"), 72, 96, 0, 13);
-
-    QFrame* circuit = ui::MakePanel(this, "Panel2", 8, 8, 193, 137, ui::kYellow);
-    ui::MakePicture(circuit, "Image5", pictures::ResonanceCircuit, 32, 24, 121, 97);
-    echo1_ = ui::MakeCentredLabel(circuit, "Label7", 128, 32, 57, 17);
-    unitEcho1_ = ui::MakeCentredLabel(circuit, "Label8", 128, 48, 57, 17);
-    echo2_ = ui::MakeCentredLabel(circuit, "Label9", 128, 80, 57, 17);
-    unitEcho2_ = ui::MakeCentredLabel(circuit, "Label10", 128, 112, 57, 17);
-
-    QFrame* calc = ui::MakePanel(this, "Panel3", 208, 8, 217, 161, ui::kSilver);
-    ui::MakePicture(
-        calc, "Image6", [=] { return pictures::LegendSymbol(QStringLiteral("f_{0} ="), symbol); }, 16, 64, 33,
-        17);
-    result_ = ui::MakeResultLabel(calc, "Label4", 51, 64, 106, 17);
-    ui::MakeLabel(calc, "Label5", QStringLiteral("Capacitance"), 16, 32, 60, 13);
-    ui::MakeLabel(calc, "Label6", QStringLiteral("Inductance "), 16, 8, 57, 13);
-    edit1_ = ui::MakeValueBox(calc, "Edit1", 89, 8, 73, 19);
-    edit2_ = ui::MakeValueBox(calc, "Edit2", 89, 32, 73, 19);
-    unit1_ = ui::MakeUnitList(
-        calc, "ComboBox1", 157, 8, 57,
-        {{QStringLiteral("mH"), Op::Divide, 1000.0L}, {QStringLiteral("uH"), Op::Divide, 1000000.0L}});
-    unit2_ = ui::MakeUnitList(calc, "ComboBox2", 157, 32, 57,
-                              {{QStringLiteral("uF"), Op::Divide, 1e6L},
-                               {QStringLiteral("nF"), Op::Divide, 1e9L},
-                               {QStringLiteral("pF"), Op::Divide, 1e12L}});
-    // "mHz" is mega, as in the reactance windows.
-    resultUnit_ = ui::MakeUnitList(calc, "ComboBox3", 157, 64, 57,
-                                   {{QStringLiteral("Hz"), Op::Divide, 1.0L},
-                                    {QStringLiteral("kHz"), Op::Divide, 1000.0L},
-                                    {QStringLiteral("mHz"), Op::Divide, 1000000.0L}});
-    QPushButton* equals = ui::MakeEqualsButton(calc, "Button1", 80, 112, 65, 25);
-    QPushButton* reset = ui::MakeResetButton(calc, "BitBtn1", 24, 112, 33, 25);
-    QPushButton* print = ui::MakePrintButton(calc, "BitBtn2", 168, 112, 33, 25);
-
-    ui::SetTabOrder({edit1_, edit2_, unit1_, unit2_, resultUnit_, equals, reset, print});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    tableur_ = parts.Get<ui::PictureLabel>("Image7");
+    echo1_ = parts.Get<QLabel>("Label7");
+    unitEcho1_ = parts.Get<QLabel>("Label8");
+    echo2_ = parts.Get<QLabel>("Label9");
+    unitEcho2_ = parts.Get<QLabel>("Label10");
+    result_ = parts.Get<QLabel>("Label4");
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    edit2_ = parts.Get<QLineEdit>("Edit2");
+    unit1_ = parts.Get<ui::UnitList>("ComboBox1");
+    unit2_ = parts.Get<ui::UnitList>("ComboBox2");
+    resultUnit_ = parts.Get<ui::UnitList>("ComboBox3");
 
     page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Inductance, &Capacitance, &Frequency});
 
-    ui::On(equals, &QPushButton::clicked, this, [this] { Button1Click(); });
+    ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();
     LinkResponse(Quantity::Inductance, Quantity::Capacitance);
-    ui::On(reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn2"), &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     ui::On(tableur_, &ui::PictureLabel::clicked, this, [this] { Image7Click(); });
 }
 
@@ -91,11 +106,7 @@ void TFormResonance::FormCreate() {
 void TFormResonance::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Resonance"));
-    ui::ApplyTexts(this, {{"Label1", "Inductance"},
-                          {"Label2", "Capacitance"},
-                          {"Label3", "Frequency"},
-                          {"Label6", "Inductance"},
-                          {"Label5", "Capacitance"}});
+    ui::ApplyEnglish(this, kForm);
     EnglishTableur();
 }
 

@@ -5,6 +5,7 @@
 
 #include "formulas/SeriesParallel.h"
 #include "impedance/ImpReacCap.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -27,23 +28,31 @@ const std::vector<long double>& TFormTableurImpedance::Values() {
     return values;
 }
 
+namespace {
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Label("Label1", nullptr, {24, 2, 568, 20}, QStringLiteral("R"))
+         .Align(Qt::AlignCenter)
+         .Font("MS Sans Serif", 15, true),
+     Label("Label2", nullptr, {4, 24, 18, 420}, QStringLiteral("X"))
+         .Align(Qt::AlignCenter)
+         .Font("MS Sans Serif", 15, true),
+     Grid("StringGrid1", nullptr, {kSize, kSize, 24, 24, 568, 420, 58, 20, ui::kSilver}),
+     Print("BitBtn1", nullptr, {24, 450, 33, 25})},
+    {}};
+
+} // namespace
+
 TFormTableurImpedance::TFormTableurImpedance(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormTableurImpedance"));
     SetForm(QStringLiteral("Tableur de l'impédance série(Ohms)"), 600, 480, ui::kSilver);
 
-    const QFont axisFont = ui::FormFont("MS Sans Serif", 15, true);
-    QLabel* across = ui::MakeLabel(this, "Label1", QStringLiteral("R"), 24, 2, 568, 20);
-    across->setAlignment(Qt::AlignCenter);
-    across->setFont(axisFont);
-    QLabel* down = ui::MakeLabel(this, "Label2", QStringLiteral("X"), 4, 24, 18, 420);
-    down->setAlignment(Qt::AlignCenter);
-    down->setFont(axisFont);
-
-    grid_ = ui::MakeGrid(this, "StringGrid1", {kSize, kSize, 24, 24, 568, 420, 58, 20, ui::kSilver});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    grid_ = parts.Get<QTableWidget>("StringGrid1");
     grid_->setFocusPolicy(Qt::NoFocus);
-
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 24, 450, 33, 25);
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    ui::On(parts.Get<QPushButton>("BitBtn1"), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
 void TFormTableurImpedance::FormCreate() {

@@ -1,6 +1,8 @@
 #pragma once
 // What the RL and RC time constant tables share: a grid of t in seconds for 35 resistances down
-// and ten inductances or capacitances across, with its texts and a print button.
+// and ten inductances or capacitances across, with its texts and a print button, each table
+// declared in its own form table on the places given here.
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 #include <vector>
@@ -11,18 +13,6 @@ class QTableWidget;
 class TimeConstantTable : public ui::Window {
     Q_OBJECT
   public:
-    struct Content {
-        const char* caption;        // French window caption
-        const char* english;        // English window caption
-        const char* resistanceText; // the unit of the resistances, down the first column
-        const char* resistanceEnglish;
-        const char* valueText; // the quantity across the heading row, with its unit
-        const char* valueEnglish;
-        const char* report;                   // its table report
-        std::vector<long double> resistances; // in the unit resistanceText names
-        std::vector<long double> values;      // in the unit valueText names
-        long double (*seconds)(long double resistance, long double value);
-    };
     static constexpr int kRows = 36;    // the heading row included
     static constexpr int kColumns = 11; // the heading column included
 
@@ -32,12 +22,30 @@ class TimeConstantTable : public ui::Window {
     void BitBtn1Click(); // Print
 
   protected:
-    TimeConstantTable(QWidget* parent, const char* name, const Content& content);
+    static constexpr int kGridTop = 46;
+    static constexpr int kRowHeight = 17;
+    static constexpr int kFirstColumn = 56;
+    static constexpr int kColumn = 60;
+    static constexpr int kGridWidth = kFirstColumn + (kColumns - 1) * kColumn + 2;
+    static constexpr int kGridHeight = kRows * kRowHeight + 2;
+
+    // The headings down (resistances) and across (inductances or capacitances) in the units the
+    // texts name, and t in seconds from a pair of them.
+    struct Axes {
+        std::vector<long double> resistances;
+        std::vector<long double> values;
+        long double (*seconds)(long double resistance, long double value);
+    };
+    // `form` names "Label1" (the resistances' unit), "Label2" (the quantity across), the grid
+    // "StringGrid1", "Label3" over its corner and the print button "BitBtn1".
+    TimeConstantTable(QWidget* parent, const char* name, const QString& caption, const QString& english,
+                      const char* report, const ui::FormTable& form, const Axes& axes);
 
   private:
-    const Content& content_;
+    QString english_; // the English caption
+    const char* report_;
+    const ui::FormTable& form_;
+    const Axes& axes_;
     QTableWidget* grid_;
     QLabel* resistanceText_;
-    QLabel* valueText_;
-    QLabel* time_;
 };

@@ -7,5 +7,8 @@ class TFormTableurRC : public TimeConstantTable {
     Q_OBJECT
   public:
     explicit TFormTableurRC(QWidget* parent = nullptr);
-    static const Content& Layout();
+
+  private:
+    static const ui::FormTable kForm;
+    static const Axes kAxes;
 };

@@ -7,5 +7,8 @@ class TFormTableurRL : public TimeConstantTable {
     Q_OBJECT
   public:
     explicit TFormTableurRL(QWidget* parent = nullptr);
-    static const Content& Layout();
+
+  private:
+    static const ui::FormTable kForm;
+    static const Axes kAxes;
 };

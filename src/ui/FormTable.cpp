@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <algorithm>
 
 namespace ui {
@@ -169,6 +170,11 @@ FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString&
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
     return Row(PartKind::Radio, name, parent, at, french, english);
 }
+FormRow Grid(const char* name, const char* parent, const GridLayout& layout) {
+    FormRow r = Row(PartKind::Grid, name, parent, {layout.x, layout.y, layout.width, layout.height});
+    r.grid = layout;
+    return r;
+}
 
 } // namespace form
 
@@ -197,8 +203,12 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Echo:
         return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
-    case PartKind::Picture:
-        return MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Picture: {
+        QLabel* picture = MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
+        if (a.width() == 0 && a.height() == 0)
+            picture->resize(picture->pixmap().size()); // its drawing's size
+        return picture;
+    }
     case PartKind::PictureButton:
         return MakeClickablePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::Box:
@@ -226,7 +236,9 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     case PartKind::Page: {
         auto* tabs = qobject_cast<QTabWidget*>(parent);
         if (!tabs) throw std::logic_error(std::string("a page outside a tab control: ") + r.name);
-        return AddTabPage(tabs, r.name, r.french);
+        QWidget* page = AddTabPage(tabs, r.name, r.french);
+        if (r.colour.isValid()) SetBackground(page, r.colour);
+        return page;
     }
     case PartKind::List:
         return MakeListBox(parent, r.name, a.x(), a.y(), a.width(), a.height());
@@ -238,6 +250,8 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         if (!a.isNull()) radio->setGeometry(a);
         return radio;
     }
+    case PartKind::Grid:
+        return MakeGrid(parent, r.name, r.grid);
     }
     throw std::logic_error("unknown component kind");
 }
@@ -250,6 +264,7 @@ void Dress(QWidget* w, const FormRow& r) {
         QFont f = r.fontFamily ? FormFont(r.fontFamily, r.fontPixels, r.bold) : w->font();
         if (!r.fontFamily) f.setPixelSize(r.fontPixels);
         w->setFont(f);
+        if (label && r.fontFamily && r.at.width() == 0) label->adjustSize();
     }
     if (r.ink.isValid()) SetTextColour(w, r.ink);
     if (r.colour.isValid() && r.kind != PartKind::Panel && r.kind != PartKind::Group)

@@ -3,6 +3,7 @@
 // what each one is, its name, its parent and place as the form gives them, its French and English
 // texts, its unit list, and what it says to a screen reader. The constructor builds the table,
 // the English activation applies it, and the checks over every window read the same rows.
+#include "ui/TablePage.h"
 #include "ui/Widgets.h"
 
 #include <QRect>
@@ -19,7 +20,7 @@ enum class PartKind {
     Group,         // a group box with its title
     Label,         // a text; width or height 0 fits the text
     Echo,          // an empty centred label a handler fills
-    Picture,       // a stored picture
+    Picture,       // a stored picture; no width and height: the drawing's size
     PictureButton, // a picture with the hand cursor that reacts to clicks
     Box,           // a value box (numeric key filter)
     Units,         // a unit list
@@ -35,6 +36,7 @@ enum class PartKind {
     GlyphButton,   // a button showing only its picture
     FixedUnit,     // a unit that cannot change, centred on lime beside its box or result
     Radio,         // a radio button with its text; an empty place leaves it to a layout
+    Grid,          // a reference grid (its cells are filled by the window)
 };
 
 struct FormRow {
@@ -62,6 +64,7 @@ struct FormRow {
     int fontPixels = 0;
     bool bold = false;
     QColor ink;
+    GridLayout grid{}; // a grid's cells, sizes and heading colour
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
@@ -69,9 +72,11 @@ struct FormRow {
     FormRow Fit(int pixels) const;
     FormRow Flat() const;
     FormRow Align(Qt::Alignment alignment) const;
-    FormRow TextSize(int pixels) const;                                    // the same family, resized
-    FormRow Font(const char* family, int pixels, bool bold = false) const; // a form font
+    FormRow TextSize(int pixels) const; // the same family, resized
+    // A form font; a label that fits its text grows to it.
+    FormRow Font(const char* family, int pixels, bool bold = false) const;
     FormRow Ink(const QColor& text) const;
+    // A label, tab page or any other kind but panels and groups on its own background.
     FormRow Background(const QColor& background) const;
 };
 
@@ -105,6 +110,7 @@ FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString&
                   const QString& english = {});
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
               const QString& english = {});
+FormRow Grid(const char* name, const char* parent, const GridLayout& layout);
 } // namespace form
 
 struct FormTable {

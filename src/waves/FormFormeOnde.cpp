@@ -5,13 +5,13 @@
 #include "formulas/Waves.h"
 #include "pictures/waves/FormFormeOndePictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
 #include "ui/Widgets.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -51,66 +51,117 @@ ui::PictureLabel* MakeLink(QWidget* parent, const char* name, const char* captio
     return link;
 }
 
+QImage Symbol(const char* markup) {
+    return pictures::WaveSymbol(QString::fromUtf8(markup));
+}
+
+using namespace ui::form;
+
+const ui::FormTable kForm{
+    {Tabs("PageControl1", nullptr, {2, 2, 462, 264}),
+     Page("TabSheet5", "PageControl1", QStringLiteral("Aide mémoire"), QStringLiteral("Memory help"))
+         .Background(ui::kSilver),
+     Page("TabSheet6", "PageControl1", QStringLiteral("Schémas"), QStringLiteral("Diagram"))
+         .Background(ui::kSilver),
+     Page("TabSheet1", "PageControl1", QStringLiteral("Fréquence"), QStringLiteral("Frequency"))
+         .Background(ui::kSilver),
+     Page("TabSheet2", "PageControl1", QStringLiteral("Période"), QStringLiteral("Period")).Background(ui::kSilver),
+     Page("TabSheet3", "PageControl1", QStringLiteral("Longueur d'onde"), QStringLiteral("Wavelength"))
+         .Background(ui::kSilver),
+     Page("TabSheet4", "PageControl1", QStringLiteral("Bande de fréquence"),
+          QStringLiteral("Allocation of frequency"))
+         .Background(ui::kSilver),
+
+     // Frequency of a period
+     Picture("Image3", "TabSheet1", {16, 64, 0, 0}, pictures::FrequencyOfPeriodFormula)
+         .Says("f égale 1 sur T", "f equals 1 over T"),
+     Group("GroupBox1", "TabSheet1", {176, 8, 273, 213}, QStringLiteral("Résultat"),
+           QStringLiteral("Calculator"), ui::kSilver),
+     Picture("Image4", "GroupBox1", {10, 42, 33, 17}, [] { return Symbol("T ="); }).Says("T ="),
+     Label("Label4", "GroupBox1", {48, 44, 0, 13}, QStringLiteral("Période (sec)"),
+           QStringLiteral("Period (sec)"))
+         .For("Edit1"),
+     Box("Edit1", "GroupBox1", {140, 40, 73, 0}).Says("T"),
+     Units("ComboBox5", "GroupBox1", {216, 40, 50, 0},
+           {{QStringLiteral("s"), Op::Multiply, 1.0L},
+            {QStringLiteral("ms"), Op::Divide, 1e3L},
+            {QStringLiteral("us"), Op::Divide, 1e6L},
+            {QStringLiteral("ns"), Op::Divide, 1e9L}})
+         .For("Edit1"),
+     Picture("Image5", "GroupBox1", {10, 78, 33, 17}, [] { return Symbol("f ="); }).Says("f ="),
+     Label("Label5", "GroupBox1", {48, 80, 0, 13}, QStringLiteral("Fréquence "), QStringLiteral("Frequency")),
+     Result("Label6", "GroupBox1", {140, 78, 73, 17}).Says("f"),
+     Units("ComboBox1", "GroupBox1", {216, 76, 50, 0}, FrequencyUnits(Op::Divide)).For("Label6"),
+     Reset("BitBtn1", "GroupBox1", {48, 172, 33, 25}), Equals("Button1", "GroupBox1", {104, 172, 65, 25}),
+     Print("BitBtn4", "GroupBox1", {192, 172, 33, 25}),
+
+     // Period of a frequency
+     Picture("Image1", "TabSheet2", {16, 64, 0, 0}, pictures::PeriodOfFrequencyFormula)
+         .Says("T égale 1 sur f", "T equals 1 over f"),
+     Group("GroupBox2", "TabSheet2", {176, 8, 273, 213}, QStringLiteral("Résultat"),
+           QStringLiteral("Calculator"), ui::kSilver),
+     Picture("Image8", "GroupBox2", {10, 42, 33, 17}, [] { return Symbol("f ="); }).Says("f ="),
+     Label("Label8", "GroupBox2", {48, 44, 0, 13}, QStringLiteral("Fréquence "), QStringLiteral("Frequency"))
+         .For("Edit2"),
+     Box("Edit2", "GroupBox2", {140, 40, 73, 0}).Says("f"),
+     Units("ComboBox2", "GroupBox2", {216, 40, 50, 0}, FrequencyUnits(Op::Multiply)).For("Edit2"),
+     Picture("Image9", "GroupBox2", {10, 78, 33, 17}, [] { return Symbol("T ="); }).Says("T ="),
+     Label("Label9", "GroupBox2", {48, 80, 0, 13}, QStringLiteral("Période "), QStringLiteral("Period")),
+     Result("Label10", "GroupBox2", {140, 78, 73, 17}).Says("T"),
+     // No "s": a period is shown in ms, us or ns.
+     Units("ComboBox3", "GroupBox2", {216, 76, 50, 0},
+           {{QStringLiteral("ms"), Op::Multiply, 1e3L},
+            {QStringLiteral("us"), Op::Multiply, 1e6L},
+            {QStringLiteral("ns"), Op::Multiply, 1e9L}})
+         .For("Label10"),
+     Reset("BitBtn5", "GroupBox2", {48, 172, 33, 25}), Equals("BitBtn2", "GroupBox2", {104, 172, 65, 25}),
+     Print("BitBtn6", "GroupBox2", {192, 172, 33, 25}),
+
+     // Wavelength of an electromagnetic wave: its speed row above the rows
+     Picture("Image10", "TabSheet3", {16, 64, 0, 0}, pictures::WavelengthFormula)
+         .Says("lambda égale V sur f", "lambda equals V over f"),
+     Group("GroupBox3", "TabSheet3", {176, 8, 273, 213}, QStringLiteral("Résultat"),
+           QStringLiteral("Calculator"), ui::kSilver),
+     Picture("Image12", "GroupBox3", {10, 82, 33, 17}, [] { return Symbol("f ="); }).Says("f ="),
+     Label("Label17", "GroupBox3", {48, 84, 0, 13}, QStringLiteral("Fréquence"), QStringLiteral("Frequency"))
+         .For("Edit3"),
+     Box("Edit3", "GroupBox3", {140, 80, 73, 0}).Says("f"),
+     Units("ComboBox4", "GroupBox3", {216, 80, 50, 0}, FrequencyUnits(Op::Multiply)).For("Edit3"),
+     Picture("Image13", "GroupBox3", {10, 118, 33, 17}, [] { return Symbol("\\lambda ="); }).Says("lambda ="),
+     Label("Label14", "GroupBox3", {48, 120, 0, 13}, QStringLiteral("Longueur d'onde"),
+           QStringLiteral("Wavelength")),
+     Result("Label15", "GroupBox3", {140, 118, 73, 17}).Says("L'ongueur d'onde"),
+     Units("ComboBox6", "GroupBox3", {216, 116, 50, 0},
+           {{QStringLiteral("m"), Op::Multiply, 1.0L},
+            {QStringLiteral("mm"), Op::Multiply, 1e3L},
+            {QStringLiteral("um"), Op::Multiply, 1e6L},
+            {QStringLiteral("nm"), Op::Multiply, 1e9L}})
+         .For("Label15"),
+     Reset("BitBtn3", "GroupBox3", {48, 172, 33, 25}), Equals("BitBtn7", "GroupBox3", {104, 172, 65, 25}),
+     Print("BitBtn8", "GroupBox3", {192, 172, 33, 25}),
+     Picture("Image11", "GroupBox3", {10, 24, 33, 17}, [] { return Symbol("V ="); }).Says("V ="),
+     Label("Label13", "GroupBox3", {48, 26, 0, 13}, QStringLiteral("Vitesse de propagation"),
+           QStringLiteral("Propagation speed")),
+     Label("Label11", "GroupBox3", {48, 46, 0, 13},
+           QStringLiteral("Onde électromagnétique (299 820 000 m/s)"),
+           QStringLiteral("Electromagnetic waves (299 820 000 m/s)"))},
+    {"Edit1", "ComboBox5", "ComboBox1", "BitBtn1", "Button1", "BitBtn4", nullptr,
+     "Edit2", "ComboBox2", "ComboBox3", "BitBtn5", "BitBtn2", "BitBtn6", nullptr,
+     "Edit3", "ComboBox4", "ComboBox6", "BitBtn3", "BitBtn7", "BitBtn8"}};
+
 } // namespace
 
-// One calculator tab: an input row, a result row and the three buttons, in a "Résultat" group
-// right of the formula; the wavelength tab has its speed row above them.
-struct TFormOnde::Row {
-    QWidget* page;
-    const char *formula, *group;
-    QImage (*formulaPicture)();
-    const char *inSymbol, *inMarkup, *inCaption, *inText, *box, *inList;
-    std::vector<ui::UnitList::Unit> inUnits;
-    const char *outSymbol, *outMarkup, *outCaption, *outText, *result, *outList;
-    std::vector<ui::UnitList::Unit> outUnits;
-    const char *reset, *equals, *print;
-    int top = 40;
-
-    struct Built {
-        QGroupBox* group;
-        QLineEdit* box;
-        ui::UnitList* in;
-        QLabel* result;
-        ui::UnitList* out;
-        QPushButton *reset, *equals, *print;
-    };
-    Built Make() const {
-        QLabel* f = ui::MakePicture(page, formula, formulaPicture, 16, 64, 0, 0);
-        f->resize(f->pixmap().size());
-        QGroupBox* g = ui::MakeGroup(page, group, QStringLiteral("Résultat"), 176, 8, 273, 213, ui::kSilver);
-        ui::MakePicture(
-            g, inSymbol, [m = inMarkup] { return pictures::WaveSymbol(QString::fromUtf8(m)); }, 10, top + 2,
-            33, 17);
-        ui::MakeLabel(g, inCaption, QString::fromUtf8(inText), 48, top + 4, 0, 13);
-        QLineEdit* b = ui::MakeValueBox(g, box, 140, top, 73);
-        ui::UnitList* i = ui::MakeUnitList(g, inList, 216, top, 50, inUnits);
-        const int y = top + 36;
-        ui::MakePicture(
-            g, outSymbol, [m = outMarkup] { return pictures::WaveSymbol(QString::fromUtf8(m)); }, 10, y + 2,
-            33, 17);
-        ui::MakeLabel(g, outCaption, QString::fromUtf8(outText), 48, y + 4, 0, 13);
-        QLabel* r = ui::MakeResultLabel(g, result, 140, y + 2, 73, 17);
-        ui::UnitList* o = ui::MakeUnitList(g, outList, 216, y, 50, outUnits);
-        QPushButton* z = ui::MakeResetButton(g, reset, 48, 172, 33, 25);
-        QPushButton* e = ui::MakeEqualsButton(g, equals, 104, 172, 65, 25);
-        QPushButton* p = ui::MakePrintButton(g, print, 192, 172, 33, 25);
-        ui::SetTabOrder({b, i, o, z, e, p});
-        return {g, b, i, r, o, z, e, p};
-    }
-};
-
-TFormOnde::TFormOnde(QWidget* parent)
-    : ui::Window(parent), pages_(new QTabWidget(this)),
-      aidTab_(ui::AddTabPage(pages_, "TabSheet5", QStringLiteral("Aide mémoire"))),
-      diagramTab_(ui::AddTabPage(pages_, "TabSheet6", QStringLiteral("Schémas"))),
-      frequencyTab_(ui::AddTabPage(pages_, "TabSheet1", QStringLiteral("Fréquence"))),
-      periodTab_(ui::AddTabPage(pages_, "TabSheet2", QStringLiteral("Période"))),
-      wavelengthTab_(ui::AddTabPage(pages_, "TabSheet3", QStringLiteral("Longueur d'onde"))),
-      bandTab_(ui::AddTabPage(pages_, "TabSheet4", QStringLiteral("Bande de fréquence"))) {
+// The table is built before the calculator pages, which name its tabs.
+ui::FormParts TFormOnde::Build() {
     setObjectName(QStringLiteral("FormOnde"));
     SetForm(QStringLiteral("Onde et fréquence"), 466, 268, ui::kSilver);
-    pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->setGeometry(2, 2, 462, 264);
+    return ui::BuildForm(this, kForm);
+}
+
+TFormOnde::TFormOnde(QWidget* parent)
+    : ui::Window(parent), parts_(Build()), frequency_(parts_.Find("TabSheet1")),
+      period_(parts_.Find("TabSheet2")), wavelength_(parts_.Find("TabSheet3")) {
+    pages_ = parts_.Get<QTabWidget>("PageControl1");
     pages_->tabBar()->setFocusPolicy(Qt::NoFocus);
     // Six captions on a 466-pixel form: small type, narrow margins.
     pages_->tabBar()->setFont(ui::FormFont("MS Sans Serif", 11));
@@ -120,138 +171,53 @@ TFormOnde::TFormOnde(QWidget* parent)
         "QTabBar::tab { padding: 3px 4px; border: 1px solid #808080; border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #d4d4d4; margin-top: 2px; }"
         "QTabBar::tab:selected { background: #c0c0c0; margin-top: 0px; }"));
-    for (QWidget* page : {aidTab_, diagramTab_, frequencyTab_, periodTab_, wavelengthTab_, bandTab_})
-        ui::SetBackground(page, ui::kSilver);
-    BuildFrequency();
-    BuildPeriod();
-    BuildWavelength();
+
+    edit1_ = parts_.Get<QLineEdit>("Edit1");
+    periodIn_ = parts_.Get<ui::UnitList>("ComboBox5");
+    frequencyShown_ = parts_.Get<QLabel>("Label6");
+    frequencyOut_ = parts_.Get<ui::UnitList>("ComboBox1");
+    edit2_ = parts_.Get<QLineEdit>("Edit2");
+    frequencyIn_ = parts_.Get<ui::UnitList>("ComboBox2");
+    periodShown_ = parts_.Get<QLabel>("Label10");
+    periodOut_ = parts_.Get<ui::UnitList>("ComboBox3");
+    edit3_ = parts_.Get<QLineEdit>("Edit3");
+    waveFrequencyIn_ = parts_.Get<ui::UnitList>("ComboBox4");
+    wavelengthShown_ = parts_.Get<QLabel>("Label15");
+    wavelengthOut_ = parts_.Get<ui::UnitList>("ComboBox6");
+
+    frequency_.Boxes({edit1_}).Results({frequencyShown_}).Fields({&PeriodOfTab1, &FrequencyOfTab1});
+    period_.Boxes({edit2_}).Results({periodShown_}).Fields({&FrequencyOfTab2, &PeriodOfTab2});
+    wavelength_.Boxes({edit3_}).Results({wavelengthShown_}).Fields({&FrequencyOfTab3, &WavelengthOfTab3});
+
+    const auto clicked = [this](const char* button, void (TFormOnde::*handler)()) {
+        ui::On(parts_.Get<QPushButton>(button), &QPushButton::clicked, this,
+               [this, handler] { (this->*handler)(); });
+    };
+    ui::On(periodIn_, &QComboBox::activated, this, [this] { ComboBox5Change(); });
+    ui::On(frequencyOut_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+    clicked("Button1", &TFormOnde::Button1Click);
+    clicked("BitBtn1", &TFormOnde::BitBtn1Click);
+    clicked("BitBtn4", &TFormOnde::BitBtn4Click);
+    ui::On(frequencyIn_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    ui::On(periodOut_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    clicked("BitBtn2", &TFormOnde::BitBtn2Click);
+    clicked("BitBtn5", &TFormOnde::BitBtn5Click);
+    clicked("BitBtn6", &TFormOnde::BitBtn6Click);
+    ui::On(waveFrequencyIn_, &QComboBox::activated, this, [this] { ComboBox4Change(); });
+    ui::On(wavelengthOut_, &QComboBox::activated, this, [this] { ComboBox6Change(); });
+    clicked("BitBtn7", &TFormOnde::BitBtn7Click);
+    clicked("BitBtn3", &TFormOnde::BitBtn3Click);
+    clicked("BitBtn8", &TFormOnde::BitBtn8Click);
+
     BuildReferences();
 }
 
-void TFormOnde::BuildFrequency() {
-    const Row::Built t = Row{frequencyTab_,
-                             "Image3",
-                             "GroupBox1",
-                             pictures::FrequencyOfPeriodFormula,
-                             "Image4",
-                             "T =",
-                             "Label4",
-                             "Période (sec)",
-                             "Edit1",
-                             "ComboBox5",
-                             {{QStringLiteral("s"), Op::Multiply, 1.0L},
-                              {QStringLiteral("ms"), Op::Divide, 1e3L},
-                              {QStringLiteral("us"), Op::Divide, 1e6L},
-                              {QStringLiteral("ns"), Op::Divide, 1e9L}},
-                             "Image5",
-                             "f =",
-                             "Label5",
-                             "Fréquence ",
-                             "Label6",
-                             "ComboBox1",
-                             FrequencyUnits(Op::Divide),
-                             "BitBtn1",
-                             "Button1",
-                             "BitBtn4"}
-                             .Make();
-    edit1_ = t.box;
-    periodIn_ = t.in;
-    frequencyShown_ = t.result;
-    frequencyOut_ = t.out;
-    frequency_.Boxes({edit1_}).Results({frequencyShown_}).Fields({&PeriodOfTab1, &FrequencyOfTab1});
-    ui::On(periodIn_, &QComboBox::activated, this, [this] { ComboBox5Change(); });
-    ui::On(frequencyOut_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(t.equals, &QPushButton::clicked, this, [this] { Button1Click(); });
-    ui::On(t.reset, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    ui::On(t.print, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
-}
-
-void TFormOnde::BuildPeriod() {
-    const Row::Built t = Row{periodTab_,
-                             "Image1",
-                             "GroupBox2",
-                             pictures::PeriodOfFrequencyFormula,
-                             "Image8",
-                             "f =",
-                             "Label8",
-                             "Fréquence ",
-                             "Edit2",
-                             "ComboBox2",
-                             FrequencyUnits(Op::Multiply),
-                             "Image9",
-                             "T =",
-                             "Label9",
-                             "Période ",
-                             "Label10",
-                             "ComboBox3",
-                             // No "s": a period is shown in ms, us or ns.
-                             {{QStringLiteral("ms"), Op::Multiply, 1e3L},
-                              {QStringLiteral("us"), Op::Multiply, 1e6L},
-                              {QStringLiteral("ns"), Op::Multiply, 1e9L}},
-                             "BitBtn5",
-                             "BitBtn2",
-                             "BitBtn6"}
-                             .Make();
-    edit2_ = t.box;
-    frequencyIn_ = t.in;
-    periodShown_ = t.result;
-    periodOut_ = t.out;
-    period_.Boxes({edit2_}).Results({periodShown_}).Fields({&FrequencyOfTab2, &PeriodOfTab2});
-    ui::On(frequencyIn_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    ui::On(periodOut_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
-    ui::On(t.equals, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    ui::On(t.reset, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
-    ui::On(t.print, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
-}
-
-void TFormOnde::BuildWavelength() {
-    Row row{wavelengthTab_,
-            "Image10",
-            "GroupBox3",
-            pictures::WavelengthFormula,
-            "Image12",
-            "f =",
-            "Label17",
-            "Fréquence",
-            "Edit3",
-            "ComboBox4",
-            FrequencyUnits(Op::Multiply),
-            "Image13",
-            "\\lambda =",
-            "Label14",
-            "Longueur d'onde",
-            "Label15",
-            "ComboBox6",
-            {{QStringLiteral("m"), Op::Multiply, 1.0L},
-             {QStringLiteral("mm"), Op::Multiply, 1e3L},
-             {QStringLiteral("um"), Op::Multiply, 1e6L},
-             {QStringLiteral("nm"), Op::Multiply, 1e9L}},
-            "BitBtn3",
-            "BitBtn7",
-            "BitBtn8"};
-    row.top = 80;
-    const Row::Built t = row.Make();
-    ui::MakePicture(
-        t.group, "Image11", [] { return pictures::WaveSymbol(QStringLiteral("V =")); }, 10, 24, 33, 17);
-    ui::MakeLabel(t.group, "Label13", QStringLiteral("Vitesse de propagation"), 48, 26, 0, 13);
-    ui::MakeLabel(t.group, "Label11", QStringLiteral("Onde électromagnétique (299 820 000 m/s)"), 48, 46, 0,
-                  13);
-    edit3_ = t.box;
-    waveFrequencyIn_ = t.in;
-    wavelengthShown_ = t.result;
-    wavelengthOut_ = t.out;
-    wavelength_.Boxes({edit3_}).Results({wavelengthShown_}).Fields({&FrequencyOfTab3, &WavelengthOfTab3});
-    ui::On(waveFrequencyIn_, &QComboBox::activated, this, [this] { ComboBox4Change(); });
-    ui::On(wavelengthOut_, &QComboBox::activated, this, [this] { ComboBox6Change(); });
-    ui::On(t.equals, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
-    ui::On(t.reset, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
-    ui::On(t.print, &QPushButton::clicked, this, [this] { BitBtn8Click(); });
-}
-
 void TFormOnde::BuildReferences() {
-    bandTable_ = CentredPicture(bandTab_, "Image6", [] { return pictures::FrequencyBandTable(false); });
-    CentredPicture(diagramTab_, "Image2", pictures::SineWaveDiagram);
-    memoryAid_ = CentredPicture(aidTab_, "Image7", [] { return pictures::MemoryAid(false); });
+    bandTable_ = CentredPicture(parts_.Find("TabSheet4"), "Image6",
+                                [] { return pictures::FrequencyBandTable(false); });
+    CentredPicture(parts_.Find("TabSheet6"), "Image2", pictures::SineWaveDiagram);
+    memoryAid_ =
+        CentredPicture(parts_.Find("TabSheet5"), "Image7", [] { return pictures::MemoryAid(false); });
     // The links lie over the memory aid, in its coordinates, and stay when its picture changes.
     ui::On(MakeLink(memoryAid_, "Label1", "e1", 344, 72), &ui::PictureLabel::clicked, this,
            [this] { Label1Click(); });
@@ -272,23 +238,7 @@ void TFormOnde::FormCreate() {
 void TFormOnde::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Wave and Frequency"));
-    ui::ApplyTexts(this, {{"TabSheet5", "Memory help"},
-                          {"TabSheet6", "Diagram"},
-                          {"TabSheet1", "Frequency"},
-                          {"TabSheet2", "Period"},
-                          {"TabSheet3", "Wavelength"},
-                          {"TabSheet4", "Allocation of frequency"},
-                          {"Label4", "Period (sec)"},
-                          {"Label5", "Frequency"},
-                          {"Label8", "Frequency"},
-                          {"Label9", "Period"},
-                          {"Label17", "Frequency"},
-                          {"Label14", "Wavelength"},
-                          {"Label13", "Propagation speed"},
-                          {"Label11", "Electromagnetic waves (299 820 000 m/s)"},
-                          {"GroupBox1", "Calculator"},
-                          {"GroupBox2", "Calculator"},
-                          {"GroupBox3", "Calculator"}});
+    ui::ApplyEnglish(this, kForm);
     // Both emptied first: a missing memory aid leaves the band table empty too.
     memoryAid_->clear();
     bandTable_->clear();
@@ -374,21 +324,21 @@ void TFormOnde::BitBtn8Click() {
     printing::PreviewReport(QStringLiteral("TQRLongueurOnde"), this);
 }
 
-void TFormOnde::SelectTab(QWidget* page) {
-    pages_->setCurrentWidget(page);
+void TFormOnde::SelectTab(const char* page) {
+    pages_->setCurrentWidget(parts_.Find(page));
 }
 
 void TFormOnde::Label1Click() {
-    SelectTab(diagramTab_);
+    SelectTab("TabSheet6");
 }
 void TFormOnde::Label2Click() {
-    SelectTab(diagramTab_);
+    SelectTab("TabSheet6");
 }
 void TFormOnde::Label3Click() {
-    SelectTab(periodTab_);
+    SelectTab("TabSheet2");
 }
 void TFormOnde::Label7Click() {
-    SelectTab(frequencyTab_);
+    SelectTab("TabSheet1");
 }
 
 OHMBRIX_REGISTER_WINDOW(TFormOnde)

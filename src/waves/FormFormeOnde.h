@@ -2,6 +2,7 @@
 // Waves: three calculators (frequency of a period, period of a frequency, wavelength of an
 // electromagnetic wave) and three reference tabs (memory aid, diagram, frequency bands).
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 class QLabel;
@@ -49,23 +50,15 @@ class TFormOnde : public ui::Window {
     double WavelengthOfTab3 = 0; // in the unit of ComboBox6
 
   private:
-    struct Row;
-    void BuildFrequency();
-    void BuildPeriod();
-    void BuildWavelength();
+    ui::FormParts Build();
     void BuildReferences();
-    void SelectTab(QWidget* page);
+    void SelectTab(const char* page);
 
+    const ui::FormParts parts_;
     QTabWidget* pages_;
-    QWidget* aidTab_;
-    QWidget* diagramTab_;
-    QWidget* frequencyTab_;
-    QWidget* periodTab_;
-    QWidget* wavelengthTab_;
-    QWidget* bandTab_;
-    ui::CalculatorPage frequency_{frequencyTab_};
-    ui::CalculatorPage period_{periodTab_};
-    ui::CalculatorPage wavelength_{wavelengthTab_};
+    ui::CalculatorPage frequency_;
+    ui::CalculatorPage period_;
+    ui::CalculatorPage wavelength_;
 
     QLineEdit* edit1_;
     ui::UnitList* periodIn_;     // ComboBox5
