@@ -2,13 +2,19 @@
 
 #include "ui/CalculatorPage.h"
 #include "ui/Language.h"
+#include "ui/TablePage.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
 #include <algorithm>
 
 namespace ui {
@@ -35,6 +41,68 @@ FormRow FormRow::Fit(int pixels) const {
 FormRow FormRow::Flat() const {
     FormRow r = *this;
     r.raised = false;
+    return r;
+}
+
+FormRow FormRow::Background(const QColor& background) const {
+    FormRow r = *this;
+    r.colour = background;
+    return r;
+}
+
+FormRow FormRow::Ink(const QColor& text) const {
+    FormRow r = *this;
+    r.ink = text;
+    return r;
+}
+
+FormRow FormRow::Font(const char* family, int pixels, bool bold) const {
+    FormRow r = *this;
+    r.fontFamily = family;
+    r.fontPixels = pixels;
+    r.bold = bold;
+    return r;
+}
+
+FormRow FormRow::Bold() const {
+    FormRow r = *this;
+    r.bold = true;
+    return r;
+}
+
+FormRow FormRow::Align(Qt::Alignment alignment) const {
+    FormRow r = *this;
+    r.align = alignment;
+    return r;
+}
+
+FormRow FormRow::ReadOnly() const {
+    FormRow r = *this;
+    r.readOnly = true;
+    return r;
+}
+
+FormRow FormRow::Disabled() const {
+    FormRow r = *this;
+    r.disabled = true;
+    return r;
+}
+
+FormRow FormRow::Checked() const {
+    FormRow r = *this;
+    r.checked = true;
+    return r;
+}
+
+FormRow FormRow::NoFrame() const {
+    FormRow r = *this;
+    r.frame = false;
+    return r;
+}
+
+FormRow FormRow::NoFocus() const {
+    FormRow r = *this;
+    r.noFocus = true;
     return r;
 }
 
@@ -113,6 +181,24 @@ FormRow Page(const char* name, const char* tabs, const QString& french, const QS
 FormRow List(const char* name, const char* parent, QRect at) {
     return Row(PartKind::List, name, parent, at);
 }
+FormRow Note(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Note, name, parent, at, french, english);
+}
+FormRow Rule(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Rule, name, parent, at, french, english);
+}
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Radio, name, parent, at, french, english);
+}
+FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
+             const QColor& headings) {
+    FormRow r = Row(PartKind::Grid, name, parent, at);
+    r.rows = rows;
+    r.columns = columns;
+    r.cell = cell;
+    r.colour = headings;
+    return r;
+}
 
 } // namespace form
 
@@ -176,8 +262,67 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     }
     case PartKind::List:
         return MakeListBox(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Note:
+        return MakeNote(parent, r.name, r.french.split(QLatin1Char('\n')), a.x(), a.y(), a.width(),
+                        a.height());
+    case PartKind::Rule: {
+        // Made empty and then given its text, so that the box keeps its size.
+        QLabel* rule = MakeLabel(parent, r.name, QString(), a.x(), a.y(), a.width(), a.height());
+        rule->setWordWrap(true);
+        rule->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        rule->setFrameStyle(QFrame::Box | QFrame::Plain);
+        rule->setMargin(2);
+        SetBackground(rule, kWhite);
+        rule->setText(r.french);
+        return rule;
+    }
+    case PartKind::Radio: {
+        auto* radio = new QRadioButton(r.french, parent);
+        radio->setObjectName(QLatin1String(r.name));
+        radio->setGeometry(a);
+        return radio;
+    }
+    case PartKind::Grid:
+        return MakeGrid(parent, r.name,
+                        {r.rows, r.columns, a.x(), a.y(), a.width(), a.height(), r.cell.width(),
+                         r.cell.height(), r.colour});
     }
     throw std::logic_error("unknown component kind");
+}
+
+// The looks a row adds to its kind's own.
+void Style(QWidget* w, const FormRow& r) {
+    if (r.fontFamily) {
+        const QStringList families = QString::fromLatin1(r.fontFamily).split(QLatin1Char(','));
+        QFont f = FormFont(families.front().toLatin1().constData(), r.fontPixels, r.bold);
+        if (families.size() > 1) f.setFamilies(families);
+        w->setFont(f);
+    } else if (r.bold) {
+        QFont f = w->font();
+        f.setBold(true);
+        w->setFont(f);
+    }
+    if (r.align) {
+        if (auto* label = qobject_cast<QLabel*>(w)) label->setAlignment(r.align);
+    }
+    const bool ownColour = r.kind == PartKind::Panel || r.kind == PartKind::Group || r.kind == PartKind::Grid;
+    if (r.colour.isValid() && !ownColour) SetBackground(w, r.colour);
+    if (r.ink.isValid()) SetTextColour(w, r.ink);
+    if (r.readOnly) {
+        if (auto* note = qobject_cast<QTextEdit*>(w)) note->setReadOnly(true);
+        if (auto* box = qobject_cast<QLineEdit*>(w)) box->setReadOnly(true);
+    }
+    if (!r.frame) {
+        if (auto* frame = qobject_cast<QFrame*>(w)) frame->setFrameStyle(QFrame::NoFrame);
+    }
+    if (r.disabled) w->setEnabled(false);
+    if (r.checked) {
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setChecked(true);
+    }
+    if (r.noFocus) { // a tab control: its tabs
+        auto* tabs = qobject_cast<QTabWidget*>(w);
+        (tabs ? static_cast<QWidget*>(tabs->tabBar()) : w)->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 } // namespace
@@ -187,7 +332,9 @@ FormParts BuildForm(QWidget* root, const FormTable& table) {
     for (const FormRow& r : table.rows) {
         QWidget* parent = r.parent ? parts.Find(r.parent) : root;
         if (!parent) throw std::logic_error(std::string("no parent ") + r.parent + " for " + r.name);
-        parts.Add(r.name, Make(parent, r));
+        QWidget* w = Make(parent, r);
+        Style(w, r);
+        parts.Add(r.name, w);
     }
     QWidget* previous = nullptr;
     for (const char* name : table.tabOrder) {
@@ -212,7 +359,11 @@ void ApplyEnglish(QWidget* root, const FormTable& table) {
     std::vector<QByteArray> english;
     english.reserve(table.rows.size());
     for (const FormRow& r : table.rows)
-        if (!r.english.isNull()) {
+        if (r.kind == PartKind::Note && !r.english.isNull()) {
+            auto* note = root->findChild<QTextEdit*>(QLatin1String(r.name));
+            if (!note) throw std::logic_error(std::string("no note ") + r.name);
+            SetNoteLines(note, r.english.split(QLatin1Char('\n')));
+        } else if (!r.english.isNull()) {
             english.push_back(r.english.toUtf8());
             texts.push_back({r.name, english.back().constData()});
         }

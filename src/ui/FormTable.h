@@ -6,6 +6,7 @@
 #include "ui/Widgets.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <stdexcept>
 #include <vector>
@@ -32,6 +33,10 @@ enum class PartKind {
     Tabs,          // a tab control
     Page,          // a tab page of the Tabs row it names as parent; its texts are the tab's caption
     List,          // a list box the Tab key skips
+    Note,          // a centred note of lines (the French and English texts break at '\n'); Tab skips it
+    Rule,          // a wrapped text on white in a plain box
+    Radio,         // a radio button with its text
+    Grid,          // a reference grid of `rows` x `columns` cells of `cell` size, headings on `colour`
 };
 
 struct FormRow {
@@ -51,12 +56,31 @@ struct FormRow {
     // A box's or result's symbol as its legend and report write it ("f", "Xc"); what a picture
     // that carries meaning says ("Xc égale 1 sur 2 pi f C"). French, then English.
     QString spoken, spokenEnglish;
+    // Looks beyond the kind's own, applied once the component is made.
+    QColor ink;                       // the text's colour
+    Qt::Alignment align;              // none: the kind's own
+    const char* fontFamily = nullptr; // fallbacks follow after commas
+    int fontPixels = 0;               // the font's height
+    bool bold = false;                // without a family: the parent's font in bold
+    bool readOnly = false, disabled = false, checked = false, noFocus = false, frame = true;
+    int rows = 0, columns = 0; // a grid's, headings included
+    QSize cell;                // a grid's column width and row height
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
     FormRow Says(const QString& french, const QString& english = {}) const;
     FormRow Fit(int pixels) const;
     FormRow Flat() const;
+    FormRow Background(const QColor& background) const; // a label's, echo's or picture's
+    FormRow Ink(const QColor& text) const;
+    FormRow Font(const char* family, int pixels, bool bold = false) const;
+    FormRow Bold() const;
+    FormRow Align(Qt::Alignment alignment) const;
+    FormRow ReadOnly() const;
+    FormRow Disabled() const;
+    FormRow Checked() const;
+    FormRow NoFocus() const; // a tab control: its tabs
+    FormRow NoFrame() const; // a panel without its border
 };
 
 namespace form {
@@ -81,6 +105,14 @@ FormRow Print(const char* name, const char* parent, QRect at);
 FormRow Tabs(const char* name, const char* parent, QRect at);
 FormRow Page(const char* name, const char* tabs, const QString& french, const QString& english = {});
 FormRow List(const char* name, const char* parent, QRect at);
+FormRow Note(const char* name, const char* parent, QRect at, const QString& french,
+             const QString& english = {});
+FormRow Rule(const char* name, const char* parent, QRect at, const QString& french,
+             const QString& english = {});
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
+              const QString& english = {});
+FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
+             const QColor& headings);
 } // namespace form
 
 struct FormTable {
