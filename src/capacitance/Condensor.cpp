@@ -4,80 +4,99 @@
 
 #include "pictures/capacitance/CondensorPictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTextEdit>
 
 namespace {
 
-// "Ct=" in black on green.
-QWidget* MakeCaption(QWidget* group, const char* name, const char* text, const QRect& at) {
-    QWidget* caption = ui::EntryTab::TextCaption(group, name, text, at);
-    ui::SetBackground(caption, QColor(0x00, 0xFF, 0x00));
-    ui::SetTextColour(caption, Qt::black);
-    return caption;
+namespace form = ui::form;
+
+// "Ct=": bold, centred, black on green.
+ui::FormRow Caption(const char* name, const char* group, const char* result) {
+    return form::Label(name, group, {8, 24, 33, 17}, QStringLiteral("Ct="))
+        .Align(Qt::AlignCenter)
+        .Font("MS Sans Serif", 11, true)
+        .Background(QColor(0x00, 0xFF, 0x00))
+        .Ink(Qt::black)
+        .For(result);
 }
 
-ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryTab::Note note,
-                         const char* reset, const char* box, const char* list, const char* group,
-                         const char* caption, const char* total, const char* print, const char* digits) {
-    return {std::move(pictures),
-            std::move(note),
-            {reset, {256, 8, 25, 21}},
-            {box, {280, 8, 129, 21}},
-            {list, {256, 36, 153, 129}},
-            {group, {256, 168, 153, 97}},
-            {print, {40, 56, 28, 25}},
-            {digits, {88, 59, 57, 17}},
-            {{caption, "Ct=", {8, 24, 33, 17}, total, {40, 24, 105, 17}}},
-            MakeCaption,
-            false};
-}
+const ui::FormTable kForm{
+    {form::Panel("Panel1", nullptr, {0, 0, 438, 299}, ui::kSilver).NoFrame(),
+     form::Tabs("PageControl1", "Panel1", {5, 0, 428, 297}).NoFocus(),
+     form::Page("TabSheet1", "PageControl1", QStringLiteral("Série"), QStringLiteral("Series")),
+     form::Page("TabSheet2", "PageControl1", QStringLiteral("Parallèle"), QStringLiteral("Parallel")),
+     form::Page("TabSheet3", "PageControl1", QStringLiteral("Type de condensateur"), QStringLiteral("Type")),
+     form::Page("TabSheet4", "PageControl1", QStringLiteral("Autres formules"),
+                QStringLiteral("Other formulas")),
+     // Series
+     form::Picture("Image1", "TabSheet1", {7, 8, 241, 121}, pictures::CondSeriesCircuit)
+         .Background(ui::kYellow)
+         .Says("Circuit : C1, C2 et C3 en série, Ct aux bornes de la chaîne",
+               "Circuit: C1, C2 and C3 in series, Ct across the chain"),
+     form::Picture("Image3", "TabSheet1", {40, 137, 177, 65}, pictures::CondSeriesFormula)
+         .Says("1 sur Ct égale 1 sur C1 plus 1 sur C2 plus ... plus 1 sur Cn",
+               "1 over Ct equals 1 over C1 plus 1 over C2 plus ... plus 1 over Cn"),
+     form::Note(
+         "RichEdit2", "TabSheet1", {16, 208, 225, 49},
+         QStringLiteral("En configuration série Ct est toujours\ninférieur a la plus faible valeur\n"
+                        "du circuit.\n "),
+         QStringLiteral("In series configuration *Ct* is always lower to the small value of circuit.")),
+     form::Reset("BitBtn2", "TabSheet1", {256, 8, 25, 21}),
+     form::Box("Edit1", "TabSheet1", {280, 8, 129, 21}).Says("C"),
+     form::List("ListBox2", "TabSheet1", {256, 36, 153, 129}),
+     form::Group("GroupBox1", "TabSheet1", {256, 168, 153, 97}, QStringLiteral("Résultat"),
+                 QStringLiteral("Value"), ui::kSilver),
+     Caption("Label6", "GroupBox1", "Label7"),
+     form::Result("Label7", "GroupBox1", {40, 24, 105, 17}).Says("Ct"),
+     form::Print("BitBtn3", "GroupBox1", {40, 56, 28, 25}),
+     form::Check("CheckBox1", "GroupBox1", {88, 59, 57, 17}, QStringLiteral("2 Digit")),
+     // Parallel
+     form::Picture("Image2", "TabSheet2", {32, 16, 193, 113}, pictures::CondParallelCircuit)
+         .Background(ui::kYellow)
+         .Says("Circuit : C1, C2 et C3 en parallèle, Ct à leurs bornes",
+               "Circuit: C1, C2 and C3 in parallel, Ct across them"),
+     form::Picture("Image4", "TabSheet2", {43, 144, 169, 41}, pictures::CondParallelFormula)
+         .Says("Ct égale C1 plus C2 plus ... plus Cn", "Ct equals C1 plus C2 plus ... plus Cn"),
+     form::Note(
+         "RichEdit1", "TabSheet2", {16, 208, 225, 49},
+         QStringLiteral("En configuration parallèle Ct est égale\na tous les condensateurs additionnés.\n "),
+         QStringLiteral("In parallel configuration *Ct* is equal to all addition capacitor."))
+         .ReadOnly(),
+     form::Reset("BitBtn4", "TabSheet2", {256, 8, 25, 21}),
+     form::Box("Edit2", "TabSheet2", {280, 8, 129, 21}).Says("C"),
+     form::List("ListBox1", "TabSheet2", {256, 36, 153, 129}),
+     form::Group("GroupBox2", "TabSheet2", {256, 168, 153, 97}, QStringLiteral("Résultat"),
+                 QStringLiteral("Value"), ui::kSilver),
+     Caption("Label8", "GroupBox2", "Label2"),
+     form::Result("Label2", "GroupBox2", {40, 24, 105, 17}).Says("Ct"),
+     form::Print("BitBtn5", "GroupBox2", {40, 56, 28, 25}),
+     form::Check("CheckBox2", "GroupBox2", {88, 59, 57, 17}, QStringLiteral("2 Digit")),
+     // Type, other formulas
+     form::Picture("Image5", "TabSheet3", {48, 32, 329, 193}, pictures::CapacitorTypesTable)
+         .Says("Tableau des types de condensateurs", "Table of capacitor types"),
+     form::Picture("Image6", "TabSheet4", {112, 24, 201, 97}, pictures::CondReciprocalFormula)
+         .Says("Ct égale 1 sur 1 sur C1 plus 1 sur C2 plus 1 sur C3 plus ...",
+               "Ct equals 1 over 1 over C1 plus 1 over C2 plus 1 over C3 plus ..."),
+     form::Picture("Image7", "TabSheet4", {72, 152, 113, 73}, pictures::CondTwoFormula)
+         .Says("Ct égale C1 fois C2 sur C1 plus C2", "Ct equals C1 times C2 over C1 plus C2"),
+     form::Picture("Image8", "TabSheet4", {272, 160, 73, 57}, pictures::CondEqualFormula)
+         .Says("Ct égale C1 sur 2", "Ct equals C1 over 2")},
+    // The lists and notes are left to the mouse.
+    {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2", nullptr, "Edit2", "BitBtn5", "CheckBox2", "BitBtn4"}};
 
 } // namespace
 
 TCondensateur::TCondensateur(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 438, 299, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    MakeTabs(MakePages(frame, {5, 0, 428, 297},
-                       {{"TabSheet1", QStringLiteral("Série")},
-                        {"TabSheet2", QStringLiteral("Parallèle")},
-                        {"TabSheet3", QStringLiteral("Type de condensateur")},
-                        {"TabSheet4", QStringLiteral("Autres formules")}}),
-             Tab({{"Image1", pictures::CondSeriesCircuit, {7, 8, 241, 121}},
-                  {"Image3", pictures::CondSeriesFormula, {40, 137, 177, 65}}},
-                 {"RichEdit2",
-                  {QStringLiteral("En configuration série Ct est toujours"),
-                   QStringLiteral("inférieur a la plus faible valeur"), QStringLiteral("du circuit."),
-                   QStringLiteral(" ")},
-                  {16, 208, 225, 49},
-                  ui::EntryTab::NoteKind::Editable},
-                 "BitBtn2", "Edit1", "ListBox2", "GroupBox1", "Label6", "Label7", "BitBtn3", "CheckBox1"),
-             {&SeriesLast, &SeriesInverseSum, &SeriesTotal},
-             Tab({{"Image2", pictures::CondParallelCircuit, {32, 16, 193, 113}},
-                  {"Image4", pictures::CondParallelFormula, {43, 144, 169, 41}}},
-                 {"RichEdit1",
-                  {QStringLiteral("En configuration parallèle Ct est égale"),
-                   QStringLiteral("a tous les condensateurs additionnés."), QStringLiteral(" ")},
-                  {16, 208, 225, 49},
-                  ui::EntryTab::NoteKind::ReadOnly},
-                 "BitBtn4", "Edit2", "ListBox1", "GroupBox2", "Label8", "Label2", "BitBtn5", "CheckBox2"),
-             {&ParallelLast, &ParallelTotal}, QStringLiteral("C"), ui::EntryList::OnEmpty::Nothing);
+    MakeTabs(kForm, {&SeriesLast, &SeriesInverseSum, &SeriesTotal}, {&ParallelLast, &ParallelTotal},
+             QStringLiteral("C"), ui::EntryList::OnEmpty::Nothing);
     setObjectName(QStringLiteral("Condensateur"));
     SetForm(QStringLiteral("Condensateur Série et Parallèle"), 438, 299, ui::kSilver);
-
-    ui::MakePicture(pages_->widget(2), "Image5", pictures::CapacitorTypesTable, 48, 32, 329, 193);
-    QWidget* formulas = pages_->widget(3);
-    ui::MakePicture(formulas, "Image6", pictures::CondReciprocalFormula, 112, 24, 201, 97);
-    ui::MakePicture(formulas, "Image7", pictures::CondTwoFormula, 72, 152, 113, 73);
-    ui::MakePicture(formulas, "Image8", pictures::CondEqualFormula, 272, 160, 73, 57);
 
     series_->Connect(this, &TCondensateur::Edit1KeyDown, &TCondensateur::CheckBox1Click,
                      &TCondensateur::BitBtn2Click, &TCondensateur::BitBtn3Click);
@@ -101,18 +120,8 @@ void TCondensateur::FormCreate() {
 
 void TCondensateur::FormActivate() {
     if (!ui::IsEnglish()) return;
-    ui::ApplyTexts(this, {{"TabSheet1", "Series"},
-                          {"TabSheet2", "Parallel"},
-                          {"TabSheet3", "Type"},
-                          {"TabSheet4", "Other formulas"},
-                          {"GroupBox1", "Value"},
-                          {"GroupBox2", "Value"}});
+    ui::ApplyEnglish(this, kForm);
     setWindowTitle(QStringLiteral("Capacitors in series & parallel"));
-    ui::SetNoteLines(parallel_->NoteText(),
-                     {QStringLiteral("In parallel configuration *Ct* is equal to all addition capacitor.")});
-    ui::SetNoteLines(
-        series_->NoteText(),
-        {QStringLiteral("In series configuration *Ct* is always lower to the small value of circuit.")});
 }
 
 void TCondensateur::Edit1KeyDown() {

@@ -3,8 +3,6 @@
 // tab's list and total, in whatever unit they are typed in; two reference tabs.
 #include "ui/EntryTab.h"
 
-class QTabWidget;
-
 class TCondensateur : public ui::EntryTabsWindow {
     Q_OBJECT
   public:
@@ -19,6 +17,4 @@ class TCondensateur : public ui::EntryTabsWindow {
     void BitBtn5Click(); // Print, parallel
 
     double SeriesInverseSum = 0;
-
-  private:
 };

@@ -6,6 +6,7 @@
 #include "capacitance/ImpTabSerie.h"
 #include "core/Regional.h"
 #include "formulas/TwoComponents.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/TablePage.h"
 #include "ui/Widgets.h"
@@ -21,6 +22,13 @@ const char* const kHeadings[TTableurCondserie::kValues] = {
     "39",  "43",  "47", "51",  "56", "62",  "68", "75",  "82", "91",  "100"};
 
 constexpr ui::Display kCell{core::FloatFormat::Number, 10, 3};
+
+const ui::FormTable kForm{
+    {ui::form::Grid("StringGrid1", nullptr, {0, 0, 496, 304}, TTableurCondserie::kValues + 1,
+                    TTableurCondserie::kValues + 1, {40, 20}, ui::kAqua)
+         .Font("MS Sans Serif", 11)
+         .NoFocus()},
+    {}};
 
 // Updates of a grid held back while its cells are written, even when a heading fails to convert.
 class HeldUpdates {
@@ -44,9 +52,7 @@ TTableurCondserie::TTableurCondserie(QWidget* parent) : ui::Window(parent) {
     resize(496, 304);
     setWindowState(Qt::WindowMaximized);
 
-    grid_ = ui::MakeGrid(this, "StringGrid1", {kValues + 1, kValues + 1, 0, 0, 496, 304, 40, 20, ui::kAqua});
-    grid_->setFont(ui::FormFont("MS Sans Serif", 11));
-    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_ = ui::BuildForm(this, kForm).Get<QTableWidget>("StringGrid1");
     // Forty pixels where the font allows; never so narrow that "50,000" loses digits.
     const int columnWidth =
         std::max(40, grid_->fontMetrics().horizontalAdvance(QStringLiteral("00,000")) + 8);

@@ -2,6 +2,7 @@
 
 #include "formulas/Reactance.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -12,8 +13,25 @@
 #include <QTableWidget>
 
 namespace {
+
+namespace form = ui::form;
+
 constexpr int kRows = 36;
 constexpr int kColumns = 7;
+
+const ui::FormTable kForm{
+    {form::Radio("RadioButton1", nullptr, {8, 8, 440, 20},
+                 QStringLiteral("Réactance Capacitive de 25 - 20 000 Hz pour 0.25 - 4.0 uF"),
+                 QStringLiteral("Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF"))
+         .Checked(),
+     form::Radio("RadioButton2", nullptr, {8, 30, 440, 20},
+                 QStringLiteral("Réactance Capacitive de 10 - 5 000 kHz pour 0.0001 - 0.0005 uF"),
+                 QStringLiteral("Capacitive reactance from 10 - 5 000 kHz for 0.0001 - 0.0005 uF")),
+     form::Label("Label1", nullptr, {300, 56, 30, 16}, QStringLiteral("uF")).Font("MS Sans Serif", 11, true),
+     form::Grid("StringGrid1", nullptr, {8, 74, 544, 440}, kRows, kColumns, {74, 18}, ui::kSilver),
+     form::Print("BitBtn1", nullptr, {8, 524, 33, 25})},
+    {}};
+
 } // namespace
 
 const TFormTabReacCap::Axis& TFormTabReacCap::RangeAxis(int range) {
@@ -34,21 +52,11 @@ TFormTabReacCap::TFormTabReacCap(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormTabReacCap"));
     SetForm(QStringLiteral("Tableur de la Réactance Capacitive(Ohms)"), 560, 560, ui::kSilver);
 
-    audio_ =
-        new QRadioButton(QStringLiteral("Réactance Capacitive de 25 - 20 000 Hz pour 0.25 - 4.0 uF"), this);
-    audio_->setObjectName(QStringLiteral("RadioButton1"));
-    audio_->setGeometry(8, 8, 440, 20);
-    audio_->setChecked(true);
-    radio_ = new QRadioButton(
-        QStringLiteral("Réactance Capacitive de 10 - 5 000 kHz pour 0.0001 - 0.0005 uF"), this);
-    radio_->setObjectName(QStringLiteral("RadioButton2"));
-    radio_->setGeometry(8, 30, 440, 20);
-    QLabel* unit = ui::MakeLabel(this, "Label1", QStringLiteral("uF"), 300, 56, 30, 16);
-    unit->setFont(ui::FormFont("MS Sans Serif", 11, true));
-
-    grid_ = ui::MakeGrid(this, "StringGrid1", {kRows, kColumns, 8, 74, 544, 440, 74, 18, ui::kSilver});
-
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn1", 8, 524, 33, 25);
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    audio_ = parts.Get<QRadioButton>("RadioButton1");
+    radio_ = parts.Get<QRadioButton>("RadioButton2");
+    grid_ = parts.Get<QTableWidget>("StringGrid1");
+    auto* print = parts.Get<QPushButton>("BitBtn1");
     ui::On(audio_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
     ui::On(radio_, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
     ui::On(print, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -63,8 +71,7 @@ void TFormTabReacCap::FormActivate() {
     FillGrid(range_);
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Table of capacitive reactance (Ohms)"));
-    audio_->setText(QStringLiteral("Capacitive reactance from 25 - 20 000 Hz for 0.25 - 4.0 uF"));
-    radio_->setText(QStringLiteral("Capacitive reactance from 10 - 5 000 kHz for 0.0001 - 0.0005 uF"));
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormTabReacCap::RadioButton1Click() {

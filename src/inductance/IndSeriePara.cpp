@@ -4,73 +4,83 @@
 
 #include "pictures/inductance/IndSerieParaPictures.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTextEdit>
 
 namespace {
 
-// The drawn "Lt=".
-QWidget* MakeSymbol(QWidget* group, const char* name, const char*, const QRect& at) {
-    return ui::MakePicture(
-        group, name,
-        [] {
-            return pictures::LtSymbol({33, 17});
-        },
-        at.x(), at.y(), at.width(), at.height());
+namespace form = ui::form;
+
+// The drawn "Lt =".
+ui::FormRow Symbol(const char* name, const char* group) {
+    return form::Picture(name, group, {10, 24, 33, 17},
+                         [] {
+                             return pictures::LtSymbol({33, 17});
+                         })
+        .Says("Lt =");
 }
 
-ui::EntryTab::Layout Tab(std::vector<ui::EntryTab::Picture> pictures, ui::EntryTab::Note note,
-                         const char* reset, const char* box, const char* list, const char* group,
-                         const char* symbol, const char* total, const char* digits, const char* print) {
-    return {std::move(pictures),
-            std::move(note),
-            {reset, {208, 8, 25, 19}},
-            {box, {232, 8, 129, 21}},
-            {list, {208, 32, 153, 121}},
-            {group, {208, 160, 153, 81}},
-            {print, {96, 48, 28, 25}},
-            {digits, {32, 52, 57, 17}},
-            {{symbol, "", {10, 24, 33, 17}, total, {40, 24, 105, 17}}},
-            MakeSymbol,
-            true};
-}
+const ui::FormTable kForm{
+    {form::Panel("Panel1", nullptr, {0, 0, 427, 289}, ui::kSilver).NoFrame(),
+     form::Tabs("PageControl1", "Panel1", {5, 5, 372, 276}).NoFocus(),
+     form::Page("TabSheet1", "PageControl1", QStringLiteral("Inductance en série"),
+                QStringLiteral("Inductance in series")),
+     form::Page("TabSheet2", "PageControl1", QStringLiteral("Inductance en parallèle"),
+                QStringLiteral("Inductance in parallel")),
+     // Series
+     form::Picture("Image1", "TabSheet1", {14, 8, 177, 121}, pictures::IndSeriesCircuit)
+         .Background(ui::kYellow)
+         .Says("Circuit : L1 et L2 en série, un appareil de mesure Lt à leurs bornes",
+               "Circuit: L1 and L2 in series, a meter Lt across them"),
+     form::Picture("Image3", "TabSheet1", {10, 140, 185, 31}, pictures::IndSeriesFormula)
+         .Says("Lt égale L1 plus L2 plus L3 plus ...", "Lt equals L1 plus L2 plus L3 plus ..."),
+     form::Note("RichEdit1", "TabSheet1", {10, 192, 185, 33},
+                QStringLiteral("En configuration série Lt est égale\na tous les inducteurs additionnés."),
+                QStringLiteral("In series configuration *Lt* is equal to all addition inductors."))
+         .Disabled(),
+     form::Reset("BitBtn2", "TabSheet1", {208, 8, 25, 19}),
+     form::Box("Edit1", "TabSheet1", {232, 8, 129, 21}).Says("L"),
+     form::List("ListBox1", "TabSheet1", {208, 32, 153, 121}),
+     form::Group("GroupBox1", "TabSheet1", {208, 160, 153, 81}, QStringLiteral("Résultat"),
+                 QStringLiteral("Result"), ui::kSilver),
+     Symbol("Image5", "GroupBox1"), form::Result("Label1", "GroupBox1", {40, 24, 105, 17}).Says("Lt"),
+     form::Check("CheckBox1", "GroupBox1", {32, 52, 57, 17}, QStringLiteral("2 Digit")),
+     form::Print("BitBtn1", "GroupBox1", {96, 48, 28, 25}),
+     // Parallel
+     form::Picture("Image2", "TabSheet2", {24, 0, 153, 121}, pictures::IndParallelCircuit)
+         .Background(ui::kYellow)
+         .Says("Circuit : un appareil de mesure Lt aux bornes de L1 et L2 en parallèle",
+               "Circuit: a meter Lt across L1 and L2 in parallel"),
+     form::Picture("Image4", "TabSheet2", {8, 122, 181, 77}, pictures::IndParallelFormula)
+         .Says("Lt égale 1 sur 1 sur L1 plus 1 sur L2 plus ... plus 1 sur Ln",
+               "Lt equals 1 over 1 over L1 plus 1 over L2 plus ... plus 1 over Ln"),
+     form::Note(
+         "RichEdit2", "TabSheet2", {0, 200, 196, 47},
+         QStringLiteral("En configuration parallèle Lt est\ntoujours inférieur a la plus faible\n"
+                        "valeur du circuit."),
+         QStringLiteral("In parallel configuration *Lt* is always lower to the small value of circuit."))
+         .Disabled(),
+     form::Reset("BitBtn3", "TabSheet2", {208, 8, 25, 19}),
+     form::Box("Edit2", "TabSheet2", {232, 8, 129, 21}).Says("L"),
+     form::List("ListBox2", "TabSheet2", {208, 32, 153, 121}),
+     form::Group("GroupBox2", "TabSheet2", {208, 160, 153, 81}, QStringLiteral("Résultat"),
+                 QStringLiteral("Result"), ui::kSilver),
+     Symbol("Image6", "GroupBox2"), form::Result("Label2", "GroupBox2", {40, 24, 105, 17}).Says("Lt"),
+     form::Check("CheckBox2", "GroupBox2", {32, 52, 57, 17}, QStringLiteral("2 Digit")),
+     form::Print("BitBtn4", "GroupBox2", {96, 48, 28, 25})},
+    // The lists and notes are left to the mouse.
+    {"Edit1", "BitBtn1", "CheckBox1", "BitBtn2", nullptr, "Edit2", "BitBtn4", "CheckBox2", "BitBtn3"}};
 
 } // namespace
 
 TIndSerPara::TIndSerPara(QWidget* parent) : ui::EntryTabsWindow(parent) {
-    QFrame* frame = ui::MakePanel(this, "Panel1", 0, 0, 427, 289, ui::kSilver);
-    frame->setFrameStyle(QFrame::NoFrame);
-    MakeTabs(
-        MakePages(frame, {5, 5, 372, 276},
-                  {{"TabSheet1", QStringLiteral("Inductance en série")},
-                   {"TabSheet2", QStringLiteral("Inductance en parallèle")}}),
-        Tab({{"Image1", pictures::IndSeriesCircuit, {14, 8, 177, 121}},
-             {"Image3", pictures::IndSeriesFormula, {10, 140, 185, 31}}},
-            {"RichEdit1",
-             {QStringLiteral("En configuration série Lt est égale"),
-              QStringLiteral("a tous les inducteurs additionnés.")},
-             {10, 192, 185, 33},
-             ui::EntryTab::NoteKind::Disabled},
-            "BitBtn2", "Edit1", "ListBox1", "GroupBox1", "Image5", "Label1", "CheckBox1", "BitBtn1"),
-        {&SeriesLast, &SeriesTotal},
-        Tab({{"Image2", pictures::IndParallelCircuit, {24, 0, 153, 121}},
-             {"Image4", pictures::IndParallelFormula, {8, 122, 181, 77}}},
-            {"RichEdit2",
-             {QStringLiteral("En configuration parallèle Lt est"),
-              QStringLiteral("toujours inférieur a la plus faible"), QStringLiteral("valeur du circuit.")},
-             {0, 200, 196, 47},
-             ui::EntryTab::NoteKind::Disabled},
-            "BitBtn3", "Edit2", "ListBox2", "GroupBox2", "Image6", "Label2", "CheckBox2", "BitBtn4"),
-        {&ParallelLast, &ParallelInverseSum, &ParallelTotal}, QStringLiteral("L"),
-        ui::EntryList::OnEmpty::AskForValue);
+    MakeTabs(kForm, {&SeriesLast, &SeriesTotal}, {&ParallelLast, &ParallelInverseSum, &ParallelTotal},
+             QStringLiteral("L"), ui::EntryList::OnEmpty::AskForValue);
     setObjectName(QStringLiteral("IndSerPara"));
     SetForm(QStringLiteral("INDUCTANCE série et parallèle "), 382, 286, ui::kSilver);
 
@@ -96,15 +106,7 @@ void TIndSerPara::FormCreate() {
 void TIndSerPara::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Inductance in SERIES & PARALLEL"));
-    ui::ApplyTexts(this, {{"TabSheet1", "Inductance in series"},
-                          {"TabSheet2", "Inductance in parallel"},
-                          {"GroupBox1", "Result"},
-                          {"GroupBox2", "Result"}});
-    ui::SetNoteLines(series_->NoteText(),
-                     {QStringLiteral("In series configuration *Lt* is equal to all addition inductors.")});
-    ui::SetNoteLines(
-        parallel_->NoteText(),
-        {QStringLiteral("In parallel configuration *Lt* is always lower to the small value of circuit.")});
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TIndSerPara::Edit1KeyDown() {

@@ -3,8 +3,6 @@
 // tab's list and total Lt, in whatever unit they are typed in.
 #include "ui/EntryTab.h"
 
-class QTabWidget;
-
 class TIndSerPara : public ui::EntryTabsWindow {
     Q_OBJECT
   public:
@@ -21,6 +19,4 @@ class TIndSerPara : public ui::EntryTabsWindow {
     void BitBtn4Click(); // Print, parallel
 
     double ParallelInverseSum = 0;
-
-  private:
 };

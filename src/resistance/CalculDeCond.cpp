@@ -7,6 +7,7 @@
 #include "printing/Preview.h"
 #include "printing/ReportRows.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <iterator>
@@ -56,24 +56,93 @@ const Gauge kGauges[] = {
 constexpr int kCopper = 1;
 constexpr int kGauge18 = 21;
 
+namespace form = ui::form;
+using Unit = ui::UnitList::Unit;
+
 // "p =", "A =", "L =", "R =": Impact on lime (a condensed heavy face where Impact is missing).
-QLabel* MakeSymbol(QWidget* parent, const char* name, const char* text, int x, int y) {
-    QLabel* label = ui::MakeLabel(parent, name, QLatin1String(text), x, y, 33, 21);
-    QFont f = ui::FormFont("Impact", 16);
-    f.setFamilies({QStringLiteral("Impact"), QStringLiteral("DejaVu Sans Condensed")});
-    f.setBold(true);
-    label->setFont(f);
-    label->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(label, ui::kLime);
-    return label;
+ui::FormRow Symbol(const char* name, const char* parent, int x, int y, const char* text) {
+    return form::Label(name, parent, {x, y, 33, 21}, QLatin1String(text))
+        .Font("Impact,DejaVu Sans Condensed", 16, true)
+        .Align(Qt::AlignCenter)
+        .Background(ui::kLime);
 }
 
-QLabel* MakeEcho(QWidget* parent, const char* name, int x, int y) {
-    QLabel* label = ui::MakeCentredLabel(parent, name, x, y, 105, 17);
-    label->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(label, ui::kYellow);
-    return label;
+ui::FormRow Echo(const char* name, int y) {
+    return form::Echo(name, "GroupBox1", {156, y, 105, 17}).Align(Qt::AlignCenter).Background(ui::kYellow);
 }
+
+// Fixed lists that take no typing; their items carry no scale factor.
+std::vector<Unit> MetalItems() {
+    std::vector<Unit> items;
+    for (const Metal& m : kMetals)
+        items.push_back({QString::fromUtf8(m.french), ui::UnitList::Op::Multiply, 1.0L});
+    return items;
+}
+
+std::vector<Unit> GaugeItems() {
+    std::vector<Unit> items;
+    for (const Gauge& g : kGauges)
+        items.push_back({QLatin1String(g.item), ui::UnitList::Op::Multiply, 1.0L});
+    return items;
+}
+
+const ui::FormTable kForm{
+    {Symbol("Label18", nullptr, 8, 8, "p ="),
+     form::Label("Label20", nullptr, {48, 12, 170, 13}, QStringLiteral("Résistivité de la substance:"),
+                 QStringLiteral("Resistivities of conductors"))
+         .For("Label12"),
+     form::Label("Label12", nullptr, {224, 12, 66, 13}, QString())
+         .Bold()
+         .Align(Qt::AlignRight | Qt::AlignVCenter),
+     form::Label("Label13", nullptr, {296, 12, 0, 0}, QStringLiteral("nOhm-m ")),
+     Symbol("Label19", nullptr, 8, 34, "A ="),
+     form::Label("Label21", nullptr, {48, 38, 170, 13}, QStringLiteral("Section du conducteur:"),
+                 QStringLiteral("Conductor diameter"))
+         .For("Label14"),
+     form::Label("Label14", nullptr, {224, 38, 66, 13}, QString())
+         .Bold()
+         .Align(Qt::AlignRight | Qt::AlignVCenter),
+     form::Label("Label15", nullptr, {296, 38, 0, 0}, QStringLiteral("mm")),
+     form::Label("Label16", nullptr, {313, 34, 8, 10}, QStringLiteral("2")).Font("MS Sans Serif", 9),
+     Symbol("Label17", nullptr, 8, 60, "L ="),
+     form::Label("Label1", nullptr, {48, 64, 240, 13}, QStringLiteral("Longueur du conducteur (en Mètres)"),
+                 QStringLiteral("-------------------------------> Length in metre"))
+         .For("Edit1"),
+     form::Box("Edit1", nullptr, {296, 60, 97, 21}).Says("L"),
+     form::Label("Label2", nullptr, {8, 96, 205, 13}, QStringLiteral("Type de conducteur (résistivité)"),
+                 QStringLiteral("Conductor type"))
+         .For("ComboBox1"),
+     form::Units("ComboBox1", nullptr, {216, 92, 177, 0}, MetalItems()).Says("p"),
+     form::Label("Label3", nullptr, {8, 124, 205, 13}, QStringLiteral("Numéro de jauge (AWG) (Section)"),
+                 QStringLiteral("Cable section number"))
+         .For("ComboBox2"),
+     form::Units("ComboBox2", nullptr, {216, 120, 177, 0}, GaugeItems()).Says("A"),
+     form::Group("GroupBox1", nullptr, {8, 152, 392, 182}, QStringLiteral("Résultat"),
+                 QStringLiteral("Values"), ui::kSilver),
+     form::Label("Label8", "GroupBox1", {12, 26, 125, 13}, QStringLiteral("Longueur (en Mètres)"),
+                 QStringLiteral("Length in metre"))
+         .For("Label7"),
+     Echo("Label7", 24),
+     form::Label("Label9", "GroupBox1", {12, 50, 125, 13}, QStringLiteral("Type de conducteur"),
+                 QStringLiteral("Conductor type"))
+         .For("Label4"),
+     Echo("Label4", 48),
+     form::Label("Label10", "GroupBox1", {12, 74, 125, 13}, QStringLiteral("Numero de jauge"),
+                 QStringLiteral("Cable section number"))
+         .For("Label5"),
+     Echo("Label5", 72),
+     Symbol("Label22", "GroupBox1", 8, 104, "R ="),
+     form::Label("Label11", "GroupBox1", {46, 108, 108, 13}, QStringLiteral("Résistance en OHMS"),
+                 QStringLiteral("Resistance in OHMS"))
+         .For("Label6"),
+     form::Result("Label6", "GroupBox1", {156, 104, 105, 21}).Says("R"),
+     form::Picture("Image1", "GroupBox1", {268, 22, 113, 65},
+                   [] { return pictures::ConductorFormula(ui::kSilver); })
+         .Says("R égale L sur A fois p", "R equals L over A times p"),
+     form::Check("CheckBox1", "GroupBox1", {272, 106, 70, 17}, QStringLiteral("2 Digit")),
+     form::Equals("BitBtnCalcul", "GroupBox1", {156, 138, 65, 33}),
+     form::Print("BitBtn1", "GroupBox1", {236, 142, 33, 25})},
+    {"Edit1", "ComboBox1", "ComboBox2", "BitBtnCalcul", "BitBtn1", "CheckBox1"}};
 
 long double SectionOf(int gauge) {
     return kGauges[gauge].section * 1E-6L;
@@ -85,66 +154,22 @@ TFormResConduc::TFormResConduc(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormResConduc"));
     SetForm(QStringLiteral("Résistance d'un conducteur"), 408, 342, ui::kSilver);
 
-    QFont bold = font();
-    bold.setBold(true);
-
-    MakeSymbol(this, "Label18", "p =", 8, 8);
-    ui::MakeLabel(this, "Label20", QStringLiteral("Résistivité de la substance:"), 48, 12, 170, 13);
-    resistivity_ = ui::MakeLabel(this, "Label12", QString(), 224, 12, 66, 13);
-    resistivity_->setFont(bold);
-    resistivity_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui::MakeLabel(this, "Label13", QStringLiteral("nOhm-m "), 296, 12);
-
-    MakeSymbol(this, "Label19", "A =", 8, 34);
-    ui::MakeLabel(this, "Label21", QStringLiteral("Section du conducteur:"), 48, 38, 170, 13);
-    section_ = ui::MakeLabel(this, "Label14", QString(), 224, 38, 66, 13);
-    section_->setFont(bold);
-    section_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ui::MakeLabel(this, "Label15", QStringLiteral("mm"), 296, 38);
-    QLabel* exponent = ui::MakeLabel(this, "Label16", QStringLiteral("2"), 313, 34, 8, 10);
-    exponent->setFont(ui::FormFont("MS Sans Serif", 9));
-
-    MakeSymbol(this, "Label17", "L =", 8, 60);
-    ui::MakeLabel(this, "Label1", QStringLiteral("Longueur du conducteur (en Mètres)"), 48, 64, 240, 13);
-    edit1_ = ui::MakeValueBox(this, "Edit1", 296, 60, 97);
-
-    ui::MakeLabel(this, "Label2", QStringLiteral("Type de conducteur (résistivité)"), 8, 96, 205, 13);
-    // Fixed lists that take no typing; their items carry no scale factor.
-    std::vector<ui::UnitList::Unit> metals;
-    for (const Metal& m : kMetals)
-        metals.push_back({QString::fromUtf8(m.french), ui::UnitList::Op::Multiply, 1.0L});
-    metal_ = ui::MakeUnitList(this, "ComboBox1", 216, 92, 177, metals);
-
-    ui::MakeLabel(this, "Label3", QStringLiteral("Numéro de jauge (AWG) (Section)"), 8, 124, 205, 13);
-    std::vector<ui::UnitList::Unit> gauges;
-    for (const Gauge& g : kGauges)
-        gauges.push_back({QLatin1String(g.item), ui::UnitList::Op::Multiply, 1.0L});
-    gauge_ = ui::MakeUnitList(this, "ComboBox2", 216, 120, 177, gauges);
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    edit1_ = parts.Get<QLineEdit>("Edit1");
+    metal_ = parts.Get<ui::UnitList>("ComboBox1");
+    gauge_ = parts.Get<ui::UnitList>("ComboBox2");
     gauge_->setMaxVisibleItems(20);
-
-    QGroupBox* group =
-        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Résultat"), 8, 152, 392, 182, ui::kSilver);
-    ui::MakeLabel(group, "Label8", QStringLiteral("Longueur (en Mètres)"), 12, 26, 125, 13);
-    lengthEcho_ = MakeEcho(group, "Label7", 156, 24);
-    ui::MakeLabel(group, "Label9", QStringLiteral("Type de conducteur"), 12, 50, 125, 13);
-    metalEcho_ = MakeEcho(group, "Label4", 156, 48);
-    ui::MakeLabel(group, "Label10", QStringLiteral("Numero de jauge"), 12, 74, 125, 13);
-    gaugeEcho_ = MakeEcho(group, "Label5", 156, 72);
-
-    MakeSymbol(group, "Label22", "R =", 8, 104);
-    ui::MakeLabel(group, "Label11", QStringLiteral("Résistance en OHMS"), 46, 108, 108, 13);
-    result_ = ui::MakeResultLabel(group, "Label6", 156, 104, 105, 21);
-
-    ui::MakePicture(
-        group, "Image1", [=] { return pictures::ConductorFormula(ui::kSilver); }, 268, 22, 113, 65);
-    twoDigits_ = ui::MakeCheckBox(group, "CheckBox1", QStringLiteral("2 Digit"), 272, 106, 70, 17);
-
-    QPushButton* equals = ui::MakeEqualsButton(group, "BitBtnCalcul", 156, 138, 65, 33);
+    resistivity_ = parts.Get<QLabel>("Label12");
+    section_ = parts.Get<QLabel>("Label14");
+    lengthEcho_ = parts.Get<QLabel>("Label7");
+    metalEcho_ = parts.Get<QLabel>("Label4");
+    gaugeEcho_ = parts.Get<QLabel>("Label5");
+    result_ = parts.Get<QLabel>("Label6");
+    twoDigits_ = parts.Get<QCheckBox>("CheckBox1");
+    auto* equals = parts.Get<QPushButton>("BitBtnCalcul");
     equals->setToolTip(QStringLiteral("Calcul"));
-    QPushButton* print = ui::MakePrintButton(group, "BitBtn1", 236, 142, 33, 25);
+    auto* print = parts.Get<QPushButton>("BitBtn1");
     print->setToolTip(QStringLiteral("Impression"));
-
-    ui::SetTabOrder({edit1_, metal_, gauge_, equals, print, twoDigits_});
 
     // No Reset button: the page keeps only the stored values.
     page_.Boxes({edit1_}).Results({result_}).Fields({&Resistivity, &Length, &Section, &Resistance});
@@ -178,16 +203,7 @@ void TFormResConduc::FormActivate() {
         english << QLatin1String(m.english);
     metal_->SetItems(english);
     metalEcho_->setText(metal_->currentText());
-    ui::ApplyTexts(this, {{"Label20", "Resistivities of conductors"},
-                          {"Label21", "Conductor diameter"},
-                          {"Label1", "-------------------------------> Length in metre"},
-                          {"Label2", "Conductor type"},
-                          {"Label3", "Cable section number"},
-                          {"Label8", "Length in metre"},
-                          {"Label9", "Conductor type"},
-                          {"Label10", "Cable section number"},
-                          {"Label11", "Resistance in OHMS"},
-                          {"GroupBox1", "Values"}});
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormResConduc::Edit1Change() {

@@ -3,8 +3,6 @@
 // tab's list and total Rt (and the conductance G in parallel); a third tab shows formulas.
 #include "ui/EntryTab.h"
 
-class QTabWidget;
-
 class TFormResistor : public ui::EntryTabsWindow {
     Q_OBJECT
   public:
@@ -23,7 +21,4 @@ class TFormResistor : public ui::EntryTabsWindow {
 
     double ParallelInverseSum = 0;
     double Conductance = 0; // siemens when the values are in ohms
-
-  private:
-    void MakeFormulasTab();
 };

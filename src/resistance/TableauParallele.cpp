@@ -5,6 +5,7 @@
 
 #include "formulas/TwoComponents.h"
 #include "resistance/ImpTabPara.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/TablePage.h"
@@ -17,6 +18,12 @@ namespace {
 constexpr int kSize = 40; // the heading row and column included
 // Four significant digits keep "7500" and "5,455" alike within a cell.
 constexpr ui::Display kCell{core::FloatFormat::General, 4, 0};
+
+const ui::FormTable kForm{
+    {ui::form::Grid("StringGrid1", nullptr, {0, 0, 640, 480}, kSize, kSize, {48, 20}, ui::kAqua)
+         .Font("MS Sans Serif", 11)
+         .NoFocus()},
+    {}};
 
 } // namespace
 
@@ -42,9 +49,7 @@ TFormTableauParallele::TFormTableauParallele(QWidget* parent) : ui::Window(paren
     resize(640, 480);
     setWindowState(Qt::WindowMaximized);
 
-    grid_ = ui::MakeGrid(this, "StringGrid1", {kSize, kSize, 0, 0, 640, 480, 48, 20, ui::kAqua});
-    grid_->setFont(ui::FormFont("MS Sans Serif", 11));
-    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_ = ui::BuildForm(this, kForm).Get<QTableWidget>("StringGrid1");
     ui::On(ui::FillWithGrid(this, grid_), &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 

@@ -5,48 +5,36 @@
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <stdexcept>
 
 namespace ui {
 
 namespace {
 
-QLabel* MakePictureAt(QWidget* parent, const EntryTab::Picture& p) {
-    return MakePicture(parent, p.name, p.draw, p.at.x(), p.at.y(), p.at.width(), p.at.height());
-}
-
-// A rule text: white, single border, wrapped.
-QLabel* MakeRule(QWidget* page, const char* name, const QRect& at) {
-    QLabel* rule = MakeLabel(page, name, QString(), at.x(), at.y(), at.width(), at.height());
-    rule->setWordWrap(true);
-    rule->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rule->setFrameStyle(QFrame::Box | QFrame::Plain);
-    rule->setMargin(2);
-    SetBackground(rule, kWhite);
-    return rule;
+// A row is on the page when its parents lead to it.
+bool OnPage(const FormTable& table, const FormRow& row, const QString& page) {
+    for (const FormRow* r = &row; r;) {
+        if (page == QLatin1String(r->name)) return true;
+        const FormRow* up = nullptr;
+        for (const FormRow& p : table.rows)
+            if (r->parent && qstrcmp(p.name, r->parent) == 0) up = &p;
+        r = up;
+    }
+    return false;
 }
 
 } // namespace
 
-QWidget* EntryTab::TextCaption(QWidget* group, const char* name, const char* text, const QRect& at) {
-    QLabel* caption =
-        MakeLabel(group, name, QString::fromUtf8(text), at.x(), at.y(), at.width(), at.height());
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setFont(FormFont("MS Sans Serif", 11, true));
-    return caption;
-}
-
-EntryTab::EntryTab(QWidget* window, QWidget* page, const Layout& layout, const QString& letter, int& count,
-                   EntryList::OnEmpty onEmpty, std::initializer_list<double*> fields)
-    : parts_(Build(page, layout)), page_(page),
+EntryTab::EntryTab(QWidget* window, QWidget* page, const FormTable& table, const FormParts& parts,
+                   const QString& letter, int& count, EntryList::OnEmpty onEmpty,
+                   std::initializer_list<double*> fields)
+    : parts_(Find(page, table, parts)), page_(page),
       entries_(window, parts_.box, parts_.list, letter, count, onEmpty) {
     page_.Boxes({parts_.box});
     for (QLabel* result : parts_.results)
@@ -54,43 +42,42 @@ EntryTab::EntryTab(QWidget* window, QWidget* page, const Layout& layout, const Q
     page_.Fields(fields);
 }
 
-EntryTab::Parts EntryTab::Build(QWidget* page, const Layout& l) {
+EntryTab::Parts EntryTab::Find(QWidget* page, const FormTable& table, const FormParts& parts) {
     Parts p{page, nullptr, nullptr, nullptr, nullptr, nullptr, {}, nullptr, nullptr};
-    SetBackground(MakePictureAt(page, l.pictures.front()), kYellow);
-    for (auto picture = l.pictures.begin() + 1; picture != l.pictures.end(); ++picture)
-        MakePictureAt(page, *picture);
-    const QRect n = l.note.at;
-    if (l.note.kind == NoteKind::Rule) {
-        p.rule = MakeRule(page, l.note.name, n);
-    } else {
-        p.note = MakeNote(page, l.note.name, l.note.lines, n.x(), n.y(), n.width(), n.height());
-        if (l.note.kind == NoteKind::Disabled)
-            p.note->setEnabled(false);
-        else
-            p.note->setReadOnly(l.note.kind == NoteKind::ReadOnly);
+    for (const FormRow& r : table.rows) {
+        if (!OnPage(table, r, page->objectName())) continue;
+        switch (r.kind) {
+        case PartKind::Note:
+            p.note = parts.Get<QTextEdit>(r.name);
+            break;
+        case PartKind::Rule:
+            p.rule = parts.Get<QLabel>(r.name);
+            break;
+        case PartKind::Reset:
+            p.reset = parts.Get<QPushButton>(r.name);
+            break;
+        case PartKind::Box:
+            p.box = parts.Get<QLineEdit>(r.name);
+            break;
+        case PartKind::List:
+            p.list = parts.Get<QListWidget>(r.name);
+            break;
+        case PartKind::Result:
+            p.results.push_back(parts.Get<QLabel>(r.name));
+            break;
+        case PartKind::Print:
+            p.print = parts.Get<QPushButton>(r.name);
+            break;
+        case PartKind::Check:
+            p.digits = parts.Get<QCheckBox>(r.name);
+            break;
+        default:
+            break;
+        }
     }
-    const QRect r = l.reset.at, b = l.box.at, s = l.list.at, g = l.group.at, pr = l.print.at, d = l.digits.at;
-    p.reset = MakeResetButton(page, l.reset.name, r.x(), r.y(), r.width(), r.height());
-    p.box = MakeValueBox(page, l.box.name, b.x(), b.y(), b.width(), b.height());
-    p.list = MakeListBox(page, l.list.name, s.x(), s.y(), s.width(), s.height());
-    QGroupBox* group = MakeGroup(page, l.group.name, QStringLiteral("Résultat"), g.x(), g.y(), g.width(),
-                                 g.height(), kSilver);
-    for (const Result& result : l.results) {
-        l.caption(group, result.caption, result.text, result.captionAt);
-        const QRect a = result.at;
-        p.results.push_back(MakeResultLabel(group, result.label, a.x(), a.y(), a.width(), a.height()));
-    }
-    const auto makePrint = [&] {
-        p.print = MakePrintButton(group, l.print.name, pr.x(), pr.y(), pr.width(), pr.height());
-    };
-    if (!l.digitsFirst) makePrint();
-    p.digits =
-        MakeCheckBox(group, l.digits.name, QStringLiteral("2 Digit"), d.x(), d.y(), d.width(), d.height());
-    if (l.digitsFirst) makePrint();
-    if (p.note)
-        SetTabOrder({p.box, p.list, p.print, p.digits, p.reset, p.note});
-    else
-        SetTabOrder({p.box, p.list, p.print, p.digits, p.reset});
+    if (!p.reset || !p.box || !p.list || p.results.empty() || !p.print || !p.digits)
+        throw std::logic_error("an entry tab without its box, list, results or buttons: " +
+                               page->objectName().toStdString());
     return p;
 }
 
@@ -149,24 +136,15 @@ void EntryTab::Reset() {
     page_.Clear();
 }
 
-void EntryTabsWindow::MakeTabs(QTabWidget* pages, const EntryTab::Layout& series,
-                               std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
-                               std::initializer_list<double*> parallelFields, const QString& letter,
-                               EntryList::OnEmpty onEmpty) {
-    pages_ = pages;
-    series_.emplace(this, pages->widget(0), series, letter, SeriesCount, onEmpty, seriesFields);
-    parallel_.emplace(this, pages->widget(1), parallel, letter, ParallelCount, onEmpty, parallelFields);
-}
-
-QTabWidget* EntryTabsWindow::MakePages(QWidget* parent, const QRect& place,
-                                       std::initializer_list<std::pair<const char*, QString>> pages) {
-    auto* control = new QTabWidget(parent);
-    control->setObjectName(QStringLiteral("PageControl1"));
-    control->setGeometry(place);
-    control->tabBar()->setFocusPolicy(Qt::NoFocus);
-    for (const auto& [name, caption] : pages)
-        AddTabPage(control, name, caption);
-    return control;
+FormParts EntryTabsWindow::MakeTabs(const FormTable& table, std::initializer_list<double*> seriesFields,
+                                    std::initializer_list<double*> parallelFields, const QString& letter,
+                                    EntryList::OnEmpty onEmpty) {
+    FormParts parts = BuildForm(this, table);
+    for (const FormRow& r : table.rows)
+        if (r.kind == PartKind::Tabs && !pages_) pages_ = parts.Get<QTabWidget>(r.name);
+    series_.emplace(this, pages_->widget(0), table, parts, letter, SeriesCount, onEmpty, seriesFields);
+    parallel_.emplace(this, pages_->widget(1), table, parts, letter, ParallelCount, onEmpty, parallelFields);
+    return parts;
 }
 
 void EntryTabsWindow::RefreshSeriesDisplay() {

@@ -1,15 +1,14 @@
 #pragma once
-// The series and parallel tabs of the resistor, capacitor and inductor windows: the circuit and
-// formula pictures, a note, and a column with the reset button, the value box, the list and the
-// result group (results, print button, "2 Digit"). Each tab is a calculator page over its box,
-// results and stored values, and an entry list over its box and list.
-#include "pictures/Stored.h"
+// The series and parallel tabs of the resistor, capacitor and inductor windows, declared in the
+// window's form table: the circuit and formula pictures, a note, and a column with the reset
+// button, the value box, the list and the result group (results, print button, "2 Digit"). Each
+// tab is a calculator page over its box, results and stored values, and an entry list over its
+// box and list.
 #include "ui/CalculatorPage.h"
 #include "ui/EntryList.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
-#include <QRect>
-#include <QStringList>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -27,49 +26,13 @@ namespace ui {
 
 class EntryTab {
   public:
-    struct Picture {
-        const char* name;
-        pictures::Drawing draw;
-        QRect at;
-    };
-    // A rule is a wrapped label whose text the window sets; the others are notes of lines.
-    enum class NoteKind { Editable, ReadOnly, Disabled, Rule };
-    struct Note {
-        const char* name;
-        QStringList lines;
-        QRect at;
-        NoteKind kind;
-    };
-    // A row of the result group: the caption the window's `Caption` makes, then the label.
-    struct Result {
-        const char* caption;
-        const char* text;
-        QRect captionAt;
-        const char* label;
-        QRect at;
-    };
-    using Caption = QWidget* (*)(QWidget* group, const char* name, const char* text, const QRect& at);
-    // A bold centred caption ("Rt=").
-    static QWidget* TextCaption(QWidget* group, const char* name, const char* text, const QRect& at);
-    // A component's name and place.
-    struct Part {
-        const char* name;
-        QRect at;
-    };
-    struct Layout {
-        std::vector<Picture> pictures; // the first, the circuit, on yellow
-        Note note;
-        Part reset, box, list, group; // the column beside the pictures
-        Part print, digits;           // in the result group
-        std::vector<Result> results;  // the first is the total
-        Caption caption;
-        bool digitsFirst; // "2 Digit" is made before the print button
-    };
-
-    // Builds the tab on `page`, in the layout's order. `count` is the window's counter of the
-    // list's lines, `fields` the values Reset zeroes.
-    EntryTab(QWidget* window, QWidget* page, const Layout& layout, const QString& letter, int& count,
-             EntryList::OnEmpty onEmpty, std::initializer_list<double*> fields);
+    // The tab's components are the rows of `table` on `page`, as `parts` holds them once built:
+    // its value box, its list, its results (the first is the total), "2 Digit", Reset, Print, and
+    // a note or a rule. `count` is the window's counter of the list's lines, `fields` the values
+    // Reset zeroes.
+    EntryTab(QWidget* window, QWidget* page, const FormTable& table, const FormParts& parts,
+             const QString& letter, int& count, EntryList::OnEmpty onEmpty,
+             std::initializer_list<double*> fields);
 
     // The box's Return, the "2 Digit" click, Reset and Print run the window's handlers.
     template <class W, class Enter, class Digits, class Reset, class Print>
@@ -86,7 +49,7 @@ class EntryTab {
     void EnterReciprocalSum(double& last, double& inverseSum, double& total);
     // Return with the window's own totals (see `EntryList::Enter`).
     void Enter(const std::function<void(long double value)>& join);
-    // The results, in the layout's order, in General 10/4 and then as "2 Digit" asks.
+    // The results, in the table's order, in General 10/4 and then as "2 Digit" asks.
     void Show(std::initializer_list<double> values);
     // "2 Digit": the results again from the stored values; nothing while the total is empty.
     void Refresh(std::initializer_list<double> values);
@@ -111,7 +74,7 @@ class EntryTab {
         QPushButton* print;
         QCheckBox* digits;
     };
-    static Parts Build(QWidget* page, const Layout& layout);
+    static Parts Find(QWidget* page, const FormTable& table, const FormParts& parts);
     void ConnectHandlers(QWidget* window, std::function<void()> enter, std::function<void()> digits,
                          std::function<void()> reset, std::function<void()> print);
 
@@ -139,15 +102,12 @@ class EntryTabsWindow : public Window {
 
   protected:
     using Window::Window;
-    // Builds the two tabs on the first two pages of `pages`. The window calls it first thing in
-    // its constructor, where the pictures are already the window's own.
-    void MakeTabs(QTabWidget* pages, const EntryTab::Layout& series,
-                  std::initializer_list<double*> seriesFields, const EntryTab::Layout& parallel,
-                  std::initializer_list<double*> parallelFields, const QString& letter,
-                  EntryList::OnEmpty onEmpty);
-    // The tab control `PageControl1` at `place` on `parent`, a page per name and French caption.
-    static QTabWidget* MakePages(QWidget* parent, const QRect& place,
-                                 std::initializer_list<std::pair<const char*, QString>> pages);
+    // Builds `table` on the window and makes the entry tabs of the first two pages of its tab
+    // control. The window calls it first thing in its constructor, where the pictures are
+    // already the window's own.
+    FormParts MakeTabs(const FormTable& table, std::initializer_list<double*> seriesFields,
+                       std::initializer_list<double*> parallelFields, const QString& letter,
+                       EntryList::OnEmpty onEmpty);
 
     QTabWidget* pages_ = nullptr;
     std::optional<EntryTab> series_;

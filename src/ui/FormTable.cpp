@@ -3,15 +3,19 @@
 #include "pictures/Glyphs.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Language.h"
+#include "ui/TablePage.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHash>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <algorithm>
 
 namespace ui {
@@ -70,6 +74,42 @@ FormRow FormRow::Ink(const QColor& text) const {
 FormRow FormRow::Background(const QColor& background) const {
     FormRow r = *this;
     r.colour = background;
+    return r;
+}
+
+FormRow FormRow::Bold() const {
+    FormRow r = *this;
+    r.bold = true;
+    return r;
+}
+
+FormRow FormRow::ReadOnly() const {
+    FormRow r = *this;
+    r.readOnly = true;
+    return r;
+}
+
+FormRow FormRow::Disabled() const {
+    FormRow r = *this;
+    r.disabled = true;
+    return r;
+}
+
+FormRow FormRow::Checked() const {
+    FormRow r = *this;
+    r.checked = true;
+    return r;
+}
+
+FormRow FormRow::NoFrame() const {
+    FormRow r = *this;
+    r.frame = false;
+    return r;
+}
+
+FormRow FormRow::NoFocus() const {
+    FormRow r = *this;
+    r.noFocus = true;
     return r;
 }
 
@@ -167,6 +207,12 @@ FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString&
     r.align = Qt::AlignCenter;
     return r;
 }
+FormRow Note(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Note, name, parent, at, french, english);
+}
+FormRow Rule(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Rule, name, parent, at, french, english);
+}
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
     return Row(PartKind::Radio, name, parent, at, french, english);
 }
@@ -174,6 +220,12 @@ FormRow Grid(const char* name, const char* parent, const GridLayout& layout) {
     FormRow r = Row(PartKind::Grid, name, parent, {layout.x, layout.y, layout.width, layout.height});
     r.grid = layout;
     return r;
+}
+FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
+             const QColor& headings) {
+    return Grid(
+        name, parent,
+        {rows, columns, at.x(), at.y(), at.width(), at.height(), cell.width(), cell.height(), headings});
 }
 
 } // namespace form
@@ -252,6 +304,20 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     }
     case PartKind::Grid:
         return MakeGrid(parent, r.name, r.grid);
+    case PartKind::Note:
+        return MakeNote(parent, r.name, r.french.split(QLatin1Char('\n')), a.x(), a.y(), a.width(),
+                        a.height());
+    case PartKind::Rule: {
+        // Made empty and then given its text, so that the box keeps its size.
+        QLabel* rule = MakeLabel(parent, r.name, QString(), a.x(), a.y(), a.width(), a.height());
+        rule->setWordWrap(true);
+        rule->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        rule->setFrameStyle(QFrame::Box | QFrame::Plain);
+        rule->setMargin(2);
+        SetBackground(rule, kWhite);
+        rule->setText(r.french);
+        return rule;
+    }
     }
     throw std::logic_error("unknown component kind");
 }
@@ -260,15 +326,37 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
 void Dress(QWidget* w, const FormRow& r) {
     auto* label = qobject_cast<QLabel*>(w);
     if (label && r.align) label->setAlignment(r.align);
-    if (r.fontPixels > 0) {
-        QFont f = r.fontFamily ? FormFont(r.fontFamily, r.fontPixels, r.bold) : w->font();
-        if (!r.fontFamily) f.setPixelSize(r.fontPixels);
+    if (r.fontPixels > 0 || r.bold) {
+        QFont f = w->font();
+        if (r.fontFamily) {
+            const QStringList families = QString::fromLatin1(r.fontFamily).split(QLatin1Char(','));
+            f = FormFont(families.front().toLatin1().constData(), r.fontPixels, r.bold);
+            if (families.size() > 1) f.setFamilies(families);
+        } else {
+            if (r.fontPixels > 0) f.setPixelSize(r.fontPixels);
+            if (r.bold) f.setBold(true);
+        }
         w->setFont(f);
         if (label && r.fontFamily && r.at.width() == 0) label->adjustSize();
     }
     if (r.ink.isValid()) SetTextColour(w, r.ink);
-    if (r.colour.isValid() && r.kind != PartKind::Panel && r.kind != PartKind::Group)
-        SetBackground(w, r.colour);
+    const bool ownColour = r.kind == PartKind::Panel || r.kind == PartKind::Group || r.kind == PartKind::Grid;
+    if (r.colour.isValid() && !ownColour) SetBackground(w, r.colour);
+    if (r.readOnly) {
+        if (auto* note = qobject_cast<QTextEdit*>(w)) note->setReadOnly(true);
+        if (auto* box = qobject_cast<QLineEdit*>(w)) box->setReadOnly(true);
+    }
+    if (!r.frame) {
+        if (auto* frame = qobject_cast<QFrame*>(w)) frame->setFrameStyle(QFrame::NoFrame);
+    }
+    if (r.disabled) w->setEnabled(false);
+    if (r.checked) {
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setChecked(true);
+    }
+    if (r.noFocus) { // a tab control: its tabs
+        auto* tabs = qobject_cast<QTabWidget*>(w);
+        (tabs ? static_cast<QWidget*>(tabs->tabBar()) : w)->setFocusPolicy(Qt::NoFocus);
+    }
     if (label && r.room > 0) FitText(label, r.room);
 }
 
@@ -306,7 +394,11 @@ void ApplyEnglish(QWidget* root, const FormTable& table) {
     std::vector<QByteArray> english;
     english.reserve(table.rows.size());
     for (const FormRow& r : table.rows)
-        if (!r.english.isNull()) {
+        if (r.kind == PartKind::Note && !r.english.isNull()) {
+            auto* note = root->findChild<QTextEdit*>(QLatin1String(r.name));
+            if (!note) throw std::logic_error(std::string("no note ") + r.name);
+            SetNoteLines(note, r.english.split(QLatin1Char('\n')));
+        } else if (!r.english.isNull()) {
             english.push_back(r.english.toUtf8());
             texts.push_back({r.name, english.back().constData()});
         }

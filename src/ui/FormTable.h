@@ -7,6 +7,7 @@
 #include "ui/Widgets.h"
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <stdexcept>
 #include <vector>
@@ -37,6 +38,8 @@ enum class PartKind {
     FixedUnit,     // a unit that cannot change, centred on lime beside its box or result
     Radio,         // a radio button with its text; an empty place leaves it to a layout
     Grid,          // a reference grid (its cells are filled by the window)
+    Note,          // a centred note of lines (the French and English texts break at '\n'); Tab skips it
+    Rule,          // a wrapped text on white in a plain box
 };
 
 struct FormRow {
@@ -56,14 +59,14 @@ struct FormRow {
     // A box's or result's symbol as its legend and report write it ("f", "Xc"); what a picture
     // that carries meaning says ("Xc égale 1 sur 2 pi f C"). French, then English.
     QString spoken, spokenEnglish;
-    // A label's own look, where the form gives one: alignment (0: the kind's own), type (family
-    // null: the inherited family at that pixel size), text colour, and for any kind but panels and
-    // groups a background (`colour`).
-    Qt::Alignment align = {};
-    const char* fontFamily = nullptr;
-    int fontPixels = 0;
+    // Looks beyond the kind's own, applied once the component is made, in the order the forms'
+    // code set them.
+    Qt::Alignment align = {};         // none: the kind's own
+    const char* fontFamily = nullptr; // null: the inherited family; fallbacks follow after commas
+    int fontPixels = 0;               // the font's height
     bool bold = false;
-    QColor ink;
+    QColor ink; // the text's colour
+    bool readOnly = false, disabled = false, checked = false, noFocus = false, frame = true;
     GridLayout grid{}; // a grid's cells, sizes and heading colour
 
     // Modifiers, so a row reads as one line.
@@ -75,9 +78,15 @@ struct FormRow {
     FormRow TextSize(int pixels) const; // the same family, resized
     // A form font; a label that fits its text grows to it.
     FormRow Font(const char* family, int pixels, bool bold = false) const;
+    FormRow Bold() const;
     FormRow Ink(const QColor& text) const;
-    // A label, tab page or any other kind but panels and groups on its own background.
+    // A label, tab page or any other kind but panels, groups and grids on its own background.
     FormRow Background(const QColor& background) const;
+    FormRow ReadOnly() const;
+    FormRow Disabled() const;
+    FormRow Checked() const;
+    FormRow NoFocus() const; // a tab control: its tabs
+    FormRow NoFrame() const; // a panel without its border
 };
 
 namespace form {
@@ -111,6 +120,12 @@ FormRow FixedUnit(const char* name, const char* parent, QRect at, const QString&
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
               const QString& english = {});
 FormRow Grid(const char* name, const char* parent, const GridLayout& layout);
+FormRow Note(const char* name, const char* parent, QRect at, const QString& french,
+             const QString& english = {});
+FormRow Rule(const char* name, const char* parent, QRect at, const QString& french,
+             const QString& english = {});
+FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
+             const QColor& headings);
 } // namespace form
 
 struct FormTable {

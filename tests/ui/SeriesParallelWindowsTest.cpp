@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -162,6 +163,33 @@ TEST_F(SeriesParallelWindowsTest, ResistorsInParallelShowTheirConductance) {
         EXPECT_EQ(form->Conductance, 0.0);
         delete Main();
     }
+}
+
+// What the pictures do not show: which notes take typing, and that the notes and the tabs are
+// left to the mouse.
+TEST_F(SeriesParallelWindowsTest, NotesAndTabsKeepTheirStates) {
+    Build(QStringLiteral("F"));
+    const struct {
+        const char* window;
+        const char* note;
+        bool readOnly, enabled;
+    } notes[] = {
+        {"TCondensateur", "RichEdit2", false, true},
+        {"TCondensateur", "RichEdit1", true, true},
+        {"TIndSerPara", "RichEdit1", false, false},
+        {"TIndSerPara", "RichEdit2", false, false},
+    };
+    for (const auto& n : notes) {
+        SCOPED_TRACE(std::string(n.window) + " " + n.note);
+        auto* note = Get<QTextEdit>(n.window, n.note);
+        ASSERT_NE(note, nullptr);
+        EXPECT_EQ(note->isReadOnly(), n.readOnly);
+        EXPECT_EQ(note->isEnabled(), n.enabled);
+        EXPECT_EQ(note->focusPolicy(), Qt::ClickFocus);
+    }
+    for (const char* window : {"TFormResistor", "TCondensateur", "TIndSerPara"})
+        EXPECT_EQ(Pages(window)->tabBar()->focusPolicy(), Qt::NoFocus) << window;
+    delete Main();
 }
 
 } // namespace
