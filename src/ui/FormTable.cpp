@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -35,6 +36,38 @@ FormRow FormRow::Fit(int pixels) const {
 FormRow FormRow::Flat() const {
     FormRow r = *this;
     r.raised = false;
+    return r;
+}
+
+FormRow FormRow::Font(const char* family, int pixels, bool boldFont) const {
+    FormRow r = *this;
+    r.fontFamily = family;
+    r.fontPixels = pixels;
+    r.bold = boldFont;
+    return r;
+}
+
+FormRow FormRow::Bold() const {
+    FormRow r = *this;
+    r.bold = true;
+    return r;
+}
+
+FormRow FormRow::Ink(const QColor& colour) const {
+    FormRow r = *this;
+    r.ink = colour;
+    return r;
+}
+
+FormRow FormRow::Align(Qt::Alignment alignment) const {
+    FormRow r = *this;
+    r.align = alignment;
+    return r;
+}
+
+FormRow FormRow::FitsText() const {
+    FormRow r = *this;
+    r.fits = true;
     return r;
 }
 
@@ -113,6 +146,14 @@ FormRow Page(const char* name, const char* tabs, const QString& french, const QS
 FormRow List(const char* name, const char* parent, QRect at) {
     return Row(PartKind::List, name, parent, at);
 }
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
+    return Row(PartKind::Radio, name, parent, at, french, english);
+}
+FormRow Own(const char* name, const char* parent, QRect at, FormMaker make) {
+    FormRow r = Row(PartKind::Own, name, parent, at);
+    r.make = std::move(make);
+    return r;
+}
 
 } // namespace form
 
@@ -141,8 +182,11 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         if (r.room > 0) FitText(label, r.room);
         return label;
     }
-    case PartKind::Echo:
-        return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Echo: {
+        QLabel* label = MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+        if (!r.french.isEmpty()) label->setText(r.french);
+        return label;
+    }
     case PartKind::Picture:
         return MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::PictureButton:
@@ -176,8 +220,35 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     }
     case PartKind::List:
         return MakeListBox(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Radio: {
+        auto* radio = new QRadioButton(r.french, parent);
+        radio->setObjectName(QLatin1String(r.name));
+        radio->setGeometry(a);
+        return radio;
+    }
+    case PartKind::Own: {
+        QWidget* w = r.make(parent);
+        w->setObjectName(QLatin1String(r.name));
+        if (a.isValid()) w->setGeometry(a);
+        return w;
+    }
     }
     throw std::logic_error("unknown component kind");
+}
+
+// The modifiers, in the order the forms set them: font, size to the text, alignment, colour.
+void Dress(QWidget* w, const FormRow& r) {
+    if (r.fontFamily)
+        w->setFont(FormFont(r.fontFamily, r.fontPixels, r.bold));
+    else if (r.bold) {
+        QFont f = w->font();
+        f.setBold(true);
+        w->setFont(f);
+    }
+    if (r.fits) w->adjustSize();
+    if (r.align)
+        if (auto* label = qobject_cast<QLabel*>(w)) label->setAlignment(r.align);
+    if (r.ink.isValid()) SetTextColour(w, r.ink);
 }
 
 } // namespace
@@ -187,7 +258,9 @@ FormParts BuildForm(QWidget* root, const FormTable& table) {
     for (const FormRow& r : table.rows) {
         QWidget* parent = r.parent ? parts.Find(r.parent) : root;
         if (!parent) throw std::logic_error(std::string("no parent ") + r.parent + " for " + r.name);
-        parts.Add(r.name, Make(parent, r));
+        QWidget* w = Make(parent, r);
+        Dress(w, r);
+        parts.Add(r.name, w);
     }
     QWidget* previous = nullptr;
     for (const char* name : table.tabOrder) {
@@ -217,6 +290,9 @@ void ApplyEnglish(QWidget* root, const FormTable& table) {
             texts.push_back({r.name, english.back().constData()});
         }
     ApplyTexts(root, texts);
+    for (const FormRow& r : table.rows)
+        if (r.fits && !r.english.isNull())
+            if (QWidget* w = root->findChild<QWidget*>(QLatin1String(r.name))) w->adjustSize();
 }
 
 std::vector<const FormTable*> FormTablesOf(const QString& className) {

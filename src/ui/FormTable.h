@@ -7,6 +7,7 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -32,7 +33,12 @@ enum class PartKind {
     Tabs,          // a tab control
     Page,          // a tab page of the Tabs row it names as parent; its texts are the tab's caption
     List,          // a list box the Tab key skips
+    Radio,         // a radio button with its text
+    Own,           // a widget of the window's own making (its maker places it)
 };
+
+// Makes a widget of a kind no row covers on its parent; the table names it after its row.
+using FormMaker = std::function<QWidget*(QWidget* parent)>;
 
 struct FormRow {
     PartKind kind;
@@ -51,12 +57,25 @@ struct FormRow {
     // A box's or result's symbol as its legend and report write it ("f", "Xc"); what a picture
     // that carries meaning says ("Xc égale 1 sur 2 pi f C"). French, then English.
     QString spoken, spokenEnglish;
+    FormMaker make; // an Own row's maker
+    // A text's font as the form names it (family, pixel height), bold, colour and alignment.
+    const char* fontFamily = nullptr;
+    int fontPixels = 0;
+    bool bold = false;
+    QColor ink;
+    Qt::Alignment align;
+    bool fits = false; // a label sized to its text in its font, French or English
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
     FormRow Says(const QString& french, const QString& english = {}) const;
     FormRow Fit(int pixels) const;
     FormRow Flat() const;
+    FormRow Font(const char* family, int pixels, bool bold = false) const;
+    FormRow Bold() const; // the inherited font, bold
+    FormRow Ink(const QColor& colour) const;
+    FormRow Align(Qt::Alignment alignment) const;
+    FormRow FitsText() const;
 };
 
 namespace form {
@@ -81,6 +100,10 @@ FormRow Print(const char* name, const char* parent, QRect at);
 FormRow Tabs(const char* name, const char* parent, QRect at);
 FormRow Page(const char* name, const char* tabs, const QString& french, const QString& english = {});
 FormRow List(const char* name, const char* parent, QRect at);
+FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
+              const QString& english = {});
+// `at` invalid: the maker's own place and size stand.
+FormRow Own(const char* name, const char* parent, QRect at, FormMaker make);
 } // namespace form
 
 struct FormTable {
