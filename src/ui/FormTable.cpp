@@ -71,6 +71,13 @@ FormRow FormRow::FitsText() const {
     return r;
 }
 
+FormRow FormRow::Text(const QString& frenchText, const QString& englishText) const {
+    FormRow r = *this;
+    r.french = frenchText;
+    r.english = englishText;
+    return r;
+}
+
 namespace form {
 
 namespace {
@@ -149,6 +156,11 @@ FormRow List(const char* name, const char* parent, QRect at) {
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french, const QString& english) {
     return Row(PartKind::Radio, name, parent, at, french, english);
 }
+FormRow Glyph(const char* name, const char* parent, QRect at, pictures::Drawing draw) {
+    FormRow r = Row(PartKind::Glyph, name, parent, at);
+    r.draw = std::move(draw);
+    return r;
+}
 FormRow Own(const char* name, const char* parent, QRect at, FormMaker make) {
     FormRow r = Row(PartKind::Own, name, parent, at);
     r.make = std::move(make);
@@ -195,8 +207,11 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakeValueBox(parent, r.name, a.x(), a.y(), a.width(), a.height() > 0 ? a.height() : 21);
     case PartKind::Units:
         return MakeUnitList(parent, r.name, a.x(), a.y(), a.width(), r.units);
-    case PartKind::Result:
-        return MakeResultLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Result: {
+        QLabel* label = MakeResultLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+        if (!r.french.isEmpty()) label->setText(r.french); // a heading in the result's colours
+        return label;
+    }
     case PartKind::Check:
         return MakeCheckBox(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Button:
@@ -226,6 +241,8 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         radio->setGeometry(a);
         return radio;
     }
+    case PartKind::Glyph:
+        return MakeGlyphButton(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::Own: {
         QWidget* w = r.make(parent);
         w->setObjectName(QLatin1String(r.name));

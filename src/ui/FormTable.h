@@ -35,6 +35,7 @@ enum class PartKind {
     List,          // a list box the Tab key skips
     Radio,         // a radio button with its text
     Own,           // a widget of the window's own making (its maker places it)
+    Glyph,         // a button showing only its drawn glyph
 };
 
 // Makes a widget of a kind no row covers on its parent; the table names it after its row.
@@ -76,6 +77,7 @@ struct FormRow {
     FormRow Ink(const QColor& colour) const;
     FormRow Align(Qt::Alignment alignment) const;
     FormRow FitsText() const;
+    FormRow Text(const QString& french, const QString& english = {}) const; // an echo's or result's
 };
 
 namespace form {
@@ -102,6 +104,7 @@ FormRow Page(const char* name, const char* tabs, const QString& french, const QS
 FormRow List(const char* name, const char* parent, QRect at);
 FormRow Radio(const char* name, const char* parent, QRect at, const QString& french,
               const QString& english = {});
+FormRow Glyph(const char* name, const char* parent, QRect at, pictures::Drawing draw);
 // `at` invalid: the maker's own place and size stand.
 FormRow Own(const char* name, const char* parent, QRect at, FormMaker make);
 } // namespace form
