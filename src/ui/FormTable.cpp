@@ -78,6 +78,12 @@ FormRow FormRow::Text(const QString& frenchText, const QString& englishText) con
     return r;
 }
 
+FormRow FormRow::Filled(const QColor& background) const {
+    FormRow r = *this;
+    r.colour = background;
+    return r;
+}
+
 namespace form {
 
 namespace {
@@ -253,7 +259,7 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     throw std::logic_error("unknown component kind");
 }
 
-// The modifiers, in the order the forms set them: font, size to the text, alignment, colour.
+// The modifiers, in the order the forms set them: font, size to the text, alignment, colours.
 void Dress(QWidget* w, const FormRow& r) {
     if (r.fontFamily)
         w->setFont(FormFont(r.fontFamily, r.fontPixels, r.bold));
@@ -266,6 +272,8 @@ void Dress(QWidget* w, const FormRow& r) {
     if (r.align)
         if (auto* label = qobject_cast<QLabel*>(w)) label->setAlignment(r.align);
     if (r.ink.isValid()) SetTextColour(w, r.ink);
+    if (r.colour.isValid() && r.kind != PartKind::Panel && r.kind != PartKind::Group)
+        SetBackground(w, r.colour);
 }
 
 } // namespace

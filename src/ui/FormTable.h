@@ -50,7 +50,7 @@ struct FormRow {
     QString english; // null: the French text stays in an English session
     pictures::Drawing draw;
     std::vector<UnitList::Unit> units;
-    QColor colour; // a panel's or group's background
+    QColor colour; // a panel's or group's background, or a filled text's
     bool raised = true;
     int room = 0; // a label condensed to end within this many pixels (FitText)
     // A caption: the box it names (its buddy). A unit list: the box or result it scales.
@@ -78,6 +78,7 @@ struct FormRow {
     FormRow Align(Qt::Alignment alignment) const;
     FormRow FitsText() const;
     FormRow Text(const QString& french, const QString& english = {}) const; // an echo's or result's
+    FormRow Filled(const QColor& background) const; // a text on a background of its own
 };
 
 namespace form {
