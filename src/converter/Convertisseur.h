@@ -49,19 +49,6 @@ class TFormConvertisseur : public ui::Window {
     void InputChange(int page);
     void RefreshPairDisplay();
 
-    void ConvertCurrent() { Convert(0); }
-    void ConvertPower() { Convert(1); }
-    void ConvertResistance() { Convert(2); }
-    void ConvertVoltage() { Convert(3); }
-    void ConvertCapacitance() { Convert(4); }
-    void ConvertInductance() { Convert(5); }
-    void ConvertFrequency() { Convert(6); }
-    void ConvertVaried() { Convert(7); }
-    void ConvertLength() { Convert(8); }
-    void ConvertArea() { Convert(9); }
-    void ConvertVolume() { Convert(10); }
-    void ConvertMass() { Convert(11); }
-
     int DisplayPrecision = 8;
     Mode DisplayMode = Mode::General;
     double VariedValue = 0;
