@@ -18,6 +18,9 @@ class QTabWidget;
 namespace converter {
 struct PrefixPage;
 }
+namespace ui {
+struct FormTable;
+}
 
 class TFormConvertisseur : public ui::Window {
     Q_OBJECT
@@ -75,9 +78,8 @@ class TFormConvertisseur : public ui::Window {
         double* stored = nullptr;
     };
 
-    void BuildOptions();
-    void BuildPrefixPage(int index);
-    void BuildPairPage(int index);
+    static const ui::FormTable& Form();
+    void BuildPages();
     void Connect();
 
     void Convert(int page);

@@ -211,8 +211,11 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakeClickablePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::Box:
         return MakeValueBox(parent, r.name, a.x(), a.y(), a.width(), a.height() > 0 ? a.height() : 21);
-    case PartKind::Units:
-        return MakeUnitList(parent, r.name, a.x(), a.y(), a.width(), r.units);
+    case PartKind::Units: {
+        UnitList* list = MakeUnitList(parent, r.name, a.x(), a.y(), a.width(), r.units);
+        if (a.height() > 0) list->resize(a.width(), a.height()); // else the lists' usual 21
+        return list;
+    }
     case PartKind::Result: {
         QLabel* label = MakeResultLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
         if (!r.french.isEmpty()) label->setText(r.french); // a heading in the result's colours

@@ -231,7 +231,7 @@ const Calculator kCalculators[] = {
       {"Edit21", "1"},
       {"Edit23", "1"}},
      {},
-     {"ComboBox2", "ComboBox1"},
+     {},
      {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
       "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
       "ListBox7",  "ListBox8",  "Edit7",        "ListBox9",     "ListBox10", "Edit9",     "ListBox11",
