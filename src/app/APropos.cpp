@@ -1,6 +1,7 @@
 #include "app/APropos.h"
 
 #include "pictures/Logo.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -9,47 +10,56 @@
 
 #include <QWindow>
 
+namespace {
+
+namespace form = ui::form;
+
+ui::PictureLabel* MakeWebLink(QWidget* parent) {
+    auto* web = new ui::PictureLabel(parent);
+    web->setText(ui::MakerUrl().host());
+    web->setCursor(Qt::PointingHandCursor);
+    QFont font = ui::FormFont("MS Sans Serif", 11);
+    font.setUnderline(true); // a link
+    web->setFont(font);
+    return web;
+}
+
+const ui::FormTable kForm{
+    {form::Picture("Image1", nullptr, {8, 8, 201, 81}, pictures::MakerLogo)
+         .Says("Logo de Kelmora", "Kelmora logo"),
+     form::Label("Label4", nullptr, {16, 16, 0, 0}, QStringLiteral("Ohmbrix "), QStringLiteral("Ohmbrix"))
+         .Font("MS Serif", 13)
+         .FitsText()
+         .Ink(ui::kYellow),
+     form::Label("Label3", nullptr, {15, 40, 0, 0}, QStringLiteral("Produit par"),
+                 QStringLiteral("Produced by"))
+         .Font("Arial", 11)
+         .FitsText()
+         .Ink(Qt::white),
+     form::Label("Label1", nullptr, {48, 96, 121, 25}, QStringLiteral("Version 2.0"))
+         .Font("MS Serif", 16)
+         .Align(Qt::AlignHCenter | Qt::AlignTop)
+         .Ink(Qt::green),
+     form::Own("Label5", nullptr, {48, 128, 121, 16}, MakeWebLink)
+         .Align(Qt::AlignHCenter | Qt::AlignTop)
+         .Ink(QColor(0x40, 0x80, 0xFF)),
+     form::Label("Label2", nullptr, {48, 152, 121, 25}, QStringLiteral("© 2026 Kelmora"))
+         .Font("MS Sans Serif", 13)
+         .Align(Qt::AlignHCenter | Qt::AlignTop)
+         .Ink(QColor(0x40, 0x40, 0xC0))},
+    {}};
+
+} // namespace
+
 TFormAPropos::TFormAPropos(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormAPropos"));
     SetForm(QStringLiteral("A Propos"), 216, 183, Qt::black);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    ui::MakePicture(this, "Image1", pictures::MakerLogo, 8, 8, 201, 81);
-
-    auto font = [](const char* family, int pixels, bool underline = false) {
-        QFont f = ui::FormFont(family, pixels);
-        f.setUnderline(underline);
-        return f;
-    };
-    QLabel* name = ui::MakeLabel(this, "Label4", QStringLiteral("Ohmbrix "), 16, 16);
-    name->setFont(font("MS Serif", 13));
-    name->adjustSize();
-    ui::SetTextColour(name, ui::kYellow);
-    QLabel* by = ui::MakeLabel(this, "Label3", QStringLiteral("Produit par"), 15, 40);
-    by->setFont(font("Arial", 11));
-    by->adjustSize();
-    ui::SetTextColour(by, Qt::white);
-
-    QLabel* version = ui::MakeLabel(this, "Label1", QStringLiteral("Version 2.0"), 48, 96, 121, 25);
-    version->setFont(font("MS Serif", 16));
-    version->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::SetTextColour(version, Qt::green);
-
-    auto* web = new ui::PictureLabel(this);
-    web->setObjectName(QStringLiteral("Label5"));
-    web->setText(ui::MakerUrl().host());
-    web->setGeometry(48, 128, 121, 16);
-    web->setFont(font("MS Sans Serif", 11, true));
-    web->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    web->setCursor(Qt::PointingHandCursor);
-    ui::SetTextColour(web, QColor(0x40, 0x80, 0xFF));
-    ui::On(web, &ui::PictureLabel::clicked, this, [this] { Label5Click(); });
-
-    QLabel* notice = ui::MakeLabel(this, "Label2", QStringLiteral("© 2026 Kelmora"), 48, 152, 121, 25);
-    notice->setFont(font("MS Sans Serif", 13));
-    notice->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::SetTextColour(notice, QColor(0x40, 0x40, 0xC0));
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    ui::On(parts.Get<ui::PictureLabel>("Label5"), &ui::PictureLabel::clicked, this,
+           [this] { Label5Click(); });
 }
 
 void TFormAPropos::FormActivate() {
@@ -57,10 +67,7 @@ void TFormAPropos::FormActivate() {
     setWindowTitle(QString());
     // The platform shows the program's name for an empty title; the form's title bar reads nothing.
     if (QWindow* shown = windowHandle()) shown->setTitle(QStringLiteral(" "));
-    findChild<QLabel*>(QStringLiteral("Label4"))->setText(QStringLiteral("Ohmbrix"));
-    QLabel* by = findChild<QLabel*>(QStringLiteral("Label3"));
-    by->setText(QStringLiteral("Produced by"));
-    by->adjustSize();
+    ui::ApplyEnglish(this, kForm);
 }
 
 void TFormAPropos::Label5Click() {

@@ -5,6 +5,7 @@
 #include "core/Numbers.h"
 #include "core/Regional.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Widgets.h"
@@ -30,11 +31,7 @@ int ChosenRow(const QListWidget* list) {
 TFormConvertisseur::TFormConvertisseur(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormConvertisseur"));
     SetForm(QString(), 510, 332, ui::kBtnFace);
-    BuildOptions();
-    for (int i = 0; i < kFirstPairPage; ++i)
-        BuildPrefixPage(i);
-    for (int i = kFirstPairPage; i < kPages; ++i)
-        BuildPairPage(i);
+    BuildPages();
     Connect();
 }
 
@@ -80,17 +77,7 @@ void TFormConvertisseur::FormActivate() {
     const bool english = ui::IsEnglish();
     if (english) {
         setWindowTitle(QStringLiteral("conversion"));
-        ui::ApplyTexts(this, {{"TabSheet1", "Current"},
-                              {"TabSheet2", "Power"},
-                              {"TabSheet3", "Resistance"},
-                              {"TabSheet4", "Voltage"},
-                              {"TabSheet7", "Frequency"},
-                              {"TabSheet8", "Varied"},
-                              {"TabSheet9", "Length"},
-                              {"TabSheet10", "Area"},
-                              {"TabSheet12", "Mass"},
-                              {"Label16", "General"},
-                              {"Label18", "Integral"}});
+        ui::ApplyEnglish(this, Form());
         precision_->clear();
         for (int digits = 8; digits <= 20; digits += 2)
             precision_->addItem(QStringLiteral("Precision=%1").arg(digits));

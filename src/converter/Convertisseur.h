@@ -18,6 +18,9 @@ class QTabWidget;
 namespace converter {
 struct PrefixPage;
 }
+namespace ui {
+struct FormTable;
+}
 
 class TFormConvertisseur : public ui::Window {
     Q_OBJECT
@@ -49,19 +52,6 @@ class TFormConvertisseur : public ui::Window {
     void InputChange(int page);
     void RefreshPairDisplay();
 
-    void ConvertCurrent() { Convert(0); }
-    void ConvertPower() { Convert(1); }
-    void ConvertResistance() { Convert(2); }
-    void ConvertVoltage() { Convert(3); }
-    void ConvertCapacitance() { Convert(4); }
-    void ConvertInductance() { Convert(5); }
-    void ConvertFrequency() { Convert(6); }
-    void ConvertVaried() { Convert(7); }
-    void ConvertLength() { Convert(8); }
-    void ConvertArea() { Convert(9); }
-    void ConvertVolume() { Convert(10); }
-    void ConvertMass() { Convert(11); }
-
     int DisplayPrecision = 8;
     Mode DisplayMode = Mode::General;
     double VariedValue = 0;
@@ -88,9 +78,8 @@ class TFormConvertisseur : public ui::Window {
         double* stored = nullptr;
     };
 
-    void BuildOptions();
-    void BuildPrefixPage(int index);
-    void BuildPairPage(int index);
+    static const ui::FormTable& Form();
+    void BuildPages();
     void Connect();
 
     void Convert(int page);

@@ -1,8 +1,10 @@
-// The converter's layout: the display options row and the twelve pages.
+// The converter's layout: the display options row and the twelve pages, as one form table
+// generated from the pages' lists.
 #include "converter/Convertisseur.h"
 
 #include "converter/ConvertisseurLists.h"
 #include "pictures/converter/ConvertisseurPictures.h"
+#include "ui/FormTable.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -23,29 +25,159 @@ const char* const kCaptions[TFormConvertisseur::kPages] = {
 constexpr int kSmallFont = 11; // 8 points
 constexpr int kLargeFont = 13; // 10 points
 
-QListWidget* MakeList(QWidget* parent, const char* name, int x, int y, int w, int h, int fontPixels,
-                      int itemHeight) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(x, y, w, h);
-    list->setFont(ui::FormFont("MS Sans Serif", fontPixels));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    list->setProperty("itemHeight", itemHeight);
-    return list;
+namespace form = ui::form;
+
+ui::FormMaker List(int x, int y, int w, int h, int fontPixels, int itemHeight) {
+    return [=](QWidget* parent) -> QWidget* {
+        auto* list = new QListWidget(parent);
+        list->setGeometry(x, y, w, h);
+        list->setFont(ui::FormFont("MS Sans Serif", fontPixels));
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        list->setProperty("itemHeight", itemHeight);
+        return list;
+    };
 }
 
-QLineEdit* MakeOutputBox(QWidget* parent, const char* name, int x, int y, int w, bool readOnly,
-                         bool tabStop) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(x, y, w, 21);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, ui::kYellow);
-    box->setPalette(p);
-    box->setReadOnly(readOnly);
-    if (!tabStop) box->setFocusPolicy(Qt::ClickFocus);
-    return box;
+// A result box on yellow; "Volume" and "Poid" take typing in theirs.
+ui::FormMaker OutputBox(int x, int y, int w, bool readOnly, bool tabStop) {
+    return [=](QWidget* parent) -> QWidget* {
+        auto* box = new QLineEdit(parent);
+        box->setGeometry(x, y, w, 21);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Base, ui::kYellow);
+        box->setPalette(p);
+        box->setReadOnly(readOnly);
+        if (!tabStop) box->setFocusPolicy(Qt::ClickFocus);
+        return box;
+    };
+}
+
+QWidget* MakePageControl(QWidget* parent) {
+    auto* tabs = new QTabWidget(parent);
+    tabs->setFocusPolicy(Qt::NoFocus);
+    tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+    tabs->tabBar()->setFont(ui::FormFont("MS Sans Serif", kSmallFont));
+    tabs->setUsesScrollButtons(true);
+    return tabs;
+}
+
+std::vector<ui::UnitList::Unit> Choices(const QString& format, int from, int to, int step) {
+    std::vector<ui::UnitList::Unit> items;
+    for (int digits = from; digits <= to; digits += step)
+        items.push_back({format.arg(digits), ui::UnitList::Op::Multiply, 1.0L});
+    items.push_back({QStringLiteral(" "), ui::UnitList::Op::Multiply, 1.0L}); // keeps the one in force
+    return items;
+}
+
+// Right-aligned captions; grown to the left by a few pixels, as our sans serif runs wider than
+// the form's.
+ui::FormRow RightLabel(const char* name, const QString& french, const QString& english, int x, int w) {
+    return form::Label(name, nullptr, {x - 8, 4, w + 8, 15}, french, english)
+        .Font("MS Sans Serif", kSmallFont)
+        .Align(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+const char* const kSheets[] = {"TabSheet1", "TabSheet2",  "TabSheet3",  "TabSheet4",
+                               "TabSheet5", "TabSheet6",  "TabSheet7",  "TabSheet8",
+                               "TabSheet9", "TabSheet10", "TabSheet11", "TabSheet12"};
+const char* const kArrows[] = {"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7"};
+const char* const kPairGroups[] = {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "GroupBox5"};
+const char* const kPairPanels[] = {"Panel1", "Panel2", "Panel3", "Panel4", "Panel5"};
+// Null: the caption reads the same in English.
+const char* const kEnglishCaptions[] = {"Current",   "Power",  "Resistance", "Voltage", nullptr, nullptr,
+                                        "Frequency", "Varied", "Length",     "Area",    nullptr, "Mass"};
+
+void AddPrefixPage(ui::FormTable& t, int index) {
+    const converter::PrefixPage& units = converter::PrefixPages()[index];
+    const char* sheet = kSheets[index];
+    auto& r = t.rows;
+    r.push_back(form::Own(units.fromList, sheet, {}, List(104, 56, 65, 105, kLargeFont, 16)));
+    r.push_back(form::Own(units.toList, sheet, {}, List(304, 56, 65, 105, kLargeFont, 16)));
+    r.push_back(form::Picture(kArrows[index], sheet, {192, 96, 81, 17}, pictures::ConverterArrow));
+    if (index == 0) {
+        r.push_back(form::Panel("Panel6", sheet, {8, 192, 473, 49}, ui::kBtnFace).Flat());
+        r.push_back(form::Box(units.input, "Panel6", {32, 12, 161, 21}));
+        r.push_back(form::Label(units.fromLabel, "Panel6", {200, 16, 49, 17}, QString())
+                        .Font("MS Sans Serif", kLargeFont, true));
+        r.push_back(form::Own(units.output, "Panel6", {}, OutputBox(256, 12, 161, true, false)));
+        r.push_back(form::Label(units.toLabel, "Panel6", {424, 16, 41, 17}, QString())
+                        .Font("MS Sans Serif", kLargeFont, true));
+    } else {
+        r.push_back(form::Box(units.input, sheet, {56, 192, 161, 21}));
+        r.push_back(form::Own(units.output, sheet, {}, OutputBox(256, 192, 161, true, false)));
+        if (index == 2) {
+            r.push_back(
+                form::Echo(units.fromLabel, sheet, {216, 196, 41, 17}).Font("MS Sans Serif", kSmallFont));
+            r.push_back(
+                form::Echo(units.toLabel, sheet, {416, 196, 41, 17}).Font("MS Sans Serif", kSmallFont));
+        } else {
+            // Auto-sized in the form; wide enough here for the longest unit.
+            r.push_back(form::Label(units.fromLabel, sheet, {224, 194, 32, 17}, QString())
+                            .Font("MS Sans Serif", kLargeFont));
+            r.push_back(form::Label(units.toLabel, sheet, {424, 194, 48, 17}, QString())
+                            .Font("MS Sans Serif", kLargeFont));
+        }
+    }
+    t.tabOrder.insert(t.tabOrder.end(), {nullptr, units.fromList, units.toList, units.input});
+}
+
+void AddPairPage(ui::FormTable& t, int index) {
+    const converter::PairList& names = converter::PairLists()[index - TFormConvertisseur::kFirstPairPage];
+    const char* sheet = kSheets[index];
+    const int n = index - TFormConvertisseur::kFirstPairPage;
+    auto& r = t.rows;
+    if (n == 0) {
+        r.push_back(form::Own(names.list, sheet, {}, List(8, 0, 473, 209, kSmallFont, 13)));
+        r.push_back(form::Group("GroupBox1", sheet, {8, 208, 473, 41}, QString(), {}, ui::kBtnFace));
+        r.push_back(form::Box(names.input, "GroupBox1", {8, 14, 193, 21}));
+        r.push_back(form::Own(names.output, "GroupBox1", {}, OutputBox(270, 14, 193, true, false)));
+        r.push_back(form::Panel("Panel1", sheet, {8, 252, 473, 25}, ui::kBtnFace));
+        r.push_back(form::Label(names.label, "Panel1", {2, 2, 469, 21}, QString())
+                        .Font("MS Sans Serif", kSmallFont, true)
+                        .Align(Qt::AlignCenter));
+    } else {
+        const bool wide = index == TFormConvertisseur::kPages - 1;
+        const bool typeable = index >= 10; // "Volume" and "Poid"
+        r.push_back(form::Own(names.list, sheet, {},
+                              List(wide ? 120 : 160, 8, wide ? 249 : 161, 201, kLargeFont, 16)));
+        r.push_back(form::Group(kPairGroups[n], sheet, {0, 216, 489, 33}, QString(), {}, ui::kBtnFace));
+        r.push_back(form::Box(names.input, kPairGroups[n], {32, 8, 185, 21}));
+        r.push_back(form::Own(names.output, kPairGroups[n], {}, OutputBox(264, 8, 193, !typeable, true)));
+        r.push_back(form::Panel(kPairPanels[n], sheet, {0, 248, 489, 27}, ui::kBtnFace).Flat());
+        r.push_back(form::Label(names.label, kPairPanels[n], {2, 2, 485, 23}, QString())
+                        .Font("MS Sans Serif", kLargeFont, true)
+                        .Align(Qt::AlignCenter));
+    }
+    t.tabOrder.insert(t.tabOrder.end(), {nullptr, names.list, names.input});
+    if (n > 0) t.tabOrder.push_back(names.output); // the first page's result is no tab stop
+}
+
+// The options row, the twelve pages, then each page's parts, generated from the pages' lists.
+ui::FormTable MakeForm() {
+    ui::FormTable t{
+        {form::Units("ComboBox2", nullptr, {12, 1, 129, 22},
+                     Choices(QStringLiteral("Précision=%1"), 8, 20, 2)),
+         form::Units("ComboBox1", nullptr, {144, 1, 129, 22},
+                     Choices(QStringLiteral("Décimal = %1"), 2, 12, 1)),
+         RightLabel("Label16", QStringLiteral("Général"), QStringLiteral("General"), 292, 37),
+         form::Radio("RadioButton1", nullptr, {336, 5, 17, 17}, QString()).Says("Général", "General"),
+         RightLabel("Label18", QStringLiteral("Intégral"), QStringLiteral("Integral"), 366, 35),
+         form::Radio("RadioButton2", nullptr, {416, 5, 17, 17}, QString()).Says("Intégral", "Integral"),
+         RightLabel("Label17", QStringLiteral("Dig 2"), {}, 440, 33),
+         form::Check("CheckBox1", nullptr, {477, 5, 17, 17}, QString()).Says("Dig 2"),
+         form::Own("PageControl1", nullptr, {8, 24, 497, 305}, MakePageControl)},
+        {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1"}};
+    for (int i = 0; i < TFormConvertisseur::kPages; ++i)
+        t.rows.push_back(
+            form::Page(kSheets[i], "PageControl1", QString::fromUtf8(kCaptions[i]),
+                       kEnglishCaptions[i] ? QString::fromLatin1(kEnglishCaptions[i]) : QString())
+                .Background(ui::kBtnFace));
+    for (int i = 0; i < TFormConvertisseur::kFirstPairPage; ++i)
+        AddPrefixPage(t, i);
+    for (int i = TFormConvertisseur::kFirstPairPage; i < TFormConvertisseur::kPages; ++i)
+        AddPairPage(t, i);
+    return t;
 }
 
 void AddItems(QListWidget* list, const QStringList& items) {
@@ -58,139 +190,57 @@ void AddItems(QListWidget* list, const QStringList& items) {
 
 } // namespace
 
-void TFormConvertisseur::BuildOptions() {
-    precision_ = new QComboBox(this);
-    precision_->setObjectName(QStringLiteral("ComboBox2"));
-    precision_->setGeometry(12, 1, 129, 22);
-    for (int digits = 8; digits <= 20; digits += 2)
-        precision_->addItem(QStringLiteral("Précision=%1").arg(digits));
-    precision_->addItem(QStringLiteral(" "));
+const ui::FormTable& TFormConvertisseur::Form() {
+    static const ui::FormTable form = MakeForm();
+    return form;
+}
 
-    decimals_ = new QComboBox(this);
-    decimals_->setObjectName(QStringLiteral("ComboBox1"));
-    decimals_->setGeometry(144, 1, 129, 22);
-    for (int digits = 2; digits <= 12; ++digits)
-        decimals_->addItem(QStringLiteral("Décimal = %1").arg(digits));
-    decimals_->addItem(QStringLiteral(" "));
-
-    // Right-aligned captions; grown to the left by a few pixels, as our sans serif runs wider
-    // than the form's.
-    auto rightLabel = [this](const char* name, const QString& text, int x, int w) {
-        QLabel* label = ui::MakeLabel(this, name, text, x - 8, 4, w + 8, 15);
-        label->setFont(ui::FormFont("MS Sans Serif", kSmallFont));
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
-    };
-    rightLabel("Label16", QStringLiteral("Général"), 292, 37);
-    general_ = new QRadioButton(this);
-    general_->setObjectName(QStringLiteral("RadioButton1"));
-    general_->setGeometry(336, 5, 17, 17);
-    rightLabel("Label18", QStringLiteral("Intégral"), 366, 35);
-    integral_ = new QRadioButton(this);
-    integral_->setObjectName(QStringLiteral("RadioButton2"));
-    integral_->setGeometry(416, 5, 17, 17);
-    digCaption_ = rightLabel("Label17", QStringLiteral("Dig 2"), 440, 33);
-    twoDigits_ = ui::MakeCheckBox(this, "CheckBox1", QString(), 477, 5, 17, 17);
-
-    pageControl_ = new QTabWidget(this);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->setGeometry(8, 24, 497, 305);
-    pageControl_->setFocusPolicy(Qt::NoFocus);
-    pageControl_->tabBar()->setFocusPolicy(Qt::NoFocus);
-    pageControl_->tabBar()->setFont(ui::FormFont("MS Sans Serif", kSmallFont));
-    pageControl_->setUsesScrollButtons(true);
-    for (int i = 0; i < kPages; ++i) {
-        auto* sheet = new QWidget;
-        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-        sheet->setProperty("formCaption", QString::fromUtf8(kCaptions[i]));
-        ui::SetBackground(sheet, ui::kBtnFace);
-        pageControl_->addTab(sheet, QString::fromUtf8(kCaptions[i]));
-        pages_[i].sheet = sheet;
-    }
+void TFormConvertisseur::BuildPages() {
+    const ui::FormParts parts = ui::BuildForm(this, Form());
+    precision_ = parts.Get<QComboBox>("ComboBox2");
+    decimals_ = parts.Get<QComboBox>("ComboBox1");
+    general_ = parts.Get<QRadioButton>("RadioButton1");
+    integral_ = parts.Get<QRadioButton>("RadioButton2");
+    digCaption_ = parts.Get<QLabel>("Label17");
+    twoDigits_ = parts.Get<QCheckBox>("CheckBox1");
+    pageControl_ = parts.Get<QTabWidget>("PageControl1");
     // The tab row scrolls by its arrows; they are no tab stops either.
     for (QToolButton* arrow : pageControl_->tabBar()->findChildren<QToolButton*>())
         arrow->setFocusPolicy(Qt::NoFocus);
-}
 
-void TFormConvertisseur::BuildPrefixPage(int index) {
-    const converter::PrefixPage& units = converter::PrefixPages()[index];
-    Page& page = pages_[index];
-    QWidget* sheet = page.sheet;
-    page.units = &units;
-    page.from = MakeList(sheet, units.fromList, 104, 56, 65, 105, kLargeFont, 16);
-    page.to = MakeList(sheet, units.toList, 304, 56, 65, 105, kLargeFont, 16);
-    for (auto [list, items] : {std::pair{page.from, &units.fromUnits}, std::pair{page.to, &units.toUnits}}) {
-        QStringList texts;
-        for (const converter::PrefixUnit& u : *items)
-            texts << QLatin1String(u.item);
-        AddItems(list, texts);
-    }
-    ui::MakePicture(sheet, QStringLiteral("Image%1").arg(index + 1).toLatin1().constData(),
-                    pictures::ConverterArrow, 192, 96, 81, 17);
-
-    if (index == 0) {
-        QFrame* panel = ui::MakePanel(sheet, "Panel6", 8, 192, 473, 49, ui::kBtnFace, false);
-        page.input = ui::MakeValueBox(panel, units.input, 32, 12, 161);
-        page.fromLabel = ui::MakeLabel(panel, units.fromLabel, QString(), 200, 16, 49, 17);
-        page.output = MakeOutputBox(panel, units.output, 256, 12, 161, true, false);
-        page.toLabel = ui::MakeLabel(panel, units.toLabel, QString(), 424, 16, 41, 17);
-        for (QLabel* label : {page.fromLabel, page.toLabel})
-            label->setFont(ui::FormFont("MS Sans Serif", kLargeFont, true));
-    } else {
-        page.input = ui::MakeValueBox(sheet, units.input, 56, 192, 161);
-        page.output = MakeOutputBox(sheet, units.output, 256, 192, 161, true, false);
-        if (index == 2) {
-            page.fromLabel = ui::MakeCentredLabel(sheet, units.fromLabel, 216, 196, 41, 17);
-            page.toLabel = ui::MakeCentredLabel(sheet, units.toLabel, 416, 196, 41, 17);
-            for (QLabel* label : {page.fromLabel, page.toLabel})
-                label->setFont(ui::FormFont("MS Sans Serif", kSmallFont));
-        } else {
-            // Auto-sized in the form; wide enough here for the longest unit.
-            page.fromLabel = ui::MakeLabel(sheet, units.fromLabel, QString(), 224, 194, 32, 17);
-            page.toLabel = ui::MakeLabel(sheet, units.toLabel, QString(), 424, 194, 48, 17);
-            for (QLabel* label : {page.fromLabel, page.toLabel})
-                label->setFont(ui::FormFont("MS Sans Serif", kLargeFont));
+    for (int i = 0; i < kPages; ++i) {
+        Page& page = pages_[i];
+        page.sheet = parts.Get(kSheets[i]);
+        if (i < kFirstPairPage) {
+            const converter::PrefixPage& units = converter::PrefixPages()[i];
+            page.units = &units;
+            page.from = parts.Get<QListWidget>(units.fromList);
+            page.to = parts.Get<QListWidget>(units.toList);
+            page.input = parts.Get<QLineEdit>(units.input);
+            page.output = parts.Get<QLineEdit>(units.output);
+            page.fromLabel = parts.Get<QLabel>(units.fromLabel);
+            page.toLabel = parts.Get<QLabel>(units.toLabel);
+            for (auto [list, items] :
+                 {std::pair{page.from, &units.fromUnits}, std::pair{page.to, &units.toUnits}}) {
+                QStringList texts;
+                for (const converter::PrefixUnit& u : *items)
+                    texts << QLatin1String(u.item);
+                AddItems(list, texts);
+            }
+            continue;
         }
+        const converter::PairList& names = converter::PairLists()[i - kFirstPairPage];
+        double* const stored[] = {&VariedValue, &LengthValue, &AreaValue, &VolumeValue, &MassValue};
+        page.kind = names.pairs;
+        page.stored = stored[i - kFirstPairPage];
+        page.pairs = parts.Get<QListWidget>(names.list);
+        page.input = parts.Get<QLineEdit>(names.input);
+        page.output = parts.Get<QLineEdit>(names.output);
+        page.pairLabel = parts.Get<QLabel>(names.label);
+        static_cast<QFrame*>(page.pairLabel->parentWidget())->setLineWidth(2);
+        if (i == kFirstPairPage + 1)
+            AddItems(page.pairs, converter::PairItems(page.kind, false)); // the form's
     }
-    ui::SetTabOrder({page.from, page.to, page.input});
-}
-
-void TFormConvertisseur::BuildPairPage(int index) {
-    const converter::PairList& names = converter::PairLists()[index - kFirstPairPage];
-    Page& page = pages_[index];
-    QWidget* sheet = page.sheet;
-    page.kind = names.pairs;
-    double* const stored[] = {&VariedValue, &LengthValue, &AreaValue, &VolumeValue, &MassValue};
-    page.stored = stored[index - kFirstPairPage];
-
-    if (index == kFirstPairPage) {
-        page.pairs = MakeList(sheet, names.list, 8, 0, 473, 209, kSmallFont, 13);
-        QGroupBox* group = ui::MakeGroup(sheet, "GroupBox1", QString(), 8, 208, 473, 41, ui::kBtnFace);
-        page.input = ui::MakeValueBox(group, names.input, 8, 14, 193);
-        page.output = MakeOutputBox(group, names.output, 270, 14, 193, true, false);
-        QFrame* panel = ui::MakePanel(sheet, "Panel1", 8, 252, 473, 25, ui::kBtnFace, true);
-        panel->setLineWidth(2);
-        page.pairLabel = ui::MakeLabel(panel, names.label, QString(), 2, 2, 469, 21);
-        page.pairLabel->setFont(ui::FormFont("MS Sans Serif", kSmallFont, true));
-    } else {
-        const bool wide = index == kPages - 1;
-        page.pairs = MakeList(sheet, names.list, wide ? 120 : 160, 8, wide ? 249 : 161, 201, kLargeFont, 16);
-        const int n = index - kFirstPairPage + 1;
-        QGroupBox* group = ui::MakeGroup(sheet, QStringLiteral("GroupBox%1").arg(n).toLatin1().constData(),
-                                         QString(), 0, 216, 489, 33, ui::kBtnFace);
-        page.input = ui::MakeValueBox(group, names.input, 32, 8, 185);
-        const bool typeable = index >= 10; // "Volume" and "Poid"
-        page.output = MakeOutputBox(group, names.output, 264, 8, 193, !typeable, true);
-        QFrame* panel = ui::MakePanel(sheet, QStringLiteral("Panel%1").arg(n).toLatin1().constData(), 0, 248,
-                                      489, 27, ui::kBtnFace, false);
-        panel->setLineWidth(2);
-        page.pairLabel = ui::MakeLabel(panel, names.label, QString(), 2, 2, 485, 23);
-        page.pairLabel->setFont(ui::FormFont("MS Sans Serif", kLargeFont, true));
-    }
-    page.pairLabel->setAlignment(Qt::AlignCenter);
-    if (index == kFirstPairPage + 1)
-        AddItems(page.pairs, converter::PairItems(page.kind, false)); // the form's
-    ui::SetTabOrder({page.pairs, page.input, page.output});
 }
 
 void TFormConvertisseur::FillPairLists(bool english) {

@@ -5,6 +5,7 @@
 #include "impedance/FrequencyResponseExport.h"
 #include "impedance/ResponsePlot.h"
 #include "printing/Preview.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -74,6 +75,66 @@ QChar Decimal() {
     return core::CurrentSeparators().decimal;
 }
 
+std::vector<ui::UnitList::Unit> TopologyItems() {
+    std::vector<ui::UnitList::Unit> topologies;
+    for (const auto& t : kTopologies)
+        topologies.push_back({QString::fromUtf8(t[0]), Op::Multiply, 1});
+    return topologies;
+}
+
+namespace form = ui::form;
+
+const ui::FormTable kForm{
+    {form::Group("GroupBox1", nullptr, {8, 8, 240, 152}, QStringLiteral("Circuit"), {}, ui::kSilver),
+     form::Units("TopologyList", "GroupBox1", {12, 22, 216, 0}, TopologyItems()).Says("Circuit"),
+     form::Own("Image1", "GroupBox1", {12, 50, 216, 94},
+               [](QWidget* parent) { return new ResponseCircuitView(parent); })
+         .Says("Schéma du circuit choisi", "Diagram of the chosen circuit"),
+     form::Group("GroupBox2", nullptr, {8, 166, 240, 110}, QStringLiteral("Composants"),
+                 QStringLiteral("Components"), ui::kSilver),
+     form::Label("Label1", "GroupBox2", {16, 26, 20, 13}, QStringLiteral("R")).For("RBox"),
+     form::Box("RBox", "GroupBox2", {40, 22, 100, 21}).Says("R"),
+     form::Units("RUnit", "GroupBox2", {148, 22, 80, 0}, Units(kOhms)).For("RBox"),
+     form::Label("Label2", "GroupBox2", {16, 54, 20, 13}, QStringLiteral("L")).For("LBox"),
+     form::Box("LBox", "GroupBox2", {40, 50, 100, 21}).Says("L"),
+     form::Units("LUnit", "GroupBox2", {148, 50, 80, 0}, Units(kHenries)).For("LBox"),
+     form::Label("Label3", "GroupBox2", {16, 82, 20, 13}, QStringLiteral("C")).For("CBox"),
+     form::Box("CBox", "GroupBox2", {40, 78, 100, 21}).Says("C"),
+     form::Units("CUnit", "GroupBox2", {148, 78, 80, 0}, Units(kFarads)).For("CBox"),
+     form::Group("GroupBox3", nullptr, {8, 282, 240, 82}, QStringLiteral("Plage de fréquence"),
+                 QStringLiteral("Frequency range"), ui::kSilver),
+     form::Label("Label4", "GroupBox3", {12, 26, 26, 13}, QStringLiteral("De"), QStringLiteral("From"))
+         .For("FromBox"),
+     form::Box("FromBox", "GroupBox3", {40, 22, 100, 21}).Says("De", "From"),
+     form::Units("FromUnit", "GroupBox3", {148, 22, 80, 0}, Units(kHertz)).For("FromBox"),
+     form::Label("Label5", "GroupBox3", {12, 54, 26, 13}, QStringLiteral("à"), QStringLiteral("to"))
+         .For("ToBox"),
+     form::Box("ToBox", "GroupBox3", {40, 50, 100, 21}).Says("à", "to"),
+     form::Units("ToUnit", "GroupBox3", {148, 50, 80, 0}, Units(kHertz)).For("ToBox"),
+     form::Group("GroupBox4", nullptr, {8, 370, 240, 112}, QStringLiteral("Résultat"),
+                 QStringLiteral("Result"), ui::kSilver),
+     form::Label("Label6", "GroupBox4", {12, 26, 90, 13}, QStringLiteral("f0 =")),
+     form::Result("F0Label", "GroupBox4", {108, 22, 120, 19}).Says("f0"),
+     form::Label("Label7", "GroupBox4", {12, 54, 90, 13}, QStringLiteral("Q =")),
+     form::Result("QFactorLabel", "GroupBox4", {108, 50, 120, 19}).Says("Q"),
+     form::Label("Label8", "GroupBox4", {12, 82, 94, 13}, QStringLiteral("Bande passante"),
+                 QStringLiteral("Bandwidth")),
+     form::Result("BandwidthLabel", "GroupBox4", {108, 78, 120, 19}).Says("Bande passante", "Bandwidth"),
+     form::Reset("BitBtn1", nullptr, {16, 494, 33, 25}),
+     form::Equals("Button1", nullptr, {60, 494, 65, 25}),
+     form::Print("BitBtn2", nullptr, {136, 494, 33, 25}),
+     form::Button("Button2", nullptr, {178, 494, 70, 25}, QStringLiteral("Exporter"),
+                  QStringLiteral("Export")),
+     form::Own("PlotView", nullptr, {256, 8, 526, 476},
+               [](QWidget* parent) { return new ResponsePlot(parent); })
+         .Says("Courbes du module et de la phase de Z", "Curves of the magnitude and phase of Z"),
+     form::Label("ReadoutLabel", nullptr, {256, 490, 526, 17}, QString()),
+     form::Label("Label9", nullptr, {256, 512, 526, 13},
+                 QStringLiteral("Calcul avec 2π exact ; la fenêtre de réactance capacitive utilise 6,28."),
+                 QStringLiteral("Computed with exact 2π; the capacitive reactance window uses 6.28."))},
+    {"TopologyList", "RBox", "RUnit", "LBox", "LUnit", "CBox", "CUnit", "FromBox", "FromUnit", "ToBox",
+     "ToUnit", "BitBtn1", "Button1", "BitBtn2", "Button2", "PlotView"}};
+
 } // namespace
 
 QString ResponseTopologyText(Topology t, bool english) {
@@ -84,61 +145,28 @@ TFormFrequencyResponse::TFormFrequencyResponse(QWidget* parent) : ui::Window(par
     setObjectName(QStringLiteral("FormFrequencyResponse"));
     SetForm(QStringLiteral("Réponse en fréquence"), 790, 540, ui::kSilver);
 
-    QGroupBox* circuit =
-        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Circuit"), 8, 8, 240, 152, ui::kSilver);
-    std::vector<ui::UnitList::Unit> topologies;
-    for (const auto& t : kTopologies)
-        topologies.push_back({QString::fromUtf8(t[0]), Op::Multiply, 1});
-    topology_ = ui::MakeUnitList(circuit, "TopologyList", 12, 22, 216, std::move(topologies));
-    circuit_ = new ResponseCircuitView(circuit);
-    circuit_->setObjectName(QStringLiteral("Image1"));
-    ui::Place(circuit_, 12, 50, 216, 94);
-
-    QGroupBox* values =
-        ui::MakeGroup(this, "GroupBox2", QStringLiteral("Composants"), 8, 166, 240, 110, ui::kSilver);
-    ui::MakeLabel(values, "Label1", QStringLiteral("R"), 16, 26, 20, 13);
-    rBox_ = ui::MakeValueBox(values, "RBox", 40, 22, 100);
-    rUnit_ = ui::MakeUnitList(values, "RUnit", 148, 22, 80, Units(kOhms));
-    ui::MakeLabel(values, "Label2", QStringLiteral("L"), 16, 54, 20, 13);
-    lBox_ = ui::MakeValueBox(values, "LBox", 40, 50, 100);
-    lUnit_ = ui::MakeUnitList(values, "LUnit", 148, 50, 80, Units(kHenries));
-    ui::MakeLabel(values, "Label3", QStringLiteral("C"), 16, 82, 20, 13);
-    cBox_ = ui::MakeValueBox(values, "CBox", 40, 78, 100);
-    cUnit_ = ui::MakeUnitList(values, "CUnit", 148, 78, 80, Units(kFarads));
-
-    QGroupBox* range =
-        ui::MakeGroup(this, "GroupBox3", QStringLiteral("Plage de fréquence"), 8, 282, 240, 82, ui::kSilver);
-    ui::MakeLabel(range, "Label4", QStringLiteral("De"), 12, 26, 26, 13);
-    fromBox_ = ui::MakeValueBox(range, "FromBox", 40, 22, 100);
-    fromUnit_ = ui::MakeUnitList(range, "FromUnit", 148, 22, 80, Units(kHertz));
-    ui::MakeLabel(range, "Label5", QStringLiteral("à"), 12, 54, 26, 13);
-    toBox_ = ui::MakeValueBox(range, "ToBox", 40, 50, 100);
-    toUnit_ = ui::MakeUnitList(range, "ToUnit", 148, 50, 80, Units(kHertz));
-
-    QGroupBox* result =
-        ui::MakeGroup(this, "GroupBox4", QStringLiteral("Résultat"), 8, 370, 240, 112, ui::kSilver);
-    ui::MakeLabel(result, "Label6", QStringLiteral("f0 ="), 12, 26, 90, 13);
-    f0_ = ui::MakeResultLabel(result, "F0Label", 108, 22, 120, 19);
-    ui::MakeLabel(result, "Label7", QStringLiteral("Q ="), 12, 54, 90, 13);
-    q_ = ui::MakeResultLabel(result, "QFactorLabel", 108, 50, 120, 19);
-    ui::MakeLabel(result, "Label8", QStringLiteral("Bande passante"), 12, 82, 94, 13);
-    bandwidth_ = ui::MakeResultLabel(result, "BandwidthLabel", 108, 78, 120, 19);
-
-    QPushButton* reset = ui::MakeResetButton(this, "BitBtn1", 16, 494, 33, 25);
-    QPushButton* equals = ui::MakeEqualsButton(this, "Button1", 60, 494, 65, 25);
-    QPushButton* print = ui::MakePrintButton(this, "BitBtn2", 136, 494, 33, 25);
-    QPushButton* exporter = ui::MakeButton(this, "Button2", QStringLiteral("Exporter"), 178, 494, 70, 25);
-
-    plot_ = new ResponsePlot(this);
-    plot_->setObjectName(QStringLiteral("PlotView"));
-    ui::Place(plot_, 256, 8, 526, 476);
-    readout_ = ui::MakeLabel(this, "ReadoutLabel", QString(), 256, 490, 526, 17);
-    ui::MakeLabel(this, "Label9",
-                  QStringLiteral("Calcul avec 2π exact ; la fenêtre de réactance capacitive utilise 6,28."),
-                  256, 512, 526, 13);
-
-    ui::SetTabOrder({topology_, rBox_, rUnit_, lBox_, lUnit_, cBox_, cUnit_, fromBox_, fromUnit_, toBox_,
-                     toUnit_, reset, equals, print, exporter, plot_});
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    topology_ = parts.Get<ui::UnitList>("TopologyList");
+    circuit_ = parts.Get<ResponseCircuitView>("Image1");
+    rBox_ = parts.Get<QLineEdit>("RBox");
+    lBox_ = parts.Get<QLineEdit>("LBox");
+    cBox_ = parts.Get<QLineEdit>("CBox");
+    fromBox_ = parts.Get<QLineEdit>("FromBox");
+    toBox_ = parts.Get<QLineEdit>("ToBox");
+    rUnit_ = parts.Get<ui::UnitList>("RUnit");
+    lUnit_ = parts.Get<ui::UnitList>("LUnit");
+    cUnit_ = parts.Get<ui::UnitList>("CUnit");
+    fromUnit_ = parts.Get<ui::UnitList>("FromUnit");
+    toUnit_ = parts.Get<ui::UnitList>("ToUnit");
+    f0_ = parts.Get<QLabel>("F0Label");
+    q_ = parts.Get<QLabel>("QFactorLabel");
+    bandwidth_ = parts.Get<QLabel>("BandwidthLabel");
+    readout_ = parts.Get<QLabel>("ReadoutLabel");
+    plot_ = parts.Get<ResponsePlot>("PlotView");
+    auto* reset = parts.Get<QPushButton>("BitBtn1");
+    auto* equals = parts.Get<QPushButton>("Button1");
+    auto* print = parts.Get<QPushButton>("BitBtn2");
+    auto* exporter = parts.Get<QPushButton>("Button2");
 
     page_.Boxes({rBox_, lBox_, cBox_, fromBox_, toBox_})
         .Results({f0_, q_, bandwidth_})
@@ -169,14 +197,7 @@ void TFormFrequencyResponse::FormCreate() {
 void TFormFrequencyResponse::FormActivate() {
     if (!ui::IsEnglish()) return;
     setWindowTitle(QStringLiteral("Frequency response"));
-    ui::ApplyTexts(this, {{"GroupBox2", "Components"},
-                          {"GroupBox3", "Frequency range"},
-                          {"GroupBox4", "Result"},
-                          {"Label4", "From"},
-                          {"Label5", "to"},
-                          {"Label8", "Bandwidth"},
-                          {"Button2", "Export"},
-                          {"Label9", "Computed with exact 2π; the capacitive reactance window uses 6.28."}});
+    ui::ApplyEnglish(this, kForm);
     QStringList items;
     for (const auto& t : kTopologies)
         items << QString::fromUtf8(t[1]);

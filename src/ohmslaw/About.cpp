@@ -9,6 +9,7 @@
 #include "printing/Preview.h"
 #include "ui/CalculatorPage.h"
 #include "ui/Density.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Messages.h"
@@ -67,11 +68,79 @@ void FitDefinition(QLabel* label) {
     label->setFont(font);
 }
 
-QLabel* Styled(QLabel* label, const QFont& font, const QColor& ink) {
-    label->setFont(font);
-    ui::SetTextColour(label, ink);
-    return label;
+namespace form = ui::form;
+
+const char* const kSans = "MS Sans Serif";
+constexpr Qt::Alignment kRightMiddle = Qt::AlignRight | Qt::AlignVCenter;
+
+QWidget* MakeQuantityList(QWidget* parent) {
+    return new ohmslaw::QuantityList(parent);
 }
+
+// The letters on the wheel's hub, each a quarter away from its centre.
+ui::FormRow HubLetter(const char* name, const char* letter, int dx, int dy) {
+    const int hubX = 248 + int(art::kWheelCentreX), hubY = int(art::kWheelCentreY);
+    return form::Label(name, nullptr, {hubX + dx * 18 - 10, hubY + dy * 18 - 11, 20, 22},
+                       QLatin1String(letter))
+        .Font(kSans, 20, true)
+        .Align(Qt::AlignCenter)
+        .Ink(Qt::white)
+        .Background(art::HubColour());
+}
+
+// The texts that follow the chosen formula are set by the handlers.
+const ui::FormTable kForm{
+    {form::Label("LabelPuis", nullptr, {0, 0, 249, 33}, QString())
+         .Font("Dauphin", 24, true)
+         .Align(Qt::AlignCenter)
+         .Ink(Qt::white)
+         .Background(kRed),
+     form::Label("StaticText5", nullptr, {0, 32, 249, 65}, QString())
+         .Font(kSans, 15)
+         .Align(Qt::AlignLeft | Qt::AlignTop)
+         .Ink(Qt::black)
+         .Background(Qt::white),
+     form::Panel("Panel1", nullptr, {0, 96, 249, 233}, ui::kSilver),
+     form::Label("Label1", "Panel1", {8, 8, 100, 16}, QStringLiteral("Unité de mesure:"),
+                 QStringLiteral("Unit:  "))
+         .Font(kSans, 11, true)
+         .Ink(Qt::black),
+     form::Label("LabelUnite", "Panel1", {110, 5, 130, 20}, QString()).Font(kSans, 16, true).Ink(ui::kNavy),
+     form::Picture("Image15", "Panel1", {152, 6, 30, 18}, art::OhmSignPicture).Says("oméga", "omega"),
+     form::Panel("Panel8", "Panel1", {7, 30, 235, 54}, kAqua),
+     form::Label("LabelEgale", "Panel8", {14, 10, 70, 32}, QString()).Font(kSans, 24, true),
+     form::Picture("Image3", "Panel8", {100, 7, 81, 40}, {}).Says("Formule choisie", "Chosen formula"),
+     form::Label("Label3", "Panel1", {8, 89, 120, 16}, QStringLiteral("Résultat"),
+                 QStringLiteral("Calculator"))
+         .Font(kSans, 11, true)
+         .Ink(Qt::black),
+     form::Panel("Panel9", "Panel1", {4, 106, 241, 122}, ui::kSilver),
+     form::Label("Label1a", "Panel9", {2, 9, 112, 16}, QString())
+         .Font(kSans, 11)
+         .Align(kRightMiddle)
+         .Ink(ui::kNavy)
+         .For("Edit2"),
+     form::Box("Edit2", "Panel9", {116, 6, 58, 21}),
+     form::Own("ComboBox2", "Panel9", {176, 6, 61, 21}, MakeQuantityList).For("Edit2"),
+     form::Label("Label1b", "Panel9", {2, 35, 112, 16}, QString())
+         .Font(kSans, 11)
+         .Align(kRightMiddle)
+         .Ink(ui::kNavy)
+         .For("Edit1"),
+     form::Box("Edit1", "Panel9", {116, 32, 58, 21}),
+     form::Own("ComboBox1", "Panel9", {176, 32, 61, 21}, MakeQuantityList).For("Edit1"),
+     form::Result("LabelAnswer", "Panel9", {8, 63, 161, 19}),
+     form::Own("ComboBox3", "Panel9", {176, 62, 61, 21}, MakeQuantityList).For("LabelAnswer"),
+     form::Reset("BitBtn1", "Panel9", {28, 89, 52, 28}),
+     form::Equals("ButtonCalcul", "Panel9", {94, 89, 52, 28}),
+     form::Print("BitBtn2", "Panel9", {160, 89, 52, 28}),
+     // The wheel, then what stands on it (the formula buttons follow in code: their faces change).
+     form::Picture("Image1", nullptr, {248, 0, art::kWheelWidth, art::kWheelHeight}, art::WheelPicture)
+         .Align(Qt::AlignLeft | Qt::AlignTop)
+         .Says("Roue des douze formules de la loi d'Ohm", "Wheel of the twelve formulas of Ohm's law"),
+     HubLetter("StaticText1", "P", -1, -1), HubLetter("StaticText2", "I", 1, -1),
+     HubLetter("StaticText3", "E", -1, 1), HubLetter("StaticText4", "R", 1, 1)},
+    {}};
 
 } // namespace
 
@@ -80,58 +149,33 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     SetForm(QStringLiteral("Memory Device"), 589, 330, k3DLight);
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
 
-    title_ = ui::MakeLabel(this, "LabelPuis", QString(), 0, 0, 249, 33);
-    Styled(title_, ui::FormFont("Dauphin", 24, true), Qt::white);
-    title_->setAlignment(Qt::AlignCenter);
-    ui::SetBackground(title_, kRed);
-
-    definition_ = ui::MakeLabel(this, "StaticText5", QString(), 0, 32, 249, 65);
-    Styled(definition_, ui::FormFont("MS Sans Serif", 15), Qt::black);
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    title_ = parts.Get<QLabel>("LabelPuis");
+    definition_ = parts.Get<QLabel>("StaticText5");
     definition_->setWordWrap(true);
-    definition_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     definition_->setMargin(2);
-    ui::SetBackground(definition_, Qt::white);
-
-    QFrame* panel1 = ui::MakePanel(this, "Panel1", 0, 96, 249, 233, ui::kSilver);
-    unitCaption_ = ui::MakeLabel(panel1, "Label1", QStringLiteral("Unité de mesure:"), 8, 8, 100, 16);
-    Styled(unitCaption_, ui::FormFont("MS Sans Serif", 11, true), Qt::black);
-    unit_ = ui::MakeLabel(panel1, "LabelUnite", QString(), 110, 5, 130, 20);
-    Styled(unit_, ui::FormFont("MS Sans Serif", 16, true), ui::kNavy);
-    ohmSign_ = ui::MakePicture(panel1, "Image15", art::OhmSignPicture, 152, 6, 30, 18);
+    unit_ = parts.Get<QLabel>("LabelUnite");
+    ohmSign_ = parts.Get<QLabel>("Image15");
     ohmSign_->hide();
-
-    QFrame* panel8 = ui::MakePanel(panel1, "Panel8", 7, 30, 235, 54, kAqua);
-    equals_ = ui::MakeLabel(panel8, "LabelEgale", QString(), 14, 10, 70, 32);
-    equals_->setFont(ui::FormFont("MS Sans Serif", 24, true));
-    formula_ = ui::MakePicture(panel8, "Image3", {}, 100, 7, 81, 40);
-
-    resultCaption_ = ui::MakeLabel(panel1, "Label3", QStringLiteral("Résultat"), 8, 89, 120, 16);
-    Styled(resultCaption_, ui::FormFont("MS Sans Serif", 11, true), Qt::black);
-
-    QFrame* panel9 = ui::MakePanel(panel1, "Panel9", 4, 106, 241, 122, ui::kSilver);
-    auto row = [&](const char* nameId, const char* boxId, const char* listId, int y, QLabel*& name,
-                   ui::ValueBox*& box, ohmslaw::QuantityList*& list) {
-        name = ui::MakeLabel(panel9, nameId, QString(), 2, y + 3, 112, 16);
-        Styled(name, ui::FormFont("MS Sans Serif", 11), ui::kNavy);
-        name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        box = ui::MakeValueBox(panel9, boxId, 116, y, 58);
-        list = new ohmslaw::QuantityList(panel9);
-        list->setObjectName(QLatin1String(listId));
-        list->setGeometry(176, y, 61, 21);
-    };
-    row("Label1a", "Edit2", "ComboBox2", 6, firstName_, first_, firstUnits_);
-    row("Label1b", "Edit1", "ComboBox1", 32, secondName_, second_, secondUnits_);
-    answer_ = ui::MakeResultLabel(panel9, "LabelAnswer", 8, 63, 161, 19);
-    resultUnits_ = new ohmslaw::QuantityList(panel9);
-    resultUnits_->setObjectName(QStringLiteral("ComboBox3"));
-    resultUnits_->setGeometry(176, 62, 61, 21);
-
-    QPushButton* reset = ui::MakeResetButton(panel9, "BitBtn1", 28, 89, 52, 28);
+    equals_ = parts.Get<QLabel>("LabelEgale");
+    formula_ = parts.Get<QLabel>("Image3");
+    firstName_ = parts.Get<QLabel>("Label1a");
+    secondName_ = parts.Get<QLabel>("Label1b");
+    first_ = parts.Get<ui::ValueBox>("Edit2");
+    second_ = parts.Get<ui::ValueBox>("Edit1");
+    firstUnits_ = parts.Get<ohmslaw::QuantityList>("ComboBox2");
+    secondUnits_ = parts.Get<ohmslaw::QuantityList>("ComboBox1");
+    resultUnits_ = parts.Get<ohmslaw::QuantityList>("ComboBox3");
+    answer_ = parts.Get<QLabel>("LabelAnswer");
+    auto* reset = parts.Get<QPushButton>("BitBtn1");
     reset->setToolTip(QStringLiteral("Reset"));
-    QPushButton* equals = ui::MakeEqualsButton(panel9, "ButtonCalcul", 94, 89, 52, 28);
+    auto* equals = parts.Get<QPushButton>("ButtonCalcul");
     equals->setToolTip(QStringLiteral("Calcul"));
-    QPushButton* print = ui::MakePrintButton(panel9, "BitBtn2", 160, 89, 52, 28);
+    auto* print = parts.Get<QPushButton>("BitBtn2");
     print->setToolTip(QStringLiteral("Impression des données"));
+    wheel_ = parts.Get<QLabel>("Image1");
+    wheel_->setMouseTracking(true);
+    wheel_->installEventFilter(this);
 
     first_->SetKeyFilter([this](QChar c) { return Edit2KeyPress(c); });
     second_->SetKeyFilter([this](QChar c) { return Edit1KeyPress(c); });
@@ -143,29 +187,6 @@ TAboutBox::TAboutBox(QWidget* parent) : ui::Window(parent) {
     ui::On(firstUnits_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     ui::On(secondUnits_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     ui::On(resultUnits_, &QComboBox::activated, this, [this] { ComboBox3Change(); });
-
-    // The wheel, then what stands on it.
-    wheel_ = ui::MakePicture(this, "Image1", art::WheelPicture, 248, 0, art::kWheelWidth, art::kWheelHeight);
-    wheel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    wheel_->setMouseTracking(true);
-    wheel_->installEventFilter(this);
-
-    const int hubX = 248 + int(art::kWheelCentreX), hubY = int(art::kWheelCentreY);
-    const struct {
-        const char* name;
-        const char* letter;
-        int dx, dy;
-    } letters[] = {{"StaticText1", "P", -1, -1},
-                   {"StaticText2", "I", 1, -1},
-                   {"StaticText3", "E", -1, 1},
-                   {"StaticText4", "R", 1, 1}};
-    for (const auto& l : letters) {
-        QLabel* letter = ui::MakeLabel(this, l.name, QLatin1String(l.letter), hubX + l.dx * 18 - 10,
-                                       hubY + l.dy * 18 - 11, 20, 22);
-        Styled(letter, ui::FormFont("MS Sans Serif", 20, true), Qt::white);
-        letter->setAlignment(Qt::AlignCenter);
-        ui::SetBackground(letter, art::HubColour());
-    }
 
     void (TAboutBox::*const clicks[12])() = {
         &TAboutBox::Image7Click,  &TAboutBox::Image8Click,  &TAboutBox::Image2Click,
@@ -293,10 +314,7 @@ void TAboutBox::FormActivate() {
     definitionE_ = english ? QStringLiteral("Electromotive force, or difference of potential.")
                            : QStringLiteral("Il s'agit d'une pression obtenue d'une énergie potentielle soit "
                                             "par définition *différence de potentielle*.");
-    if (english) {
-        unitCaption_->setText(QStringLiteral("Unit:  "));
-        resultCaption_->setText(QStringLiteral("Calculator"));
-    }
+    ui::ApplyEnglish(this, kForm);
     unitP_ = QStringLiteral("WATT (W)");
     unitI_ = QStringLiteral("AMPERE (I)");
     unitR_ = QStringLiteral("OHM");
@@ -369,43 +387,6 @@ void TAboutBox::SetPressed(Button& b, bool pressed) {
 
 void TAboutBox::Press(int formula) {
     SetPressed(buttons_[formula - 1], true);
-}
-
-void TAboutBox::Image7MouseMove() {
-    Press(1);
-}
-void TAboutBox::Image8MouseMove() {
-    Press(2);
-}
-void TAboutBox::Image2MouseMove() {
-    Press(3);
-}
-void TAboutBox::Image9MouseMove() {
-    Press(4);
-}
-void TAboutBox::Image10MouseMove() {
-    Press(5);
-}
-void TAboutBox::Image11MouseMove() {
-    Press(6);
-}
-void TAboutBox::Image12MouseMove() {
-    Press(7);
-}
-void TAboutBox::Image13MouseMove() {
-    Press(8);
-}
-void TAboutBox::Image14MouseMove() {
-    Press(9);
-}
-void TAboutBox::Image6MouseMove() {
-    Press(10);
-}
-void TAboutBox::Image5MouseMove() {
-    Press(11);
-}
-void TAboutBox::Image4MouseMove() {
-    Press(12);
 }
 
 void TAboutBox::Image1MouseMove() {

@@ -39,18 +39,6 @@ class TAboutBox : public ui::Window {
     void Image12Click();
     void Image13Click();
     void Image14Click();
-    void Image2MouseMove();
-    void Image4MouseMove();
-    void Image5MouseMove();
-    void Image6MouseMove();
-    void Image7MouseMove();
-    void Image8MouseMove();
-    void Image9MouseMove();
-    void Image10MouseMove();
-    void Image11MouseMove();
-    void Image12MouseMove();
-    void Image13MouseMove();
-    void Image14MouseMove();
     void Image1MouseMove();
 
     void ButtonCalculClick();
@@ -99,12 +87,10 @@ class TAboutBox : public ui::Window {
 
     QLabel* title_;
     QLabel* definition_;
-    QLabel* unitCaption_;
     QLabel* unit_;
     QLabel* ohmSign_;
     QLabel* equals_;
     QLabel* formula_;
-    QLabel* resultCaption_;
     QLabel* firstName_;
     QLabel* secondName_;
     ui::ValueBox* first_;

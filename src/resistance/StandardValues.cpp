@@ -9,6 +9,7 @@
 #include "resistance/CodeResTables.h"
 #include "resistance/StandardValuesReport.h"
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
+#include <list>
 
 using formulas::Combination;
 using formulas::Form;
@@ -135,6 +137,121 @@ void FormColours(QWidget* w) {
     w->setPalette(p);
 }
 
+namespace form = ui::form;
+
+std::vector<ui::UnitList::Unit> UnitItems() {
+    std::vector<ui::UnitList::Unit> units;
+    for (const UnitRow& u : kUnits)
+        units.push_back({QString::fromUtf8(u.item), ui::UnitList::Op::Multiply, u.factor});
+    return units;
+}
+
+std::vector<ui::UnitList::Unit> SeriesItems() {
+    std::vector<ui::UnitList::Unit> series;
+    for (formulas::Series s : formulas::kAllSeries)
+        series.push_back({QLatin1String(formulas::SeriesName(s)), ui::UnitList::Op::Multiply, 1.0L});
+    return series;
+}
+
+// The names of the combination rows, made once for the program's life.
+const char* RowName(const char* prefix, const char* part, int row) {
+    static std::list<QByteArray> names;
+    names.push_back(QByteArray(prefix) + part + QByteArray::number(row));
+    return names.back().constData();
+}
+
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+// A heading, then five rows of wiring, sum and deviation.
+void AddCombinationRows(std::vector<ui::FormRow>& rows, const char* headingName, const QString& french,
+                        const QString& english, const char* prefix, int top) {
+    rows.push_back(form::Label(headingName, "GroupBox4", {10, top, 300, 18}, french, english).Bold());
+    for (int i = 1; i <= 5; ++i) {
+        const int rowTop = top + i * 22;
+        rows.push_back(
+            form::Label(RowName(prefix, "Label", i), "GroupBox4", {20, rowTop, 330, 18}, QString()));
+        rows.push_back(
+            form::Label(RowName(prefix, "ValueLabel", i), "GroupBox4", {356, rowTop, 130, 18}, QString()));
+        rows.push_back(
+            form::Label(RowName(prefix, "ErrorLabel", i), "GroupBox4", {490, rowTop, 100, 18}, QString())
+                .Align(kRight));
+    }
+}
+
+const ui::FormTable kForm = [] {
+    std::vector<ui::FormRow> rows{
+        form::Group("GroupBox1", nullptr, {8, 6, 604, 78}, QStringLiteral("Valeur"), QStringLiteral("Value"),
+                    ui::kBtnFace),
+        form::Label("Label1", "GroupBox1", {12, 24, 66, 21}, QStringLiteral("Valeur :"),
+                    QStringLiteral("Value:"))
+            .For("ValueBox"),
+        form::Box("ValueBox", "GroupBox1", {80, 24, 120, 21}).Says("Valeur", "Value"),
+        form::Units("UnitList", "GroupBox1", {206, 24, 70, 0}, UnitItems()).For("ValueBox"),
+        form::Label("Label2", "GroupBox1", {294, 24, 54, 21}, QStringLiteral("Série :"),
+                    QStringLiteral("Series:"))
+            .For("SeriesList"),
+        form::Units("SeriesList", "GroupBox1", {350, 24, 70, 0}, SeriesItems()).Says("Série", "Series"),
+        form::Print("PrintButton", "GroupBox1", {560, 20, 34, 26}),
+        form::Label("MessageLabel", "GroupBox1", {12, 53, 580, 18}, QString()).Ink(QColor(176, 0, 0)),
+
+        form::Group("GroupBox2", nullptr, {8, 90, 300, 172}, QStringLiteral("Valeurs normalisées"),
+                    QStringLiteral("Standard values"), ui::kBtnFace),
+        form::Label("Label3", "GroupBox2", {10, 24, 96, 20}, QStringLiteral("La plus proche"),
+                    QStringLiteral("Nearest"))
+            .For("NearestLabel"),
+        form::Result("NearestLabel", "GroupBox2", {110, 24, 100, 20}).Says("La plus proche", "Nearest"),
+        form::Label("ErrorLabelNearest", "GroupBox2", {214, 24, 80, 20}, QString()).Align(kRight),
+        form::Label("Label4", "GroupBox2", {10, 52, 96, 20}, QStringLiteral("Inférieure"),
+                    QStringLiteral("Below"))
+            .For("BelowLabel"),
+        form::Result("BelowLabel", "GroupBox2", {110, 52, 100, 20}).Says("Inférieure", "Below"),
+        form::Label("ErrorLabelBelow", "GroupBox2", {214, 52, 80, 20}, QString()).Align(kRight),
+        form::Label("Label5", "GroupBox2", {10, 80, 96, 20}, QStringLiteral("Supérieure"),
+                    QStringLiteral("Above"))
+            .For("AboveLabel"),
+        form::Result("AboveLabel", "GroupBox2", {110, 80, 100, 20}).Says("Supérieure", "Above"),
+        form::Label("ErrorLabelAbove", "GroupBox2", {214, 80, 80, 20}, QString()).Align(kRight),
+        form::Label("Label6", "GroupBox2", {10, 112, 96, 20}, QStringLiteral("Tolérance"),
+                    QStringLiteral("Tolerance"))
+            .For("ToleranceLabel"),
+        form::Label("ToleranceLabel", "GroupBox2", {110, 112, 184, 20}, QString()),
+        form::Label("Label7", "GroupBox2", {10, 138, 96, 20}, QStringLiteral("Plage"),
+                    QStringLiteral("Range"))
+            .For("RangeLabel"),
+        form::Label("RangeLabel", "GroupBox2", {110, 138, 184, 20}, QString()),
+
+        form::Group("GroupBox3", nullptr, {316, 90, 296, 172}, QStringLiteral("Marquage"),
+                    QStringLiteral("Marking"), ui::kBtnFace),
+        // The rings of the nearest value, drawn at each change.
+        form::Label("RingsImage", "GroupBox3", {10, 20, 276, 71}, QString())
+            .Says("Anneaux de la valeur la plus proche", "Rings of the nearest value"),
+        form::Label("Label8", "GroupBox3", {10, 96, 66, 20}, QStringLiteral("Anneaux"),
+                    QStringLiteral("Rings"))
+            .For("RingsLabel"),
+        form::Label("RingsLabel", "GroupBox3", {80, 96, 210, 20}, QString()),
+        form::Label("Label9", "GroupBox3", {10, 120, 66, 20}, QStringLiteral("CMS"), QStringLiteral("SMD"))
+            .For("SmdLabel"),
+        form::Label("SmdLabel", "GroupBox3", {80, 120, 210, 20}, QString()),
+        form::Label("Label10", "GroupBox3", {10, 144, 66, 20}, QStringLiteral("EIA-96")).For("EiaLabel"),
+        form::Label("EiaLabel", "GroupBox3", {80, 144, 210, 20}, QString()),
+        form::Label("MarkingNote", "GroupBox3", {10, 78, 276, 18},
+                    QStringLiteral("Anneaux et marquage : résistances seulement."),
+                    QStringLiteral("Rings and marking: resistors only."))
+            .Align(Qt::AlignCenter),
+
+        form::Group("GroupBox4", nullptr, {8, 268, 604, 314}, QStringLiteral("Combinaisons"),
+                    QStringLiteral("Combinations"), ui::kBtnFace),
+        form::Label("Label11", "GroupBox4", {330, 22, 0, 0},
+                    QStringLiteral("—  en série        ∥  en parallèle"),
+                    QStringLiteral("—  in series        ∥  in parallel")),
+    };
+    AddCombinationRows(rows, "Label12", QStringLiteral("Deux composants"), QStringLiteral("Two parts"),
+                       "TwoPart", 24);
+    AddCombinationRows(rows, "Label13", QStringLiteral("Trois composants"), QStringLiteral("Three parts"),
+                       "ThreePart", 168);
+    return ui::FormTable{std::move(rows), {"ValueBox", "UnitList", "SeriesList", "PrintButton"}};
+}();
+
 } // namespace
 
 TFormStandardValues::TFormStandardValues(QWidget* parent) : ui::Window(parent) {
@@ -142,87 +259,37 @@ TFormStandardValues::TFormStandardValues(QWidget* parent) : ui::Window(parent) {
     SetForm(QStringLiteral("Valeurs normalisées"), 620, 590, ui::kBtnFace);
     FormColours(this);
 
-    QGroupBox* input =
-        ui::MakeGroup(this, "GroupBox1", QStringLiteral("Valeur"), 8, 6, 604, 78, ui::kBtnFace);
-    ui::MakeLabel(input, "Label1", QStringLiteral("Valeur :"), 12, 24, 66, 21);
-    value_ = ui::MakeValueBox(input, "ValueBox", 80, 24, 120);
-    std::vector<ui::UnitList::Unit> units;
-    for (const UnitRow& u : kUnits)
-        units.push_back({QString::fromUtf8(u.item), ui::UnitList::Op::Multiply, u.factor});
-    unit_ = ui::MakeUnitList(input, "UnitList", 206, 24, 70, units);
-    ui::MakeLabel(input, "Label2", QStringLiteral("Série :"), 294, 24, 54, 21);
-    std::vector<ui::UnitList::Unit> series;
-    for (formulas::Series s : formulas::kAllSeries)
-        series.push_back({QLatin1String(formulas::SeriesName(s)), ui::UnitList::Op::Multiply, 1.0L});
-    series_ = ui::MakeUnitList(input, "SeriesList", 350, 24, 70, series);
-    print_ = ui::MakePrintButton(input, "PrintButton", 560, 20, 34, 26);
-    message_ = ui::MakeLabel(input, "MessageLabel", QString(), 12, 53, 580, 18);
-    ui::SetTextColour(message_, QColor(176, 0, 0));
-
-    QGroupBox* values = ui::MakeGroup(this, "GroupBox2", QStringLiteral("Valeurs normalisées"), 8, 90, 300,
-                                      172, ui::kBtnFace);
-    const struct {
-        const char* caption;
-        const char* name;
-        const char* value;
-        const char* error;
-        QLabel** label;
-        QLabel** errorLabel;
-    } rows[] = {
-        {"La plus proche", "Label3", "NearestLabel", "ErrorLabelNearest", &nearest_, &nearestError_},
-        {"Inférieure", "Label4", "BelowLabel", "ErrorLabelBelow", &below_, &belowError_},
-        {"Supérieure", "Label5", "AboveLabel", "ErrorLabelAbove", &above_, &aboveError_},
-    };
-    int y = 24;
-    for (const auto& r : rows) {
-        ui::MakeLabel(values, r.name, QString::fromUtf8(r.caption), 10, y, 96, 20);
-        *r.label = ui::MakeResultLabel(values, r.value, 110, y, 100, 20);
-        *r.errorLabel = ui::MakeLabel(values, r.error, QString(), 214, y, 80, 20);
-        (*r.errorLabel)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        y += 28;
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    value_ = parts.Get<ui::ValueBox>("ValueBox");
+    unit_ = parts.Get<ui::UnitList>("UnitList");
+    series_ = parts.Get<ui::UnitList>("SeriesList");
+    print_ = parts.Get<QPushButton>("PrintButton");
+    message_ = parts.Get<QLabel>("MessageLabel");
+    nearest_ = parts.Get<QLabel>("NearestLabel");
+    below_ = parts.Get<QLabel>("BelowLabel");
+    above_ = parts.Get<QLabel>("AboveLabel");
+    nearestError_ = parts.Get<QLabel>("ErrorLabelNearest");
+    belowError_ = parts.Get<QLabel>("ErrorLabelBelow");
+    aboveError_ = parts.Get<QLabel>("ErrorLabelAbove");
+    tolerance_ = parts.Get<QLabel>("ToleranceLabel");
+    range_ = parts.Get<QLabel>("RangeLabel");
+    marking_ = parts.Get<QGroupBox>("GroupBox3");
+    ringsPicture_ = parts.Get<QLabel>("RingsImage");
+    rings_ = parts.Get<QLabel>("RingsLabel");
+    smd_ = parts.Get<QLabel>("SmdLabel");
+    eia_ = parts.Get<QLabel>("EiaLabel");
+    markingNote_ = parts.Get<QLabel>("MarkingNote");
+    for (int i = 0; i < 5; ++i) {
+        const auto row = [&](const char* name) {
+            return parts.Get<QLabel>((name + QByteArray::number(i + 1)).constData());
+        };
+        twoParts_[i] = row("TwoPartLabel");
+        twoValues_[i] = row("TwoPartValueLabel");
+        twoErrors_[i] = row("TwoPartErrorLabel");
+        threeParts_[i] = row("ThreePartLabel");
+        threeValues_[i] = row("ThreePartValueLabel");
+        threeErrors_[i] = row("ThreePartErrorLabel");
     }
-    ui::MakeLabel(values, "Label6", QStringLiteral("Tolérance"), 10, 112, 96, 20);
-    tolerance_ = ui::MakeLabel(values, "ToleranceLabel", QString(), 110, 112, 184, 20);
-    ui::MakeLabel(values, "Label7", QStringLiteral("Plage"), 10, 138, 96, 20);
-    range_ = ui::MakeLabel(values, "RangeLabel", QString(), 110, 138, 184, 20);
-
-    marking_ = ui::MakeGroup(this, "GroupBox3", QStringLiteral("Marquage"), 316, 90, 296, 172, ui::kBtnFace);
-    ringsPicture_ = ui::MakeLabel(marking_, "RingsImage", QString(), 10, 20, 276, 71);
-    ui::MakeLabel(marking_, "Label8", QStringLiteral("Anneaux"), 10, 96, 66, 20);
-    rings_ = ui::MakeLabel(marking_, "RingsLabel", QString(), 80, 96, 210, 20);
-    ui::MakeLabel(marking_, "Label9", QStringLiteral("CMS"), 10, 120, 66, 20);
-    smd_ = ui::MakeLabel(marking_, "SmdLabel", QString(), 80, 120, 210, 20);
-    ui::MakeLabel(marking_, "Label10", QStringLiteral("EIA-96"), 10, 144, 66, 20);
-    eia_ = ui::MakeLabel(marking_, "EiaLabel", QString(), 80, 144, 210, 20);
-    markingNote_ =
-        ui::MakeLabel(marking_, "MarkingNote", QStringLiteral("Anneaux et marquage : résistances seulement."),
-                      10, 78, 276, 18);
-    markingNote_->setAlignment(Qt::AlignCenter);
-
-    QGroupBox* combos =
-        ui::MakeGroup(this, "GroupBox4", QStringLiteral("Combinaisons"), 8, 268, 604, 314, ui::kBtnFace);
-    ui::MakeLabel(combos, "Label11", QStringLiteral("—  en série        ∥  en parallèle"), 330, 22);
-    auto makeRows = [&](const char* heading, const char* headingName, const char* prefix, int top,
-                        std::array<QLabel*, 5>& parts, std::array<QLabel*, 5>& sums,
-                        std::array<QLabel*, 5>& errors) {
-        QLabel* h = ui::MakeLabel(combos, headingName, QString::fromUtf8(heading), 10, top, 300, 18);
-        QFont bold = h->font();
-        bold.setBold(true);
-        h->setFont(bold);
-        for (int i = 0; i < 5; ++i) {
-            const int rowTop = top + 22 + i * 22;
-            const QByteArray n = QByteArray::number(i + 1);
-            parts[i] = ui::MakeLabel(combos, QByteArray(prefix + QByteArray("Label") + n).constData(),
-                                     QString(), 20, rowTop, 330, 18);
-            sums[i] = ui::MakeLabel(combos, QByteArray(prefix + QByteArray("ValueLabel") + n).constData(),
-                                    QString(), 356, rowTop, 130, 18);
-            errors[i] = ui::MakeLabel(combos, QByteArray(prefix + QByteArray("ErrorLabel") + n).constData(),
-                                      QString(), 490, rowTop, 100, 18);
-            errors[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
-    };
-    makeRows("Deux composants", "Label12", "TwoPart", 24, twoParts_, twoValues_, twoErrors_);
-    makeRows("Trois composants", "Label13", "ThreePart", 168, threeParts_, threeValues_, threeErrors_);
 
     copyAll_ = new QAction(QStringLiteral("Copier tout"), this);
     copyAll_->setObjectName(QStringLiteral("CopyAll"));
@@ -232,7 +299,6 @@ TFormStandardValues::TFormStandardValues(QWidget* parent) : ui::Window(parent) {
     setContextMenuPolicy(Qt::ActionsContextMenu);
     value_->installEventFilter(this);
 
-    ui::SetTabOrder({value_, unit_, series_, print_});
     ui::On(value_, &QLineEdit::textChanged, this, [this] { ValueBoxChange(); });
     ui::On(unit_, &QComboBox::activated, this, [this] { UnitListChange(); });
     ui::On(series_, &QComboBox::activated, this, [this] { SeriesListChange(); });
@@ -249,23 +315,7 @@ void TFormStandardValues::FormCreate() {
 void TFormStandardValues::FormActivate() {
     if (ui::IsEnglish()) {
         setWindowTitle(QStringLiteral("Standard values"));
-        ui::ApplyTexts(this, {{"GroupBox1", "Value"},
-                              {"Label1", "Value:"},
-                              {"Label2", "Series:"},
-                              {"GroupBox2", "Standard values"},
-                              {"Label3", "Nearest"},
-                              {"Label4", "Below"},
-                              {"Label5", "Above"},
-                              {"Label6", "Tolerance"},
-                              {"Label7", "Range"},
-                              {"GroupBox3", "Marking"},
-                              {"Label8", "Rings"},
-                              {"Label9", "SMD"},
-                              {"MarkingNote", "Rings and marking: resistors only."},
-                              {"GroupBox4", "Combinations"},
-                              {"Label11", "—  in series        ∥  in parallel"},
-                              {"Label12", "Two parts"},
-                              {"Label13", "Three parts"}});
+        ui::ApplyEnglish(this, kForm);
         copyAll_->setText(QStringLiteral("Copy all"));
     }
     Recompute(); // the results' own words follow the language

@@ -42,7 +42,6 @@ class TFormStandardValues : public ui::Window {
   private:
     void Recompute();
     void ClearResults(const QString& why);
-    void ShowMarking(double nearest, int mantissa, int exponent);
 
     ui::ValueBox* value_ = nullptr;
     ui::UnitList* unit_ = nullptr;

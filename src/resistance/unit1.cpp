@@ -2,10 +2,13 @@
 
 #include "core/Numbers.h"
 #include "core/Regional.h"
+#include "pictures/resistance/CodeResPictures.h"
 #include "printing/Preview.h"
 #include "resistance/CodeResTables.h"
 #include "resistance/Shape.h"
 #include "ui/CalculatorPage.h"
+#include "ui/Density.h"
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Registry.h"
@@ -39,30 +42,14 @@ constexpr Lefts kMultiplierRing{200, 256};
 constexpr Lefts kToleranceList{264, 344};
 constexpr Lefts kToleranceRing{256, 312};
 
-QListWidget* MakeColourList(QWidget* parent, const char* name, int x, int width, int rows, const char* hint) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setToolTip(QString::fromUtf8(hint));
-    list->setCursor(Qt::PointingHandCursor);
-    list->viewport()->setCursor(Qt::PointingHandCursor);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette p = list->palette();
-    p.setColor(QPalette::Base, ui::kYellow);
-    p.setColor(QPalette::Text, Qt::black);
-    list->setPalette(p);
-    const int rowHeight = list->fontMetrics().height() + 2;
-    list->setGeometry(x, kListTop, width, rows * rowHeight + 2 * list->frameWidth());
-    return list;
-}
-
-Shape* MakeLine(QWidget* parent, const char* name) {
-    auto* line = new Shape(parent, name, Shape::Kind::Rectangle, 0, 0, 1, 1);
-    line->SetFill(Qt::black);
-    line->SetOutline(false);
-    return line;
-}
+// The value search's discs.
+constexpr int kDiscSize = 41;
+constexpr int kDiscTop = 46;
+constexpr int kDigitDiscLeft[3] = {20, 92, 164};
+constexpr int kMultiplierDiscLeft = 256;
+constexpr int kToleranceDiscLeft = 360;
+constexpr int kDigitsHeadingFour = 113; // over two discs
+constexpr int kDigitsHeadingFive = 185; // over three discs
 
 // Three lines from the bottom of a ring down, across and down to the top of its list.
 void RouteLines(Shape* down, Shape* across, Shape* toList, int ringCentre, int listCentre) {
@@ -81,97 +68,263 @@ QString FormatResult(long double value) {
     return core::FormatNumber(value, core::FloatFormat::Number, 20, 2, core::CurrentSeparators());
 }
 
+namespace form = ui::form;
+using Kind = Shape::Kind;
+
+// A list of colour names, as many rows high as it has items to show.
+ui::FormMaker ColourList(int x, int width, int rows, const char* hint) {
+    return [=](QWidget* parent) -> QWidget* {
+        auto* list = new QListWidget(parent);
+        list->setToolTip(QString::fromUtf8(hint));
+        list->setCursor(Qt::PointingHandCursor);
+        list->viewport()->setCursor(Qt::PointingHandCursor);
+        list->setUniformItemSizes(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QPalette p = list->palette();
+        p.setColor(QPalette::Base, ui::kYellow);
+        p.setColor(QPalette::Text, Qt::black);
+        list->setPalette(p);
+        const int rowHeight = list->fontMetrics().height() + 2;
+        list->setGeometry(x, kListTop, width, rows * rowHeight + 2 * list->frameWidth());
+        return list;
+    };
+}
+
+// A drawn shape, filled, with or without its outline.
+ui::FormMaker MakeShape(Kind kind, QRect at, const QColor& fill, bool outline = true) {
+    return [=](QWidget* parent) -> QWidget* {
+        auto* shape = new Shape(parent, "", kind, at.x(), at.y(), at.width(), at.height());
+        if (fill.isValid()) shape->SetFill(fill);
+        shape->SetOutline(outline);
+        return shape;
+    };
+}
+
+ui::FormRow Ring(const char* name, int x) {
+    return form::Own(name, "TabSheet1", {},
+                     MakeShape(Kind::Rectangle, {x, kBodyTop, kRingWidth, kBodyHeight}, {}));
+}
+
+// A joining line: placed by RouteLines once its ring and list stand.
+ui::FormRow Line(const char* name) {
+    return form::Own(name, "TabSheet1", {}, MakeShape(Kind::Rectangle, {0, 0, 1, 1}, Qt::black, false));
+}
+
+ui::FormRow Disc(const char* name, int x, const QColor& fill) {
+    return form::Own(name, "GroupBox3", {},
+                     MakeShape(Kind::Circle, {x, kDiscTop, kDiscSize, kDiscSize}, fill));
+}
+
+// The E24 series over one decade, in tenths: 1, 1.1 ... 9.1.
+constexpr int kE24Tenths[24] = {10, 11, 12, 13, 15, 16, 18, 20, 22, 24, 27, 30,
+                                33, 36, 39, 43, 47, 51, 56, 62, 68, 75, 82, 91};
+
+QStringList StandardValues(int decades, int extra) {
+    QStringList values;
+    long double scale = 1;
+    for (int decade = 0; decade < decades; ++decade, scale *= 10)
+        for (int tenths : kE24Tenths)
+            values << core::FormatGeneral(tenths * scale / 10, core::CurrentSeparators());
+    for (int i = 0; i < extra; ++i)
+        values << core::FormatGeneral(kE24Tenths[i] * scale / 10, core::CurrentSeparators());
+    return values;
+}
+
+// A grid of standard values: it shows the decimal separator, so one stored picture for each.
+ui::FormMaker ValuesGrid(const char* name, int decades, int extra, int rows, QSize size) {
+    return [=](QWidget* parent) -> QWidget* {
+        QLabel* grid = ui::MakePicture(parent, name, {}, 8, 18, size.width(), size.height());
+        const auto draw = [=] {
+            return pictures::StandardValuesGrid(StandardValues(decades, extra), rows, size);
+        };
+        grid->setPixmap(
+            ui::StoredPixmap(grid, QLatin1String(name) + core::CurrentSeparators().decimal, draw));
+        ui::FollowDensity(grid, draw);
+        return grid;
+    };
+}
+
+const QColor kLeadGrey(150, 150, 150);
+constexpr Qt::Alignment kTop = Qt::AlignHCenter | Qt::AlignTop;
+
+const ui::FormTable kForm{
+    {form::Tabs("PageControl1", nullptr, {0, 0, 465, 433}),
+     form::Page("TabSheet1", "PageControl1", QStringLiteral("Code de résistance"),
+                QStringLiteral("Resistor color code")),
+     form::Page("TabSheet2", "PageControl1", QStringLiteral("Valeur recherchée"),
+                QStringLiteral("Resistor search")),
+     form::Page("TabSheet3", "PageControl1", QStringLiteral("Standard de EIA"),
+                QStringLiteral("Standard EIA")),
+
+     // The decoder.
+     form::Panel("Panel3", "TabSheet1", {8, 8, 118, 48}, ui::kBtnFace),
+     form::Radio("RadioButton3", "Panel3", {10, 5, 104, 18}, QStringLiteral("4 anneaux"),
+                 QStringLiteral("4 rings")),
+     form::Radio("RadioButton4", "Panel3", {10, 25, 104, 18}, QStringLiteral("5 anneaux"),
+                 QStringLiteral("5 rings")),
+     form::Print("BitBtn3", "TabSheet1", {8, 62, 34, 26}),
+     form::Group("GroupBox7", "TabSheet1", {134, 4, 319, 76}, QStringLiteral("Résultat"),
+                 QStringLiteral("calculator"), ui::kBtnFace),
+     form::Label("Label5", "GroupBox7", {8, 25, 0, 0}, QStringLiteral("Valeur"), QStringLiteral("Value"))
+         .FitsText()
+         .For("Label1"),
+     form::Panel("Panel1", "GroupBox7", {62, 20, 116, 24}, ui::kWhite).Flat(),
+     form::Label("Label1", "Panel1", {2, 2, 112, 20}, QString())
+         .Font("MS Sans Serif", 12, true)
+         .Align(Qt::AlignCenter)
+         .Ink(Qt::black)
+         .Says("R"),
+     form::Units("ComboBox1", "GroupBox7", {186, 21, 76, 0},
+                 {{QStringLiteral("Ohms"), ui::UnitList::Op::Divide, 1.0L},
+                  {QStringLiteral("KOhms"), ui::UnitList::Op::Divide, 1000.0L},
+                  {QStringLiteral("MOhms"), ui::UnitList::Op::Divide, 1000000.0L}})
+         .For("Label1"),
+     form::Label("Label6", "GroupBox7", {8, 52, 0, 0}, QStringLiteral("Tolérance"),
+                 QStringLiteral("Tolerance"))
+         .FitsText()
+         .For("Label2"),
+     form::Result("Label2", "GroupBox7", {62, 50, 100, 18}).Ink(ui::kYellow).Says("R min"),
+     form::Label("Label4", "GroupBox7", {164, 52, 16, 14}, QStringLiteral("A"), QStringLiteral("to"))
+         .Align(kTop),
+     form::Result("Label3", "GroupBox7", {182, 50, 100, 18}).Ink(ui::kYellow).Says("R max"),
+     // The resistor: leads, body, then the rings over the body.
+     form::Own("Shape6", "TabSheet1", {},
+               MakeShape(Kind::Rectangle, {8, kBodyTop + 52, 48, 10}, kLeadGrey, false)),
+     form::Own("Shape7", "TabSheet1", {},
+               MakeShape(Kind::Rectangle, {401, kBodyTop + 52, 48, 10}, kLeadGrey, false)),
+     form::Own("Shape1", "TabSheet1", {},
+               MakeShape(Kind::RoundRect, {56, kBodyTop, 345, kBodyHeight}, resistance::kInactiveCaption))
+         .Says("Résistance et ses anneaux", "Resistor and its rings"),
+     Ring("Shape2", 88), Ring("Shape3", 144), Ring("Shape15", 200), Ring("Shape4", kMultiplierRing.five),
+     Ring("Shape5", kToleranceRing.five),
+     form::Own("ListBox1", "TabSheet1", {}, ColourList(24, kDigitListWidth, 10, "Chiffre significatifs")),
+     form::Own("ListBox2", "TabSheet1", {}, ColourList(104, kDigitListWidth, 10, "Chiffre significatifs")),
+     form::Own("ListBox5", "TabSheet1", {}, ColourList(184, kDigitListWidth, 10, "Chiffre significatifs")),
+     form::Own("ListBox3", "TabSheet1", {},
+               ColourList(kMultiplierList.five, kDigitListWidth, 9, "Multiplificateur")),
+     form::Own("ListBox4", "TabSheet1", {},
+               ColourList(kToleranceList.five, kToleranceListWidth, 7, "Tolérance")),
+     Line("Shape8"), Line("Shape9"), Line("Shape10"), Line("Shape13"), Line("Shape14"), Line("Shape16"),
+     Line("Shape17"), Line("Shape18"), Line("Shape25"), Line("Shape19"), Line("Shape23"), Line("Shape24"),
+     Line("Shape26"), Line("Shape27"), Line("Shape28"), Line("Shape29"),
+
+     // The value search.
+     form::Panel("Panel2", "TabSheet2", {0, 0, 457, 407}, ui::kBtnFace),
+     form::Group("GroupBox1", "Panel2", {8, 8, 300, 84}, QStringLiteral("Valeur recherchée"),
+                 QStringLiteral("Resistor search"), ui::kBtnFace),
+     form::Reset("BitBtn1", "GroupBox1", {12, 33, 32, 28}),
+     form::Box("Edit1", "GroupBox1", {52, 36, 100, 21}).Says("R"),
+     form::Units("ComboBox2", "GroupBox1", {160, 36, 80, 0},
+                 {{QStringLiteral("Ohms"), ui::UnitList::Op::Multiply, 1.0L},
+                  {QStringLiteral("KOhms"), ui::UnitList::Op::Multiply, 1000.0L},
+                  {QStringLiteral("MOhms"), ui::UnitList::Op::Multiply, 1000000.0L}})
+         .For("Edit1"),
+     form::GlyphButton("BitBtn2", "GroupBox1", {248, 27, 41, 41}, [] { return pictures::MagnifyingGlass(32); }),
+     form::Group("GroupBox2", "Panel2", {316, 8, 133, 84}, QStringLiteral("Nombre d'anneaux"),
+                 QStringLiteral("Number of rings"), ui::kBtnFace),
+     form::Radio("RadioButton1", "GroupBox2", {24, 38, 40, 18}, QStringLiteral("4")),
+     form::Radio("RadioButton2", "GroupBox2", {76, 38, 40, 18}, QStringLiteral("5")),
+     form::Group("GroupBox3", "Panel2", {8, 104, 441, 146}, QStringLiteral("Résultat dans l'ordre"),
+                 QStringLiteral("Order result"), ui::kSilver),
+     // Headings over the discs, values under them, then the colours' names.
+     form::Echo("Label7", "GroupBox3", {kDigitDiscLeft[0], 24, kDigitsHeadingFive, 16})
+         .Text(QStringLiteral("Chiffres significatifs"), QStringLiteral("Digits"))
+         .Font("MS Sans Serif", 11, true),
+     form::Echo("Label8", "GroupBox3", {216, 24, 120, 16})
+         .Text(QStringLiteral("Multiplificateur"), QStringLiteral("Multiplier"))
+         .Font("MS Sans Serif", 11, true),
+     form::Echo("Label9", "GroupBox3", {330, 24, 100, 16})
+         .Text(QStringLiteral("Tolérance"), QStringLiteral("Tolerance"))
+         .Font("MS Sans Serif", 11, true),
+     Disc("Shape11", kDigitDiscLeft[0], Qt::black),
+     form::Echo("Label10", "GroupBox3", {10, 92, 60, 16}).Font("MS Sans Serif", 12, true),
+     form::Echo("Label17", "GroupBox3", {5, 112, 70, 16}), Disc("Shape12", kDigitDiscLeft[1], Qt::black),
+     form::Echo("Label11", "GroupBox3", {82, 92, 60, 16}).Font("MS Sans Serif", 12, true),
+     form::Echo("Label18", "GroupBox3", {77, 112, 70, 16}), Disc("Shape20", kDigitDiscLeft[2], Qt::black),
+     form::Echo("Label12", "GroupBox3", {154, 92, 60, 16}).Font("MS Sans Serif", 12, true),
+     form::Echo("Label19", "GroupBox3", {149, 112, 70, 16}), Disc("Shape21", kMultiplierDiscLeft, Qt::black),
+     Disc("Shape22", kToleranceDiscLeft, resistance::kRingSilver),
+     form::Echo("Label13", "GroupBox3", {226, 92, 100, 16}).Font("MS Sans Serif", 12, true),
+     form::Echo("Label14", "GroupBox3", {330, 92, 100, 16}),
+     form::Echo("Label20", "GroupBox3", {226, 112, 100, 16}),
+     form::Echo("Label21", "GroupBox3", {330, 112, 100, 16})
+         .Text(QStringLiteral("Argent"), QStringLiteral("Silver")),
+     form::Panel("Panel4", "Panel2", {401, 262, 48, 40}, ui::kBtnFace),
+     form::Print("BitBtn4", "Panel4", {4, 4, 40, 32}),
+
+     // The standard values.
+     form::Result("Label15", "TabSheet3", {8, 6, 441, 20})
+         .Text(QStringLiteral("Le standard de EIA (Electronics Industry Association) "),
+               QStringLiteral("Standard EIA (Electronics Industry Association)"))
+         .Font("MS Sans Serif", 12, true),
+     form::Group("GroupBox4", "TabSheet3", {8, 30, 441, 121}, QStringLiteral("Ohms"), {}, ui::kBtnFace),
+     form::Own("Image1", "GroupBox4", {}, ValuesGrid("Image1", 3, 0, 7, {425, 95}))
+         .Says("Valeurs de 1 à 91 ohms", "Values from 1 to 91 ohms"),
+     form::Group("GroupBox5", "TabSheet3", {8, 152, 441, 121}, QStringLiteral("KOhms"), {}, ui::kBtnFace),
+     form::Own("Image2", "GroupBox5", {}, ValuesGrid("Image2", 3, 0, 7, {425, 95}))
+         .Says("Valeurs de 1 à 91 kilohms", "Values from 1 to 91 kilohms"),
+     form::Group("GroupBox6", "TabSheet3", {8, 274, 378, 82}, QStringLiteral("MOhms"), {}, ui::kBtnFace),
+     form::Own("Image3", "GroupBox6", {}, ValuesGrid("Image3", 1, 9, 4, {362, 56}))
+         .Says("Valeurs de 1 à 9,1 mégohms", "Values from 1 to 9.1 megohms"),
+     form::Print("BitBtn5", "TabSheet3", {400, 300, 41, 32})},
+    {}};
+
 } // namespace
 
 TFormCodeRes::TFormCodeRes(QWidget* parent) : ui::Window(parent) {
     setObjectName(QStringLiteral("FormCodeRes"));
     SetForm(QStringLiteral("Résistance (utilitaire)"), 465, 433, resistance::k3DLight);
 
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("PageControl1"));
-    pages_->setGeometry(0, 0, 465, 433);
-    const struct {
-        const char* name;
-        const char* caption;
-    } tabs[] = {{"TabSheet1", "Code de résistance"},
-                {"TabSheet2", "Valeur recherchée"},
-                {"TabSheet3", "Standard de EIA"}};
-    for (const auto& t : tabs) {
-        auto* page = new QWidget;
-        page->setObjectName(QLatin1String(t.name));
-        page->setProperty("formCaption", QString::fromUtf8(t.caption));
-        pages_->addTab(page, QString::fromUtf8(t.caption));
-    }
-    BuildDecoder(pages_->widget(0));
-    BuildSearch(pages_->widget(1));
-    BuildStandardValues(pages_->widget(2));
-}
+    const ui::FormParts parts = ui::BuildForm(this, kForm);
+    pages_ = parts.Get<QTabWidget>("PageControl1");
 
-void TFormCodeRes::BuildDecoder(QWidget* page) {
-    QFrame* modes = ui::MakePanel(page, "Panel3", 8, 8, 118, 48, ui::kBtnFace);
-    radio4Rings_ = new QRadioButton(QStringLiteral("4 anneaux"), modes);
-    radio4Rings_->setObjectName(QStringLiteral("RadioButton3"));
-    radio4Rings_->setGeometry(10, 5, 104, 18);
-    radio5Rings_ = new QRadioButton(QStringLiteral("5 anneaux"), modes);
-    radio5Rings_->setObjectName(QStringLiteral("RadioButton4"));
-    radio5Rings_->setGeometry(10, 25, 104, 18);
-
-    QPushButton* print = ui::MakePrintButton(page, "BitBtn3", 8, 62, 34, 26);
-
-    resultGroup_ =
-        ui::MakeGroup(page, "GroupBox7", QStringLiteral("Résultat"), 134, 4, 319, 76, ui::kBtnFace);
-    valueCaption_ = ui::MakeLabel(resultGroup_, "Label5", QStringLiteral("Valeur"), 8, 25);
-    QFrame* valuePanel = ui::MakePanel(resultGroup_, "Panel1", 62, 20, 116, 24, ui::kWhite, false);
-    value_ = ui::MakeLabel(valuePanel, "Label1", QString(), 2, 2, 112, 20);
-    value_->setAlignment(Qt::AlignCenter);
-    value_->setFont(ui::FormFont("MS Sans Serif", 12, true));
-    ui::SetTextColour(value_, Qt::black);
-    displayUnit_ = ui::MakeUnitList(resultGroup_, "ComboBox1", 186, 21, 76,
-                                    {{QStringLiteral("Ohms"), ui::UnitList::Op::Divide, 1.0L},
-                                     {QStringLiteral("KOhms"), ui::UnitList::Op::Divide, 1000.0L},
-                                     {QStringLiteral("MOhms"), ui::UnitList::Op::Divide, 1000000.0L}});
-    toleranceCaption_ = ui::MakeLabel(resultGroup_, "Label6", QStringLiteral("Tolérance"), 8, 52);
-    lowest_ = ui::MakeResultLabel(resultGroup_, "Label2", 62, 50, 100, 18);
-    to_ = ui::MakeLabel(resultGroup_, "Label4", QStringLiteral("A"), 164, 52, 16, 14);
-    to_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    highest_ = ui::MakeResultLabel(resultGroup_, "Label3", 182, 50, 100, 18);
-    ui::SetTextColour(lowest_, ui::kYellow);
-    ui::SetTextColour(highest_, ui::kYellow);
-
-    // The resistor: leads, body, then the rings over the body.
-    for (const auto& lead : {std::pair{"Shape6", 8}, std::pair{"Shape7", 401}}) {
-        auto* bar = new Shape(page, lead.first, Shape::Kind::Rectangle, lead.second, kBodyTop + 52, 48, 10);
-        bar->SetFill(QColor(150, 150, 150));
-        bar->SetOutline(false);
-    }
-    auto* body = new Shape(page, "Shape1", Shape::Kind::RoundRect, 56, kBodyTop, 345, kBodyHeight);
-    body->SetFill(resistance::kInactiveCaption);
-    auto ring = [&](const char* name, int x) {
-        return new Shape(page, name, Shape::Kind::Rectangle, x, kBodyTop, kRingWidth, kBodyHeight);
-    };
-    ring1_ = ring("Shape2", 88);
-    ring2_ = ring("Shape3", 144);
-    ring3_ = ring("Shape15", 200);
-    ringMultiplier_ = ring("Shape4", kMultiplierRing.five);
-    ringTolerance_ = ring("Shape5", kToleranceRing.five);
-
-    digit1_ = MakeColourList(page, "ListBox1", 24, kDigitListWidth, 10, "Chiffre significatifs");
-    digit2_ = MakeColourList(page, "ListBox2", 104, kDigitListWidth, 10, "Chiffre significatifs");
-    digit3_ = MakeColourList(page, "ListBox5", 184, kDigitListWidth, 10, "Chiffre significatifs");
-    multiplier_ =
-        MakeColourList(page, "ListBox3", kMultiplierList.five, kDigitListWidth, 9, "Multiplificateur");
-    tolerance_ = MakeColourList(page, "ListBox4", kToleranceList.five, kToleranceListWidth, 7, "Tolérance");
+    // The decoder.
+    radio4Rings_ = parts.Get<QRadioButton>("RadioButton3");
+    radio5Rings_ = parts.Get<QRadioButton>("RadioButton4");
+    value_ = parts.Get<QLabel>("Label1");
+    displayUnit_ = parts.Get<ui::UnitList>("ComboBox1");
+    lowest_ = parts.Get<QLabel>("Label2");
+    highest_ = parts.Get<QLabel>("Label3");
+    ring1_ = parts.Get<Shape>("Shape2");
+    ring2_ = parts.Get<Shape>("Shape3");
+    ring3_ = parts.Get<Shape>("Shape15");
+    ringMultiplier_ = parts.Get<Shape>("Shape4");
+    ringTolerance_ = parts.Get<Shape>("Shape5");
+    digit1_ = parts.Get<QListWidget>("ListBox1");
+    digit2_ = parts.Get<QListWidget>("ListBox2");
+    digit3_ = parts.Get<QListWidget>("ListBox5");
+    multiplier_ = parts.Get<QListWidget>("ListBox3");
+    tolerance_ = parts.Get<QListWidget>("ListBox4");
     FillColourLists(false);
+    const auto lines = [&parts](auto... names) {
+        return std::array<Shape*, sizeof...(names)>{parts.Get<Shape>(names)...};
+    };
+    const auto route = [](const std::array<Shape*, 3>& l, QWidget* ring, QWidget* list) {
+        RouteLines(l[0], l[1], l[2], Centre(ring), Centre(list));
+    };
+    route(lines("Shape8", "Shape9", "Shape10"), ring1_, digit1_);
+    route(lines("Shape13", "Shape14", "Shape16"), ring2_, digit2_);
+    ring3Lines_ = lines("Shape17", "Shape18", "Shape25");
+    route(ring3Lines_, ring3_, digit3_);
+    multiplierLines_ = lines("Shape19", "Shape23", "Shape24");
+    toleranceLines_ = lines("Shape26", "Shape27", "Shape28", "Shape29");
 
-    RouteLines(MakeLine(page, "Shape8"), MakeLine(page, "Shape9"), MakeLine(page, "Shape10"), Centre(ring1_),
-               Centre(digit1_));
-    RouteLines(MakeLine(page, "Shape13"), MakeLine(page, "Shape14"), MakeLine(page, "Shape16"),
-               Centre(ring2_), Centre(digit2_));
-    ring3Lines_ = {MakeLine(page, "Shape17"), MakeLine(page, "Shape18"), MakeLine(page, "Shape25")};
-    RouteLines(ring3Lines_[0], ring3Lines_[1], ring3Lines_[2], Centre(ring3_), Centre(digit3_));
-    multiplierLines_ = {MakeLine(page, "Shape19"), MakeLine(page, "Shape23"), MakeLine(page, "Shape24")};
-    toleranceLines_ = {MakeLine(page, "Shape26"), MakeLine(page, "Shape27"), MakeLine(page, "Shape28"),
-                       MakeLine(page, "Shape29")};
+    // The value search.
+    parts.Get<QPushButton>("BitBtn1")->setToolTip(QStringLiteral("Reset"));
+    searchValue_ = parts.Get<ui::ValueBox>("Edit1");
+    searchUnit_ = parts.Get<ui::UnitList>("ComboBox2");
+    searchUnit_->setPlaceholderText(QStringLiteral("Ohms")); // no item chosen reads as ohms
+    search4Rings_ = parts.Get<QRadioButton>("RadioButton1");
+    search5Rings_ = parts.Get<QRadioButton>("RadioButton2");
+    digitsHeading_ = parts.Get<QLabel>("Label7");
+    digitDiscs_ = lines("Shape11", "Shape12", "Shape20");
+    multiplierDisc_ = parts.Get<Shape>("Shape21");
+    digitTexts_ = {parts.Get<QLabel>("Label10"), parts.Get<QLabel>("Label11"), parts.Get<QLabel>("Label12")};
+    digitNames_ = {parts.Get<QLabel>("Label17"), parts.Get<QLabel>("Label18"), parts.Get<QLabel>("Label19")};
+    multiplierText_ = parts.Get<QLabel>("Label13");
+    toleranceText_ = parts.Get<QLabel>("Label14");
+    multiplierName_ = parts.Get<QLabel>("Label20");
 
     auto onRow = [this](QListWidget* list, void (TFormCodeRes::*handler)()) {
         ui::On(list, &QListWidget::currentRowChanged, this, [this, handler] { (this->*handler)(); });
@@ -184,7 +337,18 @@ void TFormCodeRes::BuildDecoder(QWidget* page) {
     ui::On(radio4Rings_, &QRadioButton::clicked, this, [this] { RadioButton3Click(); });
     ui::On(radio5Rings_, &QRadioButton::clicked, this, [this] { RadioButton4Click(); });
     ui::On(displayUnit_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
-    ui::On(print, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    const auto click = [this, &parts](const char* button, void (TFormCodeRes::*handler)()) {
+        ui::On(parts.Get<QPushButton>(button), &QPushButton::clicked, this,
+               [this, handler] { (this->*handler)(); });
+    };
+    click("BitBtn3", &TFormCodeRes::BitBtn3Click);
+    click("BitBtn2", &TFormCodeRes::BitBtn2Click);
+    ui::On(searchUnit_, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    ui::On(search4Rings_, &QRadioButton::clicked, this, [this] { RadioButton1Click(); });
+    ui::On(search5Rings_, &QRadioButton::clicked, this, [this] { RadioButton2Click(); });
+    click("BitBtn1", &TFormCodeRes::BitBtn1Click);
+    click("BitBtn4", &TFormCodeRes::BitBtn4Click);
+    click("BitBtn5", &TFormCodeRes::BitBtn5Click);
 }
 
 void TFormCodeRes::FillColourLists(bool english) {
@@ -237,27 +401,8 @@ void TFormCodeRes::FormActivate() {
 
 void TFormCodeRes::ApplyEnglish() {
     setWindowTitle(QStringLiteral("Resistance"));
-    pages_->setTabText(0, QStringLiteral("Resistor color code"));
-    pages_->setTabText(1, QStringLiteral("Resistor search"));
-    pages_->setTabText(2, QStringLiteral("Standard EIA"));
-    radio4Rings_->setText(QStringLiteral("4 rings"));
-    radio5Rings_->setText(QStringLiteral("5 rings"));
-    resultGroup_->setTitle(QStringLiteral("calculator"));
-    valueCaption_->setText(QStringLiteral("Value"));
-    toleranceCaption_->setText(QStringLiteral("Tolerance"));
-    to_->setText(QStringLiteral("to"));
-    for (QLabel* label : {valueCaption_, toleranceCaption_})
-        label->adjustSize();
+    ui::ApplyEnglish(this, kForm);
     FillColourLists(true);
-
-    searchGroup_->setTitle(QStringLiteral("Resistor search"));
-    ringsGroup_->setTitle(QStringLiteral("Number of rings"));
-    orderGroup_->setTitle(QStringLiteral("Order result"));
-    digitsHeading_->setText(QStringLiteral("Digits"));
-    multiplierHeading_->setText(QStringLiteral("Multiplier"));
-    toleranceHeading_->setText(QStringLiteral("Tolerance"));
-    toleranceName_->setText(QStringLiteral("Silver"));
-    standardHeading_->setText(QStringLiteral("Standard EIA (Electronics Industry Association)"));
 }
 
 void TFormCodeRes::SetRingLayout(bool fiveRings) {
@@ -275,6 +420,13 @@ void TFormCodeRes::SetRingLayout(bool fiveRings) {
     RouteLines(toleranceLines_[0], toleranceLines_[1], toleranceLines_[2], Centre(ringTolerance_),
                Centre(tolerance_));
     toleranceLines_[3]->setGeometry(Centre(tolerance_) - 12, kListTop - 2, 24, 2);
+}
+
+void TFormCodeRes::SetSearchLayout(bool fiveRings) {
+    digitsHeading_->resize(fiveRings ? kDigitsHeadingFive : kDigitsHeadingFour, digitsHeading_->height());
+    digitNames_[2]->setVisible(fiveRings);
+    digitDiscs_[2]->setVisible(fiveRings);
+    digitTexts_[2]->setVisible(fiveRings);
 }
 
 void TFormCodeRes::PaintRing(Shape* ring, const QColor& colour) {

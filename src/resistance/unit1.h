@@ -6,8 +6,6 @@
 #include <QString>
 #include <array>
 
-class QFrame;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -75,9 +73,6 @@ class TFormCodeRes : public ui::Window {
     int IntegerDigits = 0;
 
   private:
-    void BuildDecoder(QWidget* page);
-    void BuildSearch(QWidget* page);
-    void BuildStandardValues(QWidget* page);
     void SetRingLayout(bool fiveRings);
     void Decode();
     void DecodeRings(bool fiveRings);
@@ -105,25 +100,16 @@ class TFormCodeRes : public ui::Window {
     std::array<resistance::Shape*, 3> ring3Lines_{};
     std::array<resistance::Shape*, 3> multiplierLines_{};
     std::array<resistance::Shape*, 4> toleranceLines_{};
-    QGroupBox* resultGroup_ = nullptr;
-    QLabel* valueCaption_ = nullptr;
     QLabel* value_ = nullptr;
     ui::UnitList* displayUnit_ = nullptr;
-    QLabel* toleranceCaption_ = nullptr;
     QLabel* lowest_ = nullptr;
-    QLabel* to_ = nullptr;
     QLabel* highest_ = nullptr;
     // search
-    QGroupBox* searchGroup_ = nullptr;
     ui::ValueBox* searchValue_ = nullptr;
     ui::UnitList* searchUnit_ = nullptr;
-    QGroupBox* ringsGroup_ = nullptr;
     QRadioButton* search4Rings_ = nullptr;
     QRadioButton* search5Rings_ = nullptr;
-    QGroupBox* orderGroup_ = nullptr;
     QLabel* digitsHeading_ = nullptr;
-    QLabel* multiplierHeading_ = nullptr;
-    QLabel* toleranceHeading_ = nullptr;
     std::array<resistance::Shape*, 3> digitDiscs_{};
     resistance::Shape* multiplierDisc_ = nullptr;
     std::array<QLabel*, 3> digitTexts_{};
@@ -131,7 +117,4 @@ class TFormCodeRes : public ui::Window {
     QLabel* toleranceText_ = nullptr;
     std::array<QLabel*, 3> digitNames_{};
     QLabel* multiplierName_ = nullptr;
-    QLabel* toleranceName_ = nullptr;
-    // standard values
-    QLabel* standardHeading_ = nullptr;
 };

@@ -107,6 +107,19 @@ FormRow FormRow::NoFrame() const {
     return r;
 }
 
+FormRow FormRow::FitsText() const {
+    FormRow r = *this;
+    r.fits = true;
+    return r;
+}
+
+FormRow FormRow::Text(const QString& frenchText, const QString& englishText) const {
+    FormRow r = *this;
+    r.french = frenchText;
+    r.english = englishText;
+    return r;
+}
+
 FormRow FormRow::NoFocus() const {
     FormRow r = *this;
     r.noFocus = true;
@@ -228,6 +241,12 @@ FormRow Grid(const char* name, const char* parent, QRect at, int rows, int colum
         {rows, columns, at.x(), at.y(), at.width(), at.height(), cell.width(), cell.height(), headings});
 }
 
+FormRow Own(const char* name, const char* parent, QRect at, FormMaker make) {
+    FormRow r = Row(PartKind::Own, name, parent, at);
+    r.make = std::move(make);
+    return r;
+}
+
 } // namespace form
 
 QWidget* FormParts::Find(const char* name) const {
@@ -253,8 +272,11 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
     case PartKind::Label:
     case PartKind::FixedUnit:
         return MakeLabel(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
-    case PartKind::Echo:
-        return MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Echo: {
+        QLabel* label = MakeCentredLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+        if (!r.french.isEmpty()) label->setText(r.french);
+        return label;
+    }
     case PartKind::Picture: {
         QLabel* picture = MakePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
         if (a.width() == 0 && a.height() == 0)
@@ -265,10 +287,16 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         return MakeClickablePicture(parent, r.name, r.draw, a.x(), a.y(), a.width(), a.height());
     case PartKind::Box:
         return MakeValueBox(parent, r.name, a.x(), a.y(), a.width(), a.height() > 0 ? a.height() : 21);
-    case PartKind::Units:
-        return MakeUnitList(parent, r.name, a.x(), a.y(), a.width(), r.units);
-    case PartKind::Result:
-        return MakeResultLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+    case PartKind::Units: {
+        UnitList* list = MakeUnitList(parent, r.name, a.x(), a.y(), a.width(), r.units);
+        if (a.height() > 0) list->resize(a.width(), a.height()); // else the lists' usual 21
+        return list;
+    }
+    case PartKind::Result: {
+        QLabel* label = MakeResultLabel(parent, r.name, a.x(), a.y(), a.width(), a.height());
+        if (!r.french.isEmpty()) label->setText(r.french); // a heading in the result's colours
+        return label;
+    }
     case PartKind::Check:
         return MakeCheckBox(parent, r.name, r.french, a.x(), a.y(), a.width(), a.height());
     case PartKind::Button:
@@ -318,6 +346,12 @@ QWidget* Make(QWidget* parent, const FormRow& r) {
         rule->setText(r.french);
         return rule;
     }
+    case PartKind::Own: {
+        QWidget* w = r.make(parent);
+        w->setObjectName(QLatin1String(r.name));
+        if (a.isValid()) w->setGeometry(a);
+        return w;
+    }
     }
     throw std::logic_error("unknown component kind");
 }
@@ -339,6 +373,7 @@ void Dress(QWidget* w, const FormRow& r) {
         w->setFont(f);
         if (label && r.fontFamily && r.at.width() == 0) label->adjustSize();
     }
+    if (r.fits) w->adjustSize();
     if (r.ink.isValid()) SetTextColour(w, r.ink);
     const bool ownColour = r.kind == PartKind::Panel || r.kind == PartKind::Group || r.kind == PartKind::Grid;
     if (r.colour.isValid() && !ownColour) SetBackground(w, r.colour);
@@ -403,6 +438,9 @@ void ApplyEnglish(QWidget* root, const FormTable& table) {
             texts.push_back({r.name, english.back().constData()});
         }
     ApplyTexts(root, texts);
+    for (const FormRow& r : table.rows)
+        if (r.fits && !r.english.isNull())
+            if (QWidget* w = root->findChild<QWidget*>(QLatin1String(r.name))) w->adjustSize();
 }
 
 std::vector<const FormTable*> FormTablesOf(const QString& className) {

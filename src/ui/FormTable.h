@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -40,7 +41,11 @@ enum class PartKind {
     Grid,          // a reference grid (its cells are filled by the window)
     Note,          // a centred note of lines (the French and English texts break at '\n'); Tab skips it
     Rule,          // a wrapped text on white in a plain box
+    Own,           // a widget of the window's own making (its maker places it)
 };
+
+// Makes a widget of a kind no row covers on its parent; the table names it after its row.
+using FormMaker = std::function<QWidget*(QWidget* parent)>;
 
 struct FormRow {
     PartKind kind;
@@ -51,7 +56,7 @@ struct FormRow {
     QString english; // null: the French text stays in an English session
     pictures::Drawing draw;
     std::vector<UnitList::Unit> units;
-    QColor colour; // a panel's or group's background
+    QColor colour; // a panel's or group's background, or a filled text's
     bool raised = true;
     int room = 0; // a label condensed to end within this many pixels (FitText)
     // A caption: the box it names (its buddy). A unit list: the box or result it scales.
@@ -68,6 +73,8 @@ struct FormRow {
     QColor ink; // the text's colour
     bool readOnly = false, disabled = false, checked = false, noFocus = false, frame = true;
     GridLayout grid{}; // a grid's cells, sizes and heading colour
+    bool fits = false; // a label sized to its text in its font, French or English
+    FormMaker make;    // an Own row's maker
 
     // Modifiers, so a row reads as one line.
     FormRow For(const char* component) const;
@@ -87,6 +94,8 @@ struct FormRow {
     FormRow Checked() const;
     FormRow NoFocus() const; // a tab control: its tabs
     FormRow NoFrame() const; // a panel without its border
+    FormRow FitsText() const;
+    FormRow Text(const QString& french, const QString& english = {}) const; // an echo's or result's
 };
 
 namespace form {
@@ -126,6 +135,8 @@ FormRow Rule(const char* name, const char* parent, QRect at, const QString& fren
              const QString& english = {});
 FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
              const QColor& headings);
+// `at` invalid: the maker's own place and size stand.
+FormRow Own(const char* name, const char* parent, QRect at, FormMaker make);
 } // namespace form
 
 struct FormTable {

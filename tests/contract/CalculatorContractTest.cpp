@@ -147,7 +147,7 @@ const Calculator kCalculators[] = {
       {"Edit21", "1"},
       {"Edit23", "1"}},
      {},
-     {"ComboBox2", "ComboBox1"},
+     {},
      {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
       "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
       "ListBox7",  "ListBox8",  "Edit7",        "ListBox9",     "ListBox10", "Edit9",     "ListBox11",
@@ -195,17 +195,10 @@ const Calculator kCalculators[] = {
     // The frequency response tool: it recomputes as values are typed, "=" reports a bad one.
     {{"TFormFrequencyResponse", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRFrequencyResponse"},
      {{"RBox", "10"}, {"LBox", "1"}, {"CBox", "1"}, {"FromBox", "100"}, {"ToBox", "100000"}},
-     {"F0Label", "QFactorLabel", "BandwidthLabel"},
-     {"TopologyList", "RUnit", "LUnit", "CUnit", "FromUnit", "ToUnit"},
+     {},
+     {},
      {"TopologyList", "RBox", "RUnit", "LBox", "LUnit", "CBox", "CUnit", "FromBox", "FromUnit", "ToBox",
-      "ToUnit", "BitBtn1", "Button1", "BitBtn2", "Button2", "PlotView"},
-     {{"GroupBox2", "Components"},
-      {"GroupBox3", "Frequency range"},
-      {"GroupBox4", "Result"},
-      {"Label4", "From"},
-      {"Label5", "to"},
-      {"Label8", "Bandwidth"},
-      {"Button2", "Export"}}},
+      "ToUnit", "BitBtn1", "Button1", "BitBtn2", "Button2", "PlotView"}},
 };
 
 void PrintTo(const Calculator& c, std::ostream* os) {

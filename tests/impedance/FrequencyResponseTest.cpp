@@ -1,5 +1,5 @@
-// The frequency response tool: opened from the Tools menu or from the reactance and resonance
-// windows, its results and limits, the cursor, the exports and the report.
+// The frequency response tool: opened from the reactance and resonance windows, its results
+// and limits, the cursor, the exports and the report (its Tools entry: tests/app/ToolsTest).
 #include "support/GuiFixture.h"
 
 #include "../printing/PrintingSupport.h"
@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QFile>
 #include <QImage>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,27 +43,6 @@ class FrequencyResponseTest : public SettingTest {
         Enter("CBox", "1");
     }
 };
-
-TEST_P(FrequencyResponseTest, NotCreatedAtStartUpButOpenedFromTheToolsMenu) {
-    EXPECT_EQ(ui::FindWindow(kTool), nullptr);
-    auto* tools = Main()->findChild<QMenu*>(QStringLiteral("Outils1"));
-    ASSERT_NE(tools, nullptr);
-    auto* entry = Main()->findChild<QAction*>(QLatin1String(kTool));
-    ASSERT_NE(entry, nullptr);
-    Activate(Main());
-    EXPECT_EQ(tools->menuAction()->iconText(), English() ? "Tools" : "Outils");
-    EXPECT_EQ(entry->text(), English() ? "Frequency response…" : "Réponse en fréquence…");
-    entry->trigger();
-    ui::Window* opened = ui::FindWindow(kTool);
-    ASSERT_NE(opened, nullptr);
-    EXPECT_TRUE(opened->isVisible());
-    EXPECT_EQ(opened->parentWidget(), Main());
-    // Again: the same window, with what it was left holding.
-    Enter("RBox", "47");
-    entry->trigger();
-    EXPECT_EQ(ui::FindWindow(kTool), opened);
-    EXPECT_EQ(Shown("RBox"), Local("47"));
-}
 
 TEST_P(FrequencyResponseTest, ResultsFollowEveryKeystroke) {
     EnterRlc();

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -139,20 +138,5 @@ TEST_P(StandardValuesTest, TypingUnitChangeAndBadValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, StandardValuesTest, Settings(), SettingName);
-
-TEST_F(GuiTest, StandardValuesOpensFromTheToolsMenuNotAtStartUp) {
-    Build(QStringLiteral("F"), core::FrenchSeparators());
-    EXPECT_EQ(ui::FindWindow(kForm), nullptr); // the fixture's Window() would open it
-    QAction* entry = ToolEntry(Main());
-    ASSERT_NE(entry, nullptr);
-    EXPECT_EQ(entry->text(), QStringLiteral("Valeurs normalisées…"));
-    entry->trigger();
-    ui::Window* w = ui::FindWindow(kForm);
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->parent(), Main());
-    entry->trigger(); // a second opening shows the same window
-    EXPECT_EQ(ui::FindWindow(kForm), w);
-}
 
 } // namespace
