@@ -285,9 +285,16 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
                 texts.emplace_back(name, QString::fromUtf8(english));
             return texts;
         }
+        // A text the table gives no English stays French ("Rt=", "2 Digit").
+        using K = ui::PartKind;
         for (const ui::FormTable* t : Tables())
             for (const ui::FormRow& r : t->rows)
-                if (!r.english.isNull() && OnPage(r.name)) texts.emplace_back(r.name, r.english);
+                if (OnPage(r.name) && !r.english.isNull())
+                    texts.emplace_back(r.name, r.english);
+                else if (OnPage(r.name) && !r.french.isEmpty() &&
+                         (r.kind == K::Label || r.kind == K::Check || r.kind == K::Button ||
+                          r.kind == K::Group))
+                    texts.emplace_back(r.name, r.french);
         return texts;
     }
 };
