@@ -27,110 +27,71 @@ struct Page {
     ui::BoxKind failure = ui::BoxKind::Error; // the box a value that cannot convert shows
 };
 
-// A window built from a form table leaves results, lists and English texts empty: the table gives
-// them. The tab order stays written here, the form's own record, which the table must keep.
+// Results, unit lists and English texts come from the window's form table. The tab order is
+// written here, the form's own record, which the table must keep.
 struct Calculator {
     Page page;
     std::vector<std::pair<const char*, const char*>> inputs; // box, a valid value in English layout
-    std::vector<const char*> results;
-    std::vector<const char*> lists;
     std::vector<const char*> tabOrder;
-    std::vector<std::pair<const char*, const char*>> english;
 };
 
 const Calculator kCalculators[] = {
     {{"TFormReacCap", nullptr, "Button1", "BitBtn2", "BitBtn1", "TQRReacCap"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn2", "Button1", "BitBtn1", "CheckBox1"}},
     {{"TBobineDair", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRIndNoyauAir"},
      {{"EditN", "100"}, {"EditA", "0.04"}, {"Editb", "0.01"}},
-     {},
-     {},
      {"EditN", "EditA", "ComboBox1", "Editb", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn1", "Button1",
       "BitBtn2"}},
     {{"TFormSerieRLC", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpSerieRLC"},
      {{"Edit1", "30"}, {"Edit2", "80"}, {"Edit3", "40"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "Edit2", "Edit3", "BitBtn1", "Button1", "BitBtn2"}},
     {{"TFormImpedance", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpedance"},
      {{"Edit1", "3"}, {"Edit2", "4"}},
-     {},
-     {},
      {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"}},
     {{"TFormCircuitLCSerie", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRImpSerieLC"},
      {{"Edit1", "100"}, {"Edit2", "40"}},
-     {},
-     {},
      {"Edit1", "Edit2", "BitBtn1", "Button1", "BitBtn2"}},
     {{"TFormParaRLRCLC", "TabSheet1", "BitBtn2", "BitBtn1", "BitBtn3", "TQRImpParaRL"},
      {{"Edit1", "100"}, {"Edit2", "100"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "Edit2", "BitBtn1", "BitBtn2", "BitBtn3"}},
     {{"TFormParaRLRCLC", "TabSheet2", "BitBtn5", "BitBtn4", "BitBtn6", "TQRImpParaRC"},
      {{"Edit3", "100"}, {"Edit4", "100"}},
-     {},
-     {},
      {"Edit3", "ComboBox2", "Edit4", "BitBtn4", "BitBtn5", "BitBtn6"}},
     {{"TFormParaRLRCLC", "TabSheet3", "BitBtn7", "BitBtn10", "BitBtn8", "TQRImpParaLC"},
      {{"Edit5", "100"}, {"Edit6", "50"}},
-     {},
-     {},
      {"Edit5", "Edit6", "BitBtn10", "BitBtn7", "BitBtn8"}},
     {{"TFormResConduc", nullptr, "BitBtnCalcul", nullptr, "BitBtn1", "TQRResCond"},
      {{"Edit1", "10"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "ComboBox2", "BitBtnCalcul", "BitBtn1", "CheckBox1"}},
     // Entry lists: each value joins its tab's list with Return; a failure is the list's message.
     {{"TFormResistor", "TabSheet1", nullptr, "BitBtn2", "BitBtn3", "TQRResSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     {},
-     {},
      {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"}},
     {{"TFormResistor", "TabSheet2", nullptr, "BitBtn1", "BitBtn4", "TQRResPara", ui::BoxKind::Message},
      {{"EditSerie", "4.7"}},
-     {},
-     {},
      {"EditSerie", "BitBtn4", "CheckBox2", "BitBtn1"}},
     {{"TCondensateur", "TabSheet1", nullptr, "BitBtn2", "BitBtn3", "TQRCondSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     {},
-     {},
      {"Edit1", "BitBtn3", "CheckBox1", "BitBtn2"}},
     {{"TCondensateur", "TabSheet2", nullptr, "BitBtn4", "BitBtn5", "TQRCondPara", ui::BoxKind::Message},
      {{"Edit2", "4.7"}},
-     {},
-     {},
      {"Edit2", "BitBtn5", "CheckBox2", "BitBtn4"}},
     {{"TIndSerPara", "TabSheet1", nullptr, "BitBtn2", "BitBtn1", "TQRIndSerie", ui::BoxKind::Message},
      {{"Edit1", "4.7"}},
-     {},
-     {},
      {"Edit1", "BitBtn1", "CheckBox1", "BitBtn2"}},
     {{"TIndSerPara", "TabSheet2", nullptr, "BitBtn3", "BitBtn4", "TQRIndPara", ui::BoxKind::Message},
      {{"Edit2", "4.7"}},
-     {},
-     {},
      {"Edit2", "BitBtn4", "CheckBox2", "BitBtn3"}},
     {{"TInducPropre", nullptr, "ButtonCalcul", "BitBtn3", "BitBtn4", "TQRBobineCyl"},
      {{"EditN", "100"}, {"EditD", "0.02"}, {"EditI", "0.05"}},
-     {},
-     {},
      {"EditN", "EditD", "ComboBox1", "EditI", "ComboBox2", "ComboBox3", "CheckBox1", "BitBtn3",
       "ButtonCalcul", "BitBtn4", "BitBtn1", "BitBtn2"}},
     {{"TIndCoaxial", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRIndCoax"},
      {{"Editl", "10"}, {"EditD", "5"}, {"EditDm", "1"}},
-     {},
-     {},
      {"Editl", "EditD", "EditDm", "ComboBox3", "BitBtn1", "Button1", "BitBtn2", "CheckBox1"}},
     {{"TFormReacInd", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRReacInd"},
      {{"Edit1", "1"}, {"Edit2", "10"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "Edit2", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"}},
     // The converter: no "=", Reset or report; its conversions and failures are its own cases.
     {{"TFormConvertisseur", nullptr, nullptr, nullptr, nullptr, nullptr},
@@ -146,57 +107,38 @@ const Calculator kCalculators[] = {
       {"Edit19", "1"},
       {"Edit21", "1"},
       {"Edit23", "1"}},
-     {},
-     {},
      {"ComboBox2", "ComboBox1", "RadioButton1", "RadioButton2", "CheckBox1", "ListBox1",  "ListBox2",
       "Edit1",     "ListBox3",  "ListBox4",     "Edit3",        "ListBox5",  "ListBox6",  "Edit5",
       "ListBox7",  "ListBox8",  "Edit7",        "ListBox9",     "ListBox10", "Edit9",     "ListBox11",
       "ListBox12", "Edit11",    "ListBox13",    "ListBox14",    "Edit13",    "ListBox15", "Edit15",
       "ListBox16", "Edit17",    "Edit18",       "ListBox17",    "Edit19",    "Edit20",    "ListBox18",
-      "Edit21",    "Edit22",    "ListBox19",    "Edit23",       "Edit24"},
-     {{"Label16", "General"}, {"Label18", "Integral"}}},
+      "Edit21",    "Edit22",    "ListBox19",    "Edit23",       "Edit24"}},
     // Resonance, the LC product and the two time constant tabs.
     {{"TFormResonance", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRResonance"},
      {{"Edit1", "10"}, {"Edit2", "100"}},
-     {},
-     {},
      {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "Button1", "BitBtn1", "BitBtn2"}},
     {{"TFormIndCapProReso", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRProduitLC"},
      {{"Edit1", "1"}},
-     {},
-     {},
      {"Edit1", "ComboBox1", "Button1", "BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}},
     {{"TFormConstants", "TabSheet1", "Button1", "BitBtn1", "BitBtn2", "TQRConstanteRL"},
      {{"Edit1", "1"}, {"Edit2", "1"}},
-     {},
-     {},
      {"Edit1", "Edit2", "ComboBox1", "ComboBox2", "ComboBox3", "BitBtn1", "Button1", "BitBtn2"}},
     {{"TFormConstants", "TabSheet2", "Button2", "BitBtn3", "BitBtn4", "TQRConstanteRC"},
      {{"Edit3", "1"}, {"Edit4", "1"}},
-     {},
-     {},
      {"Edit3", "Edit4", "ComboBox4", "ComboBox5", "ComboBox6", "BitBtn3", "Button2", "BitBtn4"}},
     // The wave window's three calculator tabs.
     {{"TFormOnde", "TabSheet1", "Button1", "BitBtn1", "BitBtn4", "TQRFrequence"},
      {{"Edit1", "1"}},
-     {},
-     {},
      {"Edit1", "ComboBox5", "ComboBox1", "BitBtn1", "Button1", "BitBtn4"}},
     {{"TFormOnde", "TabSheet2", "BitBtn2", "BitBtn5", "BitBtn6", "TQRPeriode"},
      {{"Edit2", "1"}},
-     {},
-     {},
      {"Edit2", "ComboBox2", "ComboBox3", "BitBtn5", "BitBtn2", "BitBtn6"}},
     {{"TFormOnde", "TabSheet3", "BitBtn7", "BitBtn3", "BitBtn8", "TQRLongueurOnde"},
      {{"Edit3", "1"}},
-     {},
-     {},
      {"Edit3", "ComboBox4", "ComboBox6", "BitBtn3", "BitBtn7", "BitBtn8"}},
     // The frequency response tool: it recomputes as values are typed, "=" reports a bad one.
     {{"TFormFrequencyResponse", nullptr, "Button1", "BitBtn1", "BitBtn2", "TQRFrequencyResponse"},
      {{"RBox", "10"}, {"LBox", "1"}, {"CBox", "1"}, {"FromBox", "100"}, {"ToBox", "100000"}},
-     {},
-     {},
      {"TopologyList", "RBox", "RUnit", "LBox", "LUnit", "CBox", "CUnit", "FromBox", "FromUnit", "ToBox",
       "ToUnit", "BitBtn1", "Button1", "BitBtn2", "Button2", "PlotView"}},
 };
@@ -264,12 +206,8 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
                 if (r.kind == kind && OnPage(r.name)) names.push_back(r.name);
         return names;
     }
-    std::vector<const char*> ResultNames() const {
-        return Tables().empty() ? Row().results : OfKind(ui::PartKind::Result);
-    }
-    std::vector<const char*> Lists() const {
-        return Tables().empty() ? Row().lists : OfKind(ui::PartKind::Units);
-    }
+    std::vector<const char*> ResultNames() const { return OfKind(ui::PartKind::Result); }
+    std::vector<const char*> Lists() const { return OfKind(ui::PartKind::Units); }
     // The page's stretch of the tables' tab order.
     std::vector<const char*> TabOrderNames() const {
         std::vector<const char*> order;
@@ -280,11 +218,6 @@ class CalculatorContract : public GuiTest, public ::testing::WithParamInterface<
     }
     std::vector<std::pair<const char*, QString>> EnglishTexts() const {
         std::vector<std::pair<const char*, QString>> texts;
-        if (Tables().empty()) {
-            for (const auto& [name, english] : Row().english)
-                texts.emplace_back(name, QString::fromUtf8(english));
-            return texts;
-        }
         // A text the table gives no English stays French ("Rt=", "2 Digit").
         using K = ui::PartKind;
         for (const ui::FormTable* t : Tables())
@@ -381,11 +314,10 @@ TEST_P(CalculatorContract, UnitListsTakeNoTyping) {
 
 TEST_P(CalculatorContract, TabOrder) {
     ExpectTabOrder(Row().page.window, Row().tabOrder);
-    if (!Tables().empty()) {
-        const std::vector<const char*> table = TabOrderNames();
-        EXPECT_EQ(std::vector<std::string>(table.begin(), table.end()),
-                  std::vector<std::string>(Row().tabOrder.begin(), Row().tabOrder.end()));
-    }
+    ASSERT_FALSE(Tables().empty()) << "built from no form table";
+    const std::vector<const char*> table = TabOrderNames();
+    EXPECT_EQ(std::vector<std::string>(table.begin(), table.end()),
+              std::vector<std::string>(Row().tabOrder.begin(), Row().tabOrder.end()));
 }
 
 // At the first activation and again when the user comes back to the window.
