@@ -72,20 +72,9 @@ TFormReacCap::TFormReacCap(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormReacCap"));
     SetForm(QStringLiteral("Calcul de la Réactance Capacitive"), 432, 268, ui::kSilver);
 
-    const ui::FormParts parts = ui::BuildForm(this, kForm);
-    edit1_ = parts.Get<QLineEdit>("Edit1");
-    edit2_ = parts.Get<QLineEdit>("Edit2");
-    unit1_ = parts.Get<ui::UnitList>("ComboBox1");
-    unit2_ = parts.Get<ui::UnitList>("ComboBox2");
-    resultUnit_ = parts.Get<ui::UnitList>("ComboBox3");
-    result_ = parts.Get<QLabel>("Label6");
-    echo1_ = parts.Get<QLabel>("Label8");
-    unitEcho1_ = parts.Get<QLabel>("Label10");
-    echo2_ = parts.Get<QLabel>("Label9");
-    unitEcho2_ = parts.Get<QLabel>("Label11");
-    tableur_ = parts.Get<ui::PictureLabel>("Image6");
+    const ui::FormParts parts = Build(kForm);
 
-    page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Frequency, &Capacitance, &Reactance});
+    page_.Fields({&Frequency, &Capacitance, &Reactance});
 
     ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Calculate(); });
     ConnectUnits();

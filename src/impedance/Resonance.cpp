@@ -74,20 +74,9 @@ TFormResonance::TFormResonance(QWidget* parent) : ui::TwoValueWindow(parent) {
     setObjectName(QStringLiteral("FormResonance"));
     SetForm(QStringLiteral("Calcul de la résonance"), 430, 280, ui::kSilver);
 
-    const ui::FormParts parts = ui::BuildForm(this, kForm);
-    tableur_ = parts.Get<ui::PictureLabel>("Image7");
-    echo1_ = parts.Get<QLabel>("Label7");
-    unitEcho1_ = parts.Get<QLabel>("Label8");
-    echo2_ = parts.Get<QLabel>("Label9");
-    unitEcho2_ = parts.Get<QLabel>("Label10");
-    result_ = parts.Get<QLabel>("Label4");
-    edit1_ = parts.Get<QLineEdit>("Edit1");
-    edit2_ = parts.Get<QLineEdit>("Edit2");
-    unit1_ = parts.Get<ui::UnitList>("ComboBox1");
-    unit2_ = parts.Get<ui::UnitList>("ComboBox2");
-    resultUnit_ = parts.Get<ui::UnitList>("ComboBox3");
+    const ui::FormParts parts = Build(kForm);
 
-    page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Inductance, &Capacitance, &Frequency});
+    page_.Fields({&Inductance, &Capacitance, &Frequency});
 
     ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();

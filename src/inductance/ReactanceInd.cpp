@@ -81,21 +81,10 @@ TFormReacInd::TFormReacInd(QWidget* parent) : ui::TwoValueWindow(parent) {
     // The form's active-border colour is silver in the classic scheme the forms are drawn for.
     SetForm(QStringLiteral("Calcul de la Réactance inductive"), 425, 263, ui::kSilver);
 
-    const ui::FormParts parts = ui::BuildForm(this, kForm);
-    edit1_ = parts.Get<QLineEdit>("Edit1");
-    edit2_ = parts.Get<QLineEdit>("Edit2");
-    unit1_ = parts.Get<ui::UnitList>("ComboBox1");
-    unit2_ = parts.Get<ui::UnitList>("ComboBox2");
-    resultUnit_ = parts.Get<ui::UnitList>("ComboBox3");
-    result_ = parts.Get<QLabel>("Label8");
-    echo1_ = parts.Get<QLabel>("Label1");
+    const ui::FormParts parts = Build(kForm);
     ui::SetTextBackground(echo1_, ui::kSilver);
-    unitEcho1_ = parts.Get<QLabel>("Label9");
-    echo2_ = parts.Get<QLabel>("Label2");
-    unitEcho2_ = parts.Get<QLabel>("Label10");
-    tableur_ = parts.Get<ui::PictureLabel>("Image7");
 
-    page_.Boxes({edit1_, edit2_}).Results({result_}).Fields({&Frequency, &Inductance, &Reactance});
+    page_.Fields({&Frequency, &Inductance, &Reactance});
 
     ui::On(parts.Get<QPushButton>("Button1"), &QPushButton::clicked, this, [this] { Button1Click(); });
     ConnectUnits();

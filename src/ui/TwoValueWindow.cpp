@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <stdexcept>
 
 namespace ui {
 
@@ -32,6 +33,46 @@ void TwoValueWindow::ComboBox3Change() {
         Calculate();
     else
         result_->clear();
+}
+
+FormParts TwoValueWindow::Build(const FormTable& table) {
+    FormParts parts = BuildForm(this, table);
+    std::vector<QWidget*> boxes, units, echoes;
+    for (const FormRow& r : table.rows) {
+        QWidget* w = parts.Find(r.name);
+        switch (r.kind) {
+        case PartKind::Box:
+            boxes.push_back(w);
+            break;
+        case PartKind::Units:
+            units.push_back(w);
+            break;
+        case PartKind::Echo:
+            echoes.push_back(w);
+            break;
+        case PartKind::Result:
+            result_ = qobject_cast<QLabel*>(w);
+            break;
+        case PartKind::PictureButton:
+            tableur_ = qobject_cast<PictureLabel*>(w);
+            break;
+        default:
+            break;
+        }
+    }
+    if (boxes.size() != 2 || units.size() != 3 || echoes.size() != 4 || !result_ || !tableur_)
+        throw std::logic_error("a two-value window's table lacks a part");
+    edit1_ = qobject_cast<QLineEdit*>(boxes[0]);
+    edit2_ = qobject_cast<QLineEdit*>(boxes[1]);
+    unit1_ = qobject_cast<UnitList*>(units[0]);
+    unit2_ = qobject_cast<UnitList*>(units[1]);
+    resultUnit_ = qobject_cast<UnitList*>(units[2]);
+    echo1_ = qobject_cast<QLabel*>(echoes[0]);
+    unitEcho1_ = qobject_cast<QLabel*>(echoes[1]);
+    echo2_ = qobject_cast<QLabel*>(echoes[2]);
+    unitEcho2_ = qobject_cast<QLabel*>(echoes[3]);
+    page_.Boxes({edit1_, edit2_}).Results({result_});
+    return parts;
 }
 
 void TwoValueWindow::Echo() {

@@ -4,6 +4,7 @@
 // picture that opens the window's table. Ctrl+R (and the context menu) opens the frequency
 // response with the two values.
 #include "ui/CalculatorPage.h"
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 class QAction;
@@ -30,6 +31,10 @@ class TwoValueWindow : public Window {
   protected:
     using Window::Window;
 
+    // Builds the window's table and takes its parts by kind, in the table's order: the two boxes,
+    // the three unit lists (the values', then the result's), the result, the four echoes (value,
+    // unit, value, unit) and the TABLEUR picture. The page gets the boxes and the result.
+    FormParts Build(const FormTable& table);
     // The boxes' texts and their units, as the circuit picture shows them.
     void Echo();
     // The three unit lists run the handlers above.
