@@ -8,22 +8,20 @@
 
 namespace printing {
 
-PrintChoice::PrintChoice(QWidget* parent, const QString& reportClass, QSize client,
-                         const std::vector<QRect>& buttons)
-    : ui::Window(parent), report_(reportClass), buttons_(buttons) {
+PrintChoice::PrintChoice(QWidget* parent, const QString& reportClass, QSize client)
+    : ui::Window(parent), report_(reportClass) {
     // A tool window without caption text.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     SetForm(QString(), client.width(), client.height(), ui::kSilver);
-    QFrame* panel = ui::MakePanel(this, "Panel1", 0, 0, client.width(), client.height(), ui::kSilver);
-    void (PrintChoice::*handlers[])() = {&PrintChoice::Button1Click, &PrintChoice::Button2Click,
-                                         &PrintChoice::Button3Click};
-    for (std::size_t i = 0; i < buttons.size() && i < std::size(handlers); ++i) {
-        const QByteArray name = "Button" + QByteArray::number(int(i + 1));
-        const QRect& r = buttons[i];
-        QPushButton* button = ui::MakeButton(panel, name.constData(), QStringLiteral("P%1").arg(i + 1), r.x(),
-                                             r.y(), r.width(), r.height());
-        auto handler = handlers[i];
-        ui::On(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+}
+
+void PrintChoice::Build(const ui::FormTable& table) {
+    const ui::FormParts parts = ui::BuildForm(this, table);
+    for (const ui::FormRow& r : table.rows) {
+        if (r.kind != ui::PartKind::Button) continue;
+        const int page = ++pages_;
+        ui::On(parts.Get<QPushButton>(r.name), &QPushButton::clicked, this,
+               [this, page] { ChoosePage(page); });
     }
 }
 

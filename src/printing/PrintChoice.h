@@ -2,22 +2,17 @@
 // A print-choice dialog: a small tool window with one button per table page. A button stores
 // its page in the page selector and opens the preview of the dialog's table report, which
 // is handed the page and the table it prints; the dialog stays open afterwards.
+#include "ui/FormTable.h"
 #include "ui/Window.h"
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QRect>
-#include <vector>
 
 namespace printing {
 
 class PrintChoice : public ui::Window {
     Q_OBJECT
   public:
-    void Button1Click() { ChoosePage(1); } // "P1"
-    void Button2Click() { ChoosePage(2); } // "P2"
-    void Button3Click() { ChoosePage(3); } // "P3", where the table has three pages
-
     // The table's print button: the dialog, shown modally, prints that table. It returns when
     // the dialog closes; asked again while an earlier request still waits (the dialog closed
     // under a preview that one of its buttons opened), it shows the dialog and returns at once.
@@ -26,19 +21,21 @@ class PrintChoice : public ui::Window {
     ~PrintChoice() override;
 
     const QString& ReportClass() const { return report_; }
-    int Pages() const { return int(buttons_.size()); }
+    int Pages() const { return pages_; }
 
     int PageSelector = 1; // the page chosen last
 
   protected:
-    // Buttons "P1"... at the given places on a panel filling the dialog.
-    PrintChoice(QWidget* parent, const QString& reportClass, QSize client, const std::vector<QRect>& buttons);
+    // A dialog of the given client size printing the given report.
+    PrintChoice(QWidget* parent, const QString& reportClass, QSize client);
+    // The derived dialog's form: its buttons, in the table's order, choose pages 1, 2...
+    void Build(const ui::FormTable& table);
 
   private:
     void ChoosePage(int page);
 
     QString report_;
-    std::vector<QRect> buttons_;
+    int pages_ = 0;
     QPointer<QWidget> table_;
     QEventLoop* waiting_ = nullptr; // the loop of the request that waits for the dialog to close
 };
