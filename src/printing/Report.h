@@ -39,7 +39,7 @@ struct Element {
     QFont font;
     int flags = 0; // Qt::AlignmentFlag | Qt::TextFlag
     QImage picture;
-    QColor fill; // a box: filled, with a thin black frame
+    QColor fill;      // a box: filled, with a thin black frame
     QPicture drawing; // painter commands in page units from rect's top-left: printed as vectors
 };
 

@@ -65,7 +65,8 @@ const ui::FormTable kForm{
          .Background(ui::kSilver),
      Page("TabSheet1", "PageControl1", QStringLiteral("Fréquence"), QStringLiteral("Frequency"))
          .Background(ui::kSilver),
-     Page("TabSheet2", "PageControl1", QStringLiteral("Période"), QStringLiteral("Period")).Background(ui::kSilver),
+     Page("TabSheet2", "PageControl1", QStringLiteral("Période"), QStringLiteral("Period"))
+         .Background(ui::kSilver),
      Page("TabSheet3", "PageControl1", QStringLiteral("Longueur d'onde"), QStringLiteral("Wavelength"))
          .Background(ui::kSilver),
      Page("TabSheet4", "PageControl1", QStringLiteral("Bande de fréquence"),

@@ -24,7 +24,9 @@ const ui::FormTable kLook{
      Page("Sheet", "Tabs", QStringLiteral("Feuille"), QStringLiteral("Sheet")).Background(ui::kYellow),
      Label("Bold", "Sheet", {8, 8, 0, 13}, kLong).Font("MS Sans Serif", 11, true),
      Label("Condensed", "Sheet", {8, 28, 0, 13}, kLong).Font("MS Sans Serif", 11, true).Fit(150),
-     Label("Unit", "Sheet", {8, 48, 49, 17}, QStringLiteral("Ohms")).Align(Qt::AlignCenter).Background(ui::kLime),
+     Label("Unit", "Sheet", {8, 48, 49, 17}, QStringLiteral("Ohms"))
+         .Align(Qt::AlignCenter)
+         .Background(ui::kLime),
      Label("Note", "Sheet", {8, 68, 145, 16}, QStringLiteral("note")).Ink(ui::kYellow),
      Picture("Plate", "Sheet", {8, 90, 0, 0}, Plate),
      Grid("Grid", "Sheet", {5, 3, 100, 90, 150, 80, 40, 15, ui::kAqua})},
