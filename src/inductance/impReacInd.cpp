@@ -4,12 +4,7 @@
 
 namespace {
 
-using namespace ui::form;
-
-const ui::FormTable kForm{{Panel("Panel1", nullptr, {0, 0, 115, 21}, ui::kSilver),
-                           Button("Button1", "Panel1", {8, 2, 41, 17}, "P1"),
-                           Button("Button2", "Panel1", {64, 2, 41, 17}, "P2")},
-                          {}};
+const ui::FormTable kForm{ui::form::PageChoice({115, 21}, {{8, 2, 41, 17}, {64, 2, 41, 17}}), {}};
 
 } // namespace
 

@@ -241,6 +241,15 @@ FormRow Grid(const char* name, const char* parent, QRect at, int rows, int colum
         {rows, columns, at.x(), at.y(), at.width(), at.height(), cell.width(), cell.height(), headings});
 }
 
+std::vector<FormRow> PageChoice(QSize client, const std::vector<QRect>& buttons) {
+    static const char* const names[] = {"Button1", "Button2", "Button3", "Button4"};
+    if (buttons.size() > std::size(names)) throw std::logic_error("too many page buttons");
+    std::vector<FormRow> rows{Panel("Panel1", nullptr, {QPoint(0, 0), client}, kSilver)};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        rows.push_back(Button(names[i], "Panel1", buttons[i], QStringLiteral("P%1").arg(i + 1)));
+    return rows;
+}
+
 FormRow Own(const char* name, const char* parent, QRect at, FormMaker make) {
     FormRow r = Row(PartKind::Own, name, parent, at);
     r.make = std::move(make);

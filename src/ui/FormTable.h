@@ -135,6 +135,9 @@ FormRow Rule(const char* name, const char* parent, QRect at, const QString& fren
              const QString& english = {});
 FormRow Grid(const char* name, const char* parent, QRect at, int rows, int columns, QSize cell,
              const QColor& headings);
+// A print-choice dialog's rows: the panel "Panel1" filling the client area and the page buttons
+// "Button1" ("P1")... at the given places on it.
+std::vector<FormRow> PageChoice(QSize client, const std::vector<QRect>& buttons);
 // `at` invalid: the maker's own place and size stand.
 FormRow Own(const char* name, const char* parent, QRect at, FormMaker make);
 } // namespace form
