@@ -292,7 +292,7 @@ void TInterface1::FormCreate() {
 }
 
 void TInterface1::FormActivate() {
-    if (!ui::IsEnglish()) return;
+    if (!ui::IsEnglish()) return NameTopics();
     about_->setText(QStringLiteral("&About"));
     link_->setTitle(QStringLiteral("&Link"));
     if (tools_) {
@@ -312,6 +312,21 @@ void TInterface1::FormActivate() {
         byLabel[QLatin1String(t.label)] = &t;
     for (const char* name : app::EnglishOrder())
         topics_.at(QLatin1String(name))->setText(QString::fromUtf8(byLabel.at(QLatin1String(name))->english));
+    NameTopics();
+}
+
+void TInterface1::NameTopics() {
+    // A caption that two topics share says its heading too.
+    std::map<QString, int> uses;
+    for (const auto& [name, label] : topics_)
+        ++uses[label->text()];
+    for (const app::Topic& t : app::Topics()) {
+        TopicLabel* label = topics_.at(QLatin1String(t.label));
+        const Heading* h = HeadingOf(t);
+        const QString heading = ui::IsEnglish() ? QLatin1String(h->english) : QString::fromUtf8(h->french);
+        label->setAccessibleName(uses[label->text()] > 1 ? label->text() + QStringLiteral(", ") + heading
+                                                         : QString());
+    }
 }
 
 void TInterface1::FormMouseMove() {

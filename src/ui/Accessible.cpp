@@ -16,7 +16,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 #include <limits>
+#include <map>
 
 namespace ui {
 namespace {
@@ -25,6 +27,7 @@ const char* const kResult = "ohmbrixResult";
 // The name Describe gave a widget: a name set by the window's own code is left alone.
 const char* const kGiven = "ohmbrixGivenName";
 const char* const kFollowsUnit = "ohmbrixFollowsUnit";
+const char* const kEntryLetter = "ohmbrixEntryLetter";
 
 std::function<void(QAccessibleEvent*)>& Watch() {
     static std::function<void(QAccessibleEvent*)> watch;
@@ -80,6 +83,23 @@ QWidget* LeftOf(const QWidget* part, const std::function<bool(const QWidget*)>& 
     return best;
 }
 
+// A caption on the right of a check or radio button without text of its own.
+QWidget* RightOf(const QWidget* part) {
+    const QWidget* parent = part->parentWidget();
+    if (!parent) return nullptr;
+    const QRect at = part->geometry();
+    QWidget* best = nullptr;
+    for (QObject* o : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w == part || !IsCaption(w)) continue;
+        const QRect r = w->geometry();
+        const bool sameRow = r.top() < at.bottom() - 2 && r.bottom() > at.top() + 2;
+        if (!sameRow || r.left() < at.right() - 2 || r.left() - at.right() > 40) continue;
+        if (!best || r.left() < best->geometry().left()) best = w;
+    }
+    return best;
+}
+
 // A caption just above `part`, over its left edge.
 QWidget* Above(const QWidget* part) {
     const QWidget* parent = part->parentWidget();
@@ -95,6 +115,10 @@ QWidget* Above(const QWidget* part) {
         if (!best || r.bottom() > best->geometry().bottom()) best = w;
     }
     return best;
+}
+
+bool IsEntries(const QWidget* w) {
+    return w->property("ohmbrixEntries").toBool();
 }
 
 bool IsValueBox(const QWidget* w) {
@@ -127,7 +151,67 @@ QString ListName(const QWidget* window, const QWidget* list) {
         const QString caption = of.isEmpty() ? CaptionOf(window, target) : of;
         if (!caption.isEmpty()) return Unit(caption);
     }
-    return CaptionOf(window, list);
+    const QString caption = CaptionOf(window, list);
+    if (caption.isEmpty()) return list->toolTip();
+    return qobject_cast<const UnitList*>(list) ? Unit(caption) : caption;
+}
+
+// The tab page caption of a widget's page, if it is on one.
+QString PageCaption(const QWidget* w) {
+    for (const QWidget* p = w; p && p->parentWidget(); p = p->parentWidget())
+        for (QWidget* up = p->parentWidget(); up; up = up->parentWidget())
+            if (auto* tabs = qobject_cast<QTabWidget*>(up)) {
+                if (tabs->indexOf(const_cast<QWidget*>(p)) >= 0)
+                    return Cleaned(tabs->tabText(tabs->indexOf(const_cast<QWidget*>(p))));
+                break;
+            }
+    return {};
+}
+
+QString KindWord(const QWidget* w) {
+    if (qobject_cast<const QLineEdit*>(w)) return Tr(QStringLiteral("saisie"), QStringLiteral("input"));
+    if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w))
+        return Tr(QStringLiteral("liste"), QStringLiteral("list"));
+    if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w))
+        return Tr(QStringLiteral("bouton"), QStringLiteral("button"));
+    return Tr(QStringLiteral("zone"), QStringLiteral("area"));
+}
+
+// The last resort for a control nothing captions: where it is (its group, its tab, its window)
+// and what it is, numbered in reading order among its kind there ("Valeur recherchée – saisie").
+QString PlaceName(const QWidget* window, const QWidget* w) {
+    const QWidget* context = window;
+    QString where;
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (auto* group = qobject_cast<const QGroupBox*>(p); group && !Cleaned(group->title()).isEmpty()) {
+            context = group;
+            where = Cleaned(group->title());
+            break;
+        }
+    if (where.isEmpty()) {
+        where = PageCaption(w);
+        if (!where.isEmpty())
+            for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+                if (qobject_cast<const QTabWidget*>(p->parentWidget() ? p->parentWidget()->parentWidget()
+                                                                      : nullptr)) {
+                    context = p;
+                    break;
+                }
+    }
+    if (where.isEmpty()) where = Cleaned(window->windowTitle());
+    const QString kind = KindWord(w);
+    std::vector<const QWidget*> same;
+    for (const QWidget* o : context->findChildren<QWidget*>())
+        if ((o->focusPolicy() & Qt::TabFocus) && KindWord(o) == kind && o->window() == w->window())
+            same.push_back(o);
+    std::stable_sort(same.begin(), same.end(), [window](const QWidget* a, const QWidget* b) {
+        const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+        return std::make_pair(pa.y(), pa.x()) < std::make_pair(pb.y(), pb.x());
+    });
+    QString name = where + QStringLiteral(" – ") + kind;
+    if (same.size() > 1)
+        name += QLatin1Char(' ') + QString::number(std::find(same.begin(), same.end(), w) - same.begin() + 1);
+    return name;
 }
 
 QString ButtonName(const QAbstractButton* button) {
@@ -253,6 +337,8 @@ QString CaptionOf(const QWidget* window, const QWidget* part) {
     for (QLabel* label : window->findChildren<QLabel*>())
         if (label->buddy() == part) return Cleaned(label->text());
     if (QWidget* left = LeftOf(part, IsCaption)) return Cleaned(static_cast<QLabel*>(left)->text());
+    if (auto* button = qobject_cast<const QAbstractButton*>(part); button && button->text().isEmpty())
+        if (QWidget* right = RightOf(part)) return Cleaned(static_cast<QLabel*>(right)->text());
     if (QWidget* above = Above(part)) return Cleaned(static_cast<QLabel*>(above)->text());
     return {};
 }
@@ -285,6 +371,33 @@ QString UnitOf(const QWidget* window, const QWidget* part) {
     return {};
 }
 
+namespace {
+
+// Two controls shown together under one name (two lists with one hint): numbered in reading order.
+void Number(QWidget* window) {
+    std::map<std::pair<const QWidget*, QString>, std::vector<QWidget*>> byName;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (w->accessibleName().isEmpty() || w->accessibleName() != w->property(kGiven).toString()) continue;
+        const QWidget* page = nullptr;
+        for (const QWidget* p = w->parentWidget(); p && !page; p = p->parentWidget())
+            if (p->parentWidget() && qobject_cast<const QTabWidget*>(p->parentWidget()->parentWidget()))
+                page = p;
+        byName[{page, w->accessibleName()}].push_back(w);
+    }
+    for (auto& [key, same] : byName) {
+        if (same.size() < 2) continue;
+        std::stable_sort(same.begin(), same.end(), [window](const QWidget* a, const QWidget* b) {
+            const QPoint pa = a->mapTo(window, QPoint()), pb = b->mapTo(window, QPoint());
+            return std::make_pair(pa.y(), pa.x()) < std::make_pair(pb.y(), pb.x());
+        });
+        for (std::size_t i = 0; i < same.size(); ++i)
+            Name(same[i], key.second + QLatin1Char(' ') + QString::number(i + 1));
+    }
+}
+
+} // namespace
+
 void Describe(QWidget* window) {
     InstallFactory();
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -300,14 +413,19 @@ void Describe(QWidget* window) {
             if (!spoken.isEmpty())
                 Name(label, spoken);
             else if (label->cursor().shape() == Qt::PointingHandCursor && label->text().isEmpty())
-                Name(label, label->objectName()); // a picture button nothing names yet
+                Name(label, label->toolTip().isEmpty() ? PlaceName(window, label) : label->toolTip());
         } else if (IsValueBox(w)) {
             QString caption = CaptionOf(window, w);
             const QString symbol = SymbolOf(window, w);
+            const QString letter = w->property(kEntryLetter).toString();
+            if (caption.isEmpty() && !letter.isEmpty())
+                caption = Tr(QStringLiteral("Valeur de ") + letter, letter + QStringLiteral(" value"));
             if (caption.isEmpty()) caption = symbol;
+            if (caption.isEmpty()) caption = PlaceName(window, w);
             Name(w, caption, symbol != caption ? symbol : QString());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            Name(list, ListName(window, list));
+            const QString name = ListName(window, list);
+            Name(list, name.isEmpty() ? PlaceName(window, list) : name);
             // A result's name says its unit: it follows the list.
             QWidget* target = ScaledBy(window, list);
             if (target && IsResult(target) && !list->property(kFollowsUnit).toBool()) {
@@ -316,13 +434,27 @@ void Describe(QWidget* window) {
                                  [window, target] { Name(target, ResultName(window, target)); });
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            Name(button, ButtonName(button));
+            QString name = ButtonName(button);
+            if (name.isEmpty() && button->text().isEmpty()) name = CaptionOf(window, button);
+            if (name.isEmpty() && button->text().isEmpty()) name = PlaceName(window, button);
+            Name(button, name);
         } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
             Name(bar, Tr(QStringLiteral("Onglets"), QStringLiteral("Tabs")));
         } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
             Name(grid, window->windowTitle());
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
+            QString name = IsEntries(view)
+                               ? Tr(QStringLiteral("Valeurs entrées"), QStringLiteral("Values entered"))
+                               : view->toolTip();
+            if (name.isEmpty()) name = CaptionOf(window, view);
+            if (name.isEmpty()) name = PlaceName(window, view);
+            Name(view, name);
+        } else if ((w->focusPolicy() & Qt::TabFocus) && w->accessibleName().isEmpty() &&
+                   qstrcmp(w->metaObject()->className(), "QWidget") != 0 && !qobject_cast<QTabWidget*>(w)) {
+            Name(w, PlaceName(window, w)); // a control of the window's own kind
         }
     }
+    Number(window);
 }
 
 void AnnounceResult(QLabel* result) {

@@ -14,6 +14,7 @@ EntryList::EntryList(QWidget* window, QLineEdit* box, QListWidget* list, const Q
                      OnEmpty onEmpty)
     : window_(window), box_(box), list_(list), letter_(letter), count_(count), onEmpty_(onEmpty) {
     MarkEntries(list);
+    box->setProperty("ohmbrixEntryLetter", letter); // names the box for a screen reader
 }
 
 void EntryList::Enter(const std::function<void(long double)>& join) {
