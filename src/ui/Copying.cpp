@@ -43,6 +43,15 @@ class CopyKeys : public QObject {
     }
 
     bool eventFilter(QObject* watched, QEvent* e) override {
+        // A result is selectable while the mouse is over it or it holds the focus, and plain
+        // otherwise: a selectable label draws its text through another layout, a pixel off in
+        // some labels, so at rest it is drawn as before.
+        if (auto* label = qobject_cast<QLabel*>(watched); label && IsResult(label)) {
+            if (e->type() == QEvent::Enter && !label->text().isEmpty())
+                label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            else if ((e->type() == QEvent::Leave && !label->hasFocus()) || e->type() == QEvent::FocusOut)
+                label->setTextInteractionFlags(Qt::NoTextInteraction);
+        }
         if (e->type() != QEvent::KeyPress || !static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy))
             return false;
         // A selection in a box or a result is copied as the widget copies it.
@@ -168,7 +177,6 @@ void InstallCopy(QWidget* window) {
         w->installEventFilter(keys);
         if (!IsResult(w)) continue;
         auto* result = static_cast<QLabel*>(w);
-        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         auto* copy = new QAction(QStringLiteral("Copier"), result);
         copy->setObjectName(QStringLiteral("CopyAction"));
         auto* copyAll = new QAction(QStringLiteral("Copier tout"), result);

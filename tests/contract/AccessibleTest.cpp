@@ -6,10 +6,12 @@
 #include "ui/Registry.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QMetaEnum>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -204,8 +206,9 @@ TEST_F(GuiTest, EqualsAnnouncesTheNewResult) {
     EXPECT_EQ(changes[0].second, result->text());
 }
 
-// A result selectable by mouse looks as a plain one while nothing is selected.
-TEST_F(GuiTest, SelectableResultsLookAsBefore) {
+// A result is selected with the mouse and Ctrl+C copies the selection; once the mouse and the
+// focus have left it, it is drawn as a plain label again.
+TEST_F(GuiTest, ResultsAreSelectedByMouseAndLookAsBeforeAtRest) {
     for (const char* mark : {"F", "*"}) {
         BuildIn(mark);
         Activate(Window("TFormReacCap"));
@@ -213,10 +216,27 @@ TEST_F(GuiTest, SelectableResultsLookAsBefore) {
         Click(Get<QWidget>("TFormReacCap", "Button1"));
         QLabel* result = Get<QLabel>("TFormReacCap", "Label6");
         ASSERT_FALSE(result->text().isEmpty());
-        ASSERT_EQ(result->textInteractionFlags(), Qt::TextSelectableByMouse);
-        const QImage selectable = result->grab().toImage();
-        result->setTextInteractionFlags(Qt::NoTextInteraction);
-        EXPECT_EQ(selectable, result->grab().toImage()) << mark;
+        const QImage atRest = result->grab().toImage();
+        const QPoint from(2, result->height() / 2), to(result->width() - 2, result->height() / 2);
+        QEnterEvent enter(from, result->mapTo(result->window(), from), result->mapToGlobal(from));
+        QCoreApplication::sendEvent(result, &enter);
+        QTest::mousePress(result, Qt::LeftButton, {}, from);
+        EXPECT_TRUE(result->hasFocus());
+        QTest::mouseMove(result, to);
+        QTest::mouseRelease(result, Qt::LeftButton, {}, to);
+        EXPECT_EQ(result->selectedText(), result->text()) << mark;
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+        // The label copies its selection as plain text: a no-break space as a space.
+        EXPECT_EQ(QGuiApplication::clipboard()->text(),
+                  QString(result->text()).replace(QChar(0xa0), QLatin1Char(' ')))
+            << "the selection alone";
+        Get<QWidget>("TFormReacCap", "Edit1")->setFocus();
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(result, &leave);
+        EXPECT_EQ(result->textInteractionFlags(), Qt::NoTextInteraction);
+        EXPECT_EQ(result->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(result->grab().toImage(), atRest) << mark;
         delete Main();
     }
 }
