@@ -5,6 +5,7 @@
 #include "ui/Widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -172,7 +173,9 @@ QString KindWord(const QWidget* w) {
     if (qobject_cast<const QLineEdit*>(w)) return Tr(QStringLiteral("saisie"), QStringLiteral("input"));
     if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w))
         return Tr(QStringLiteral("liste"), QStringLiteral("list"));
-    if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLabel*>(w))
+    if (qobject_cast<const QLabel*>(w))
+        return Tr(QStringLiteral("image bouton"), QStringLiteral("picture button"));
+    if (qobject_cast<const QAbstractButton*>(w))
         return Tr(QStringLiteral("bouton"), QStringLiteral("button"));
     return Tr(QStringLiteral("zone"), QStringLiteral("area"));
 }
@@ -286,11 +289,20 @@ class UnitChoice : public QAccessibleWidget {
         if (t == QAccessible::Name && s.isEmpty()) s = chosen;
         return s;
     }
+    // Its items, as Qt's own drop-down shows them: the popup's list.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(static_cast<QComboBox*>(widget())->view())
+                          : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == static_cast<QComboBox*>(widget())->view() ? 0 : -1;
+    }
     QStringList actionNames() const override {
-        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
-        if (action == showMenuAction())
+        if (action == showMenuAction() || action == pressAction())
             static_cast<QComboBox*>(widget())->showPopup();
         else
             QAccessibleWidget::doAction(action);
