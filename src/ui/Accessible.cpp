@@ -8,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,7 +17,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
-#include <limits>
 #include <map>
 
 namespace ui {
@@ -413,6 +411,7 @@ void Number(QWidget* window) {
 void Describe(QWidget* window) {
     InstallFactory();
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window) continue; // a window the main window owns describes itself
         const FormRow* row = RowOf(window, w);
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (IsResult(label)) {

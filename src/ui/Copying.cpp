@@ -74,8 +74,11 @@ class CopyKeys : public QObject {
 };
 
 bool CopiesOnItsOwn(const QWidget* window) {
-    for (const QAction* action : window->findChildren<QAction*>())
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        const auto* owner = qobject_cast<const QWidget*>(action->parent());
+        if (owner && owner->window() != window) continue;
         if (action->shortcut() == QKeySequence(QKeySequence::Copy)) return true;
+    }
     return false;
 }
 
@@ -83,7 +86,7 @@ bool CopiesOnItsOwn(const QWidget* window) {
 std::vector<QWidget*> Shown(const QWidget* window) {
     std::vector<QWidget*> parts;
     for (QWidget* w : window->findChildren<QWidget*>())
-        if (w->isVisibleTo(window)) parts.push_back(w);
+        if (w->window() == window && w->isVisibleTo(window)) parts.push_back(w);
     return parts;
 }
 
@@ -174,6 +177,7 @@ void InstallCopy(QWidget* window) {
     auto* keys = new CopyKeys(window);
     window->installEventFilter(keys);
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window) continue; // a window the main window owns
         w->installEventFilter(keys);
         if (!IsResult(w)) continue;
         auto* result = static_cast<QLabel*>(w);
@@ -193,10 +197,14 @@ void InstallCopy(QWidget* window) {
 }
 
 void CopyTexts(QWidget* window) {
-    for (QAction* a : window->findChildren<QAction*>(QStringLiteral("CopyAction")))
-        a->setText(Tr(QStringLiteral("Copier"), QStringLiteral("Copy")));
-    for (QAction* a : window->findChildren<QAction*>(QStringLiteral("CopyAllAction")))
-        a->setText(Tr(QStringLiteral("Copier tout"), QStringLiteral("Copy all")));
+    for (QLabel* result : window->findChildren<QLabel*>()) {
+        if (!IsResult(result) || result->window() != window) continue;
+        if (auto* a = result->findChild<QAction*>(QStringLiteral("CopyAction"), Qt::FindDirectChildrenOnly))
+            a->setText(Tr(QStringLiteral("Copier"), QStringLiteral("Copy")));
+        if (auto* a =
+                result->findChild<QAction*>(QStringLiteral("CopyAllAction"), Qt::FindDirectChildrenOnly))
+            a->setText(Tr(QStringLiteral("Copier tout"), QStringLiteral("Copy all")));
+    }
 }
 
 } // namespace ui

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QMetaEnum>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -239,6 +240,30 @@ TEST_F(GuiTest, ResultsAreSelectedByMouseAndLookAsBeforeAtRest) {
         EXPECT_EQ(result->grab().toImage(), atRest) << mark;
         delete Main();
     }
+}
+
+// An entry list copies its lines, the selected ones when a line is selected.
+TEST_F(GuiTest, EntryListsCopyTheirLines) {
+    Build(QStringLiteral("F"), core::EnglishSeparators());
+    Activate(Window("TFormResistor"));
+    auto* box = Get<QLineEdit>("TFormResistor", "Edit1");
+    for (const char* value : {"4.7", "10"}) {
+        Type(box, QString::fromLatin1(value));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    auto* list = Get<QListWidget>("TFormResistor", "ListBox1");
+    ASSERT_EQ(list->count(), 2);
+    list->setFocus();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "R1= 4.7\nR2= 10");
+    list->item(1)->setSelected(true);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "R2= 10");
+    // From the box, Ctrl+C copies the result.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Rt = " + Text("TFormResistor", "Label5"));
 }
 
 } // namespace
