@@ -449,8 +449,6 @@ void Describe(QWidget* window) {
             if (name.isEmpty() && button->text().isEmpty()) name = CaptionOf(window, button);
             if (name.isEmpty() && button->text().isEmpty()) name = PlaceName(window, button);
             Name(button, name);
-        } else if (auto* bar = qobject_cast<QTabBar*>(w)) {
-            Name(bar, Tr(QStringLiteral("Onglets"), QStringLiteral("Tabs")));
         } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
             Name(grid, window->windowTitle());
         } else if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
@@ -461,8 +459,9 @@ void Describe(QWidget* window) {
             if (name.isEmpty()) name = PlaceName(window, view);
             Name(view, name);
         } else if ((w->focusPolicy() & Qt::TabFocus) && w->accessibleName().isEmpty() &&
-                   qstrcmp(w->metaObject()->className(), "QWidget") != 0 && !qobject_cast<QTabWidget*>(w)) {
-            Name(w, PlaceName(window, w)); // a control of the window's own kind
+                   qstrcmp(w->metaObject()->className(), "QWidget") != 0 && !qobject_cast<QTabWidget*>(w) &&
+                   !qobject_cast<QTabBar*>(w)) { // Qt names a tab bar by its current tab
+            Name(w, PlaceName(window, w));       // a control of the window's own kind
         }
     }
     Number(window);
