@@ -85,14 +85,15 @@ struct Heading {
     const char* french;
     int x, y;
     const char* englishFile;
+    const char* english; // what its English picture says, for a screen reader
 };
 const Heading kHeadings[] = {
-    {"Image2", "UTILITAIRE", 80, 8, "interface/labelutility.bmp"},
-    {"Image3", "RÉSISTANCE", 80, 64, "interface/labelresistance.bmp"},
-    {"Image15", "IMPÉDANCE", 80, 200, "interface/labelimpedance.bmp"},
-    {"Image11", "FRÉQUENCE", 80, 344, "interface/labelfrequency.bmp"},
-    {"Image8", "CONDENSATEUR", 400, 8, "interface/labelcapacitance.bmp"},
-    {"Image13", "INDUCTANCE", 400, 344, "interface/labelinductance.bmp"},
+    {"Image2", "UTILITAIRE", 80, 8, "interface/labelutility.bmp", "UTILITY"},
+    {"Image3", "RÉSISTANCE", 80, 64, "interface/labelresistance.bmp", "RESISTANCE"},
+    {"Image15", "IMPÉDANCE", 80, 200, "interface/labelimpedance.bmp", "IMPEDANCE"},
+    {"Image11", "FRÉQUENCE", 80, 344, "interface/labelfrequency.bmp", "FREQUENCY"},
+    {"Image8", "CONDENSATEUR", 400, 8, "interface/labelcapacitance.bmp", "CAPACITANCE"},
+    {"Image13", "INDUCTANCE", 400, 344, "interface/labelinductance.bmp", "INDUCTANCE"},
 };
 
 // The heading a topic stands under: same column, the nearest one above it.
@@ -178,6 +179,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
         ui::FollowDensity(picture, heading);
         picture->setMouseTracking(true);
         picture->installEventFilter(this);
+        picture->setAccessibleName(QString::fromUtf8(h.french));
     }
 
     // Tree connectors left of the first-level topics, joined by a vertical line under each heading.
@@ -241,6 +243,7 @@ TInterface1::TInterface1(QWidget* parent) : ui::Window(parent) {
     // The page takes the focus when the window is activated, so that no topic looks hovered
     // until the keyboard reaches it; Tab then goes through the topics in reading order.
     page_->setFocusPolicy(Qt::TabFocus);
+    page_->setAccessibleName(QStringLiteral("Sujets"));
     const auto headingIndex = [](const app::Topic& t) { return HeadingOf(t) - kHeadings; };
     std::map<QString, const app::Topic*> byLabel;
     for (const app::Topic& t : app::Topics())
@@ -289,7 +292,7 @@ void TInterface1::FormCreate() {
 }
 
 void TInterface1::FormActivate() {
-    if (!ui::IsEnglish()) return;
+    if (!ui::IsEnglish()) return NameTopics();
     about_->setText(QStringLiteral("&About"));
     link_->setTitle(QStringLiteral("&Link"));
     if (tools_) {
@@ -298,13 +301,32 @@ void TInterface1::FormActivate() {
             tools_->findChild<QAction*>(QLatin1String(tool.className))
                 ->setText(QString::fromUtf8(tool.english));
     }
-    for (const Heading& h : kHeadings)
-        ui::LoadPictureInto(findChild<QLabel*>(QLatin1String(h.name)), QLatin1String(h.englishFile));
+    for (const Heading& h : kHeadings) {
+        auto* heading = findChild<QLabel*>(QLatin1String(h.name));
+        ui::LoadPictureInto(heading, QLatin1String(h.englishFile));
+        heading->setAccessibleName(QLatin1String(h.english));
+    }
+    page_->setAccessibleName(QStringLiteral("Topics"));
     std::map<QString, const app::Topic*> byLabel;
     for (const app::Topic& t : app::Topics())
         byLabel[QLatin1String(t.label)] = &t;
     for (const char* name : app::EnglishOrder())
         topics_.at(QLatin1String(name))->setText(QString::fromUtf8(byLabel.at(QLatin1String(name))->english));
+    NameTopics();
+}
+
+void TInterface1::NameTopics() {
+    // A caption that two topics share says its heading too.
+    std::map<QString, int> uses;
+    for (const auto& [name, label] : topics_)
+        ++uses[label->text()];
+    for (const app::Topic& t : app::Topics()) {
+        TopicLabel* label = topics_.at(QLatin1String(t.label));
+        const Heading* h = HeadingOf(t);
+        const QString heading = ui::IsEnglish() ? QLatin1String(h->english) : QString::fromUtf8(h->french);
+        label->setAccessibleName(uses[label->text()] > 1 ? label->text() + QStringLiteral(", ") + heading
+                                                         : QString());
+    }
 }
 
 void TInterface1::FormMouseMove() {

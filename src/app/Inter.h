@@ -59,6 +59,9 @@ class TInterface1 : public ui::Window {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    // Screen reader names of topics whose captions repeat.
+    void NameTopics();
+
     QWidget* page_ = nullptr;
     QLabel* preview_ = nullptr;
     QLabel* mark_ = nullptr;

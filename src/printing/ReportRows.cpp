@@ -1,5 +1,8 @@
 #include "printing/ReportRows.h"
 
+#include "printing/ReportTexts.h"
+#include "ui/Accessible.h"
+
 #include <QListWidget>
 
 namespace printing {
@@ -28,6 +31,19 @@ std::deque<ReportRow>& Rows() {
     return rows;
 }
 
+// A value's legend and unit as its report line writes them, for the screen reader and the clipboard.
+std::optional<ui::Legend> LegendOf(const QString& window, const QString& component) {
+    for (const ReportRow& row : Rows()) {
+        if (window != QLatin1String(row.window)) continue;
+        for (const auto* lines : {&row.inputs, &row.results})
+            for (const ValueLine& l : *lines)
+                if (component == QLatin1String(l.value))
+                    return ui::Legend{ReportText(l.name), l.unit ? QString::fromLatin1(l.unit) : QString(),
+                                      l.fixedUnit};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const std::deque<ReportRow>& ReportRows() {
@@ -35,6 +51,8 @@ const std::deque<ReportRow>& ReportRows() {
 }
 
 bool RegisterReportRow(ReportRow row) {
+    static const bool legends = (ui::SetLegendSource(LegendOf), true);
+    (void)legends;
     Rows().push_back(std::move(row));
     return true;
 }

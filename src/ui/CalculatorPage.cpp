@@ -1,5 +1,7 @@
 #include "ui/CalculatorPage.h"
 
+#include "ui/Accessible.h"
+
 #include "core/Failure.h"
 #include "core/Regional.h"
 #include "ui/Widgets.h"
@@ -128,6 +130,7 @@ bool CalculatorPage::AllHoldText(std::initializer_list<const QLineEdit*> boxes) 
 void CalculatorPage::Show(QLabel* label, long double value, Display display) {
     label->setText(core::FormatNumber(value, display.format, display.precision, display.digits,
                                       core::CurrentSeparators()));
+    AnnounceResult(label);
 }
 
 void CalculatorPage::Refresh(QLabel* label, bool twoDigits, double value) {

@@ -2,6 +2,7 @@
 
 #include "core/Failure.h"
 #include "ui/CalculatorPage.h"
+#include "ui/Copying.h"
 #include "ui/Messages.h"
 
 #include <QLineEdit>
@@ -11,7 +12,10 @@ namespace ui {
 
 EntryList::EntryList(QWidget* window, QLineEdit* box, QListWidget* list, const QString& letter, int& count,
                      OnEmpty onEmpty)
-    : window_(window), box_(box), list_(list), letter_(letter), count_(count), onEmpty_(onEmpty) {}
+    : window_(window), box_(box), list_(list), letter_(letter), count_(count), onEmpty_(onEmpty) {
+    MarkEntries(list);
+    box->setProperty("ohmbrixEntryLetter", letter); // names the box for a screen reader
+}
 
 void EntryList::Enter(const std::function<void(long double)>& join) {
     if (box_->text().isEmpty()) {

@@ -1,5 +1,6 @@
 #include "ui/TwoValueWindow.h"
 
+#include "ui/FormTable.h"
 #include "ui/Guard.h"
 #include "ui/Language.h"
 #include "ui/Pictures.h"
@@ -132,6 +133,17 @@ void TwoValueWindow::EnglishTableur() {
     if (response_) response_->setText(QStringLiteral("Frequency response…"));
     tableur_->clear();
     LoadPictureInto(tableur_, QStringLiteral("interface/tableur_en.bmp"));
+}
+
+} // namespace ui
+
+namespace ui {
+
+void TwoValueWindow::DescribeParts() {
+    if (!tableur_) return;
+    const FormRow* row = FormRowOf(QString::fromLatin1(metaObject()->className()), tableur_->objectName());
+    if (row && !row->spoken.isEmpty()) return;
+    tableur_->setAccessibleName(Tr(QStringLiteral("Tableur"), QStringLiteral("Table")));
 }
 
 } // namespace ui

@@ -44,6 +44,8 @@ class TwoValueWindow : public Window {
     // What edit1_ and edit2_ hold; adds Ctrl+R and the context-menu entry to the window.
     enum class Quantity { Frequency, Inductance, Capacitance };
     void LinkResponse(Quantity first, Quantity second);
+    // The TABLEUR picture's name, where the window's rows give it none.
+    void DescribeParts() override;
 
     CalculatorPage page_{this};
     QLineEdit* edit1_ = nullptr;

@@ -1,4 +1,5 @@
 #include "ui/Widgets.h"
+#include "ui/Accessible.h"
 #include "ui/Density.h"
 
 #include "core/KeyFilter.h"
@@ -370,6 +371,7 @@ QLabel* MakeResultLabel(QWidget* parent, const char* name, int x, int y, int w, 
     p.setColor(QPalette::WindowText, kWhite);
     label->setPalette(p);
     label->setAutoFillBackground(true);
+    MarkResult(label);
     return label;
 }
 
@@ -480,11 +482,15 @@ QPushButton* MakeEqualsButton(QWidget* parent, const char* name, int x, int y, i
 }
 
 QPushButton* MakeResetButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    return MakeGlyphButton(parent, name, pictures::ResetGlyph, x, y, w, h);
+    QPushButton* button = MakeGlyphButton(parent, name, pictures::ResetGlyph, x, y, w, h);
+    button->setProperty("ohmbrixGlyph", QStringLiteral("reset")); // its name to a screen reader
+    return button;
 }
 
 QPushButton* MakePrintButton(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    return MakeGlyphButton(parent, name, pictures::PrinterGlyph, x, y, w, h);
+    QPushButton* button = MakeGlyphButton(parent, name, pictures::PrinterGlyph, x, y, w, h);
+    button->setProperty("ohmbrixGlyph", QStringLiteral("print"));
+    return button;
 }
 
 QWidget* AddTabPage(QTabWidget* tabs, const char* name, const QString& caption) {

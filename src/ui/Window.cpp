@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/Accessible.h"
+#include "ui/Copying.h"
 #include "ui/Guard.h"
 #include "ui/Widgets.h"
 
@@ -19,6 +21,16 @@ void Window::Initialise() {
     initialised_ = true;
     AppendPictureButtons(this);
     Guard(this, [this] { FormCreate(); });
+    InstallCopy(this);
+    DescribeAll();
+}
+
+void Window::DescribeAll() {
+    Guard(this, [this] {
+        Describe(this);
+        CopyTexts(this);
+        DescribeParts();
+    });
 }
 
 void Window::SetForm(const QString& caption, int width, int height, const QColor& background) {
@@ -60,8 +72,10 @@ bool Window::event(QEvent* e) {
     case QEvent::WindowActivate:
         if (returningFromChild_)
             returningFromChild_ = false;
-        else
+        else {
             Guard(this, [this] { FormActivate(); });
+            DescribeAll(); // the activation may have put the texts into English
+        }
         break;
     default:
         break;

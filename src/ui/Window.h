@@ -25,10 +25,16 @@ class Window : public QDialog {
     void SetForm(const QString& caption, int width, int height, const QColor& background);
 
   protected:
+    // Names what the shared rules cannot (after ui::Describe, at creation and at each activation).
+    virtual void DescribeParts() {}
+
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    // Screen reader names and copy menus in the language of the moment.
+    void DescribeAll();
+
     bool returningFromChild_ = false;
     bool initialised_ = false;
 };

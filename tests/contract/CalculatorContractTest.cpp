@@ -7,8 +7,13 @@
 #include "ui/FormTable.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -354,6 +359,79 @@ TEST_P(CalculatorContract, PrintPreviewsItsReport) {
     ASSERT_EQ(Previews().shown.size(), 1u);
     EXPECT_EQ(Previews().shown[0].owner, Form());
     EXPECT_EQ(Previews().shown[0].doc.reportClass, Row().page.report);
+}
+
+// "Copier tout" on a result puts every input and result the page shows on the clipboard, one
+// "name = text unit" line each, the texts as shown; Ctrl+C in a box without a selection copies
+// the results alone.
+TEST_P(CalculatorContract, CopyAllNamesEveryInputAndResult) {
+    const std::vector<const char*> results = ResultNames();
+    if (results.empty()) GTEST_SKIP() << "no result label";
+    Show();
+    EnterValid();
+    Confirm();
+    std::vector<QString> expected; // the texts an input or result line must hold
+    for (const auto& [box, value] : Row().inputs)
+        if (!Text(Row().page.window, box).isEmpty()) expected.push_back(Text(Row().page.window, box));
+    for (QListWidget* list : Form()->findChildren<QListWidget*>())
+        if (list->isVisibleTo(Form()) && list->count() > 0 && Row().page.equals == nullptr)
+            for (int i = 0; i < list->count(); ++i)
+                expected.push_back(list->item(i)->text());
+    std::vector<QString> shownResults;
+    for (const char* r : results)
+        if (!Text(Row().page.window, r).isEmpty()) shownResults.push_back(Text(Row().page.window, r));
+    ASSERT_FALSE(shownResults.empty());
+
+    auto* result = Part<QLabel>(results.front());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QAction* copyAll = result->findChild<QAction*>(QStringLiteral("CopyAllAction"));
+    ASSERT_NE(copyAll, nullptr);
+    EXPECT_EQ(copyAll->text(), "Copy all");
+    QGuiApplication::clipboard()->clear();
+    copyAll->trigger();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.size(), qsizetype(expected.size() + shownResults.size()))
+        << lines.join(" | ").toStdString();
+    const auto hasLine = [&](const QString& text) {
+        for (const QString& l : lines) {
+            const qsizetype eq = l.lastIndexOf(QStringLiteral(" = ")); // a legend may hold one too
+            if (l == text || (eq > 0 && l.mid(eq + 3).startsWith(text))) return true;
+        }
+        return false;
+    };
+    for (const QString& text : expected)
+        EXPECT_TRUE(hasLine(text)) << text.toStdString() << " not in " << lines.join(" | ").toStdString();
+    for (const QString& text : shownResults)
+        EXPECT_TRUE(hasLine(text)) << text.toStdString() << " not in " << lines.join(" | ").toStdString();
+    // Every value line is named, never by its component.
+    for (const QString& l : lines) {
+        const QString name = l.left(l.lastIndexOf(QStringLiteral(" = ")));
+        EXPECT_FALSE(name.isEmpty()) << l.toStdString();
+        EXPECT_EQ(FindComponent(Form(), name.toLatin1().constData()), nullptr)
+            << l.toStdString() << " is named by its component";
+    }
+    // A window built from its table writes each result's symbol.
+    for (const char* r : results)
+        if (const ui::FormRow* row = ui::FormRowOf(QString::fromLatin1(Row().page.window), QLatin1String(r));
+            row && !row->spokenEnglish.isEmpty() && !Text(Row().page.window, r).isEmpty())
+            EXPECT_FALSE(
+                lines
+                    .filter(QRegularExpression(
+                        QStringLiteral("^") +
+                        QRegularExpression::escape(row->spokenEnglish + " = " + Text(Row().page.window, r))))
+                    .isEmpty())
+                << r << " not in " << lines.join(" | ").toStdString();
+
+    auto* box = Part<QLineEdit>(Row().inputs.front().first);
+    box->setFocus();
+    box->deselect();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')).size(),
+              qsizetype(shownResults.size()));
+    for (const QString& text : shownResults)
+        EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculators, CalculatorContract,

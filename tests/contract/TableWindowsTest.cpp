@@ -3,7 +3,10 @@
 // its headings, and the window's title and texts in both languages.
 #include "support/GuiFixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTableWidget>
+#include <QTest>
 #include <cmath>
 #include <functional>
 
@@ -108,6 +111,39 @@ TEST_P(TableGrids, CellsFollowTheFormulaOfTheirHeadings) {
         }
     }
     EXPECT_TRUE(Boxes().empty());
+    Window(t.window)->hide();
+}
+
+// Ctrl+C copies the whole grid as tab-separated rows when no cell is selected, else the selected
+// cell under its column heading and beside its row heading: text a spreadsheet pastes as a grid.
+TEST_P(TableGrids, CtrlCCopiesTheGridWithItsHeadings) {
+    const GridShape& t = Row().at;
+    Build(QStringLiteral("F"), Separators());
+    Click(Get<QWidget>("TInterface1", t.topic));
+    Activate(Window(t.window));
+    auto* grid = Get<QTableWidget>(t.window, "StringGrid1");
+    grid->setFocus();
+    grid->clearSelection();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QStringList rows = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(rows.size(), t.rows);
+    for (int r = 0; r < t.rows; ++r) {
+        const QStringList cells = rows[r].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), t.columns) << r;
+        for (int c = 0; c < t.columns; ++c)
+            ASSERT_EQ(cells[c], grid->item(r, c) ? grid->item(r, c)->text() : QString()) << r << "," << c;
+    }
+
+    const HandCell& hand = Row().cells.back();
+    grid->setCurrentCell(hand.row, hand.column);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    const QString corner = t.corner           ? QString::fromUtf8(t.corner)
+                           : grid->item(0, 0) ? grid->item(0, 0)->text()
+                                              : "";
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), corner + "\t" + InSeparators(hand.across, Separators()) +
+                                                        "\n" + InSeparators(hand.down, Separators()) + "\t" +
+                                                        InSeparators(hand.text, Separators()));
     Window(t.window)->hide();
 }
 
