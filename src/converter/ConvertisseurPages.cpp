@@ -92,19 +92,21 @@ void AddPrefixPage(ui::FormTable& t, int index) {
     const converter::PrefixPage& units = converter::PrefixPages()[index];
     const char* sheet = kSheets[index];
     auto& r = t.rows;
-    r.push_back(form::Own(units.fromList, sheet, {}, List(104, 56, 65, 105, kLargeFont, 16)));
-    r.push_back(form::Own(units.toList, sheet, {}, List(304, 56, 65, 105, kLargeFont, 16)));
+    r.push_back(form::Own(units.fromList, sheet, {}, List(104, 56, 65, 105, kLargeFont, 16))
+                    .Says("Unité de départ", "From unit"));
+    r.push_back(form::Own(units.toList, sheet, {}, List(304, 56, 65, 105, kLargeFont, 16))
+                    .Says("Unité d'arrivée", "To unit"));
     r.push_back(form::Picture(kArrows[index], sheet, {192, 96, 81, 17}, pictures::ConverterArrow));
     if (index == 0) {
         r.push_back(form::Panel("Panel6", sheet, {8, 192, 473, 49}, ui::kBtnFace).Flat());
-        r.push_back(form::Box(units.input, "Panel6", {32, 12, 161, 21}));
+        r.push_back(form::Box(units.input, "Panel6", {32, 12, 161, 21}).Says("Valeur", "Value"));
         r.push_back(form::Label(units.fromLabel, "Panel6", {200, 16, 49, 17}, QString())
                         .Font("MS Sans Serif", kLargeFont, true));
         r.push_back(form::Own(units.output, "Panel6", {}, OutputBox(256, 12, 161, true, false)));
         r.push_back(form::Label(units.toLabel, "Panel6", {424, 16, 41, 17}, QString())
                         .Font("MS Sans Serif", kLargeFont, true));
     } else {
-        r.push_back(form::Box(units.input, sheet, {56, 192, 161, 21}));
+        r.push_back(form::Box(units.input, sheet, {56, 192, 161, 21}).Says("Valeur", "Value"));
         r.push_back(form::Own(units.output, sheet, {}, OutputBox(256, 192, 161, true, false)));
         if (index == 2) {
             r.push_back(
@@ -128,10 +130,12 @@ void AddPairPage(ui::FormTable& t, int index) {
     const int n = index - TFormConvertisseur::kFirstPairPage;
     auto& r = t.rows;
     if (n == 0) {
-        r.push_back(form::Own(names.list, sheet, {}, List(8, 0, 473, 209, kSmallFont, 13)));
+        r.push_back(form::Own(names.list, sheet, {}, List(8, 0, 473, 209, kSmallFont, 13))
+                        .Says("Conversions", "Conversions"));
         r.push_back(form::Group("GroupBox1", sheet, {8, 208, 473, 41}, QString(), {}, ui::kBtnFace));
-        r.push_back(form::Box(names.input, "GroupBox1", {8, 14, 193, 21}));
-        r.push_back(form::Own(names.output, "GroupBox1", {}, OutputBox(270, 14, 193, true, false)));
+        r.push_back(form::Box(names.input, "GroupBox1", {8, 14, 193, 21}).Says("Valeur", "Value"));
+        r.push_back(form::Own(names.output, "GroupBox1", {}, OutputBox(270, 14, 193, true, false))
+                        .Says("Valeur convertie", "Converted value"));
         r.push_back(form::Panel("Panel1", sheet, {8, 252, 473, 25}, ui::kBtnFace));
         r.push_back(form::Label(names.label, "Panel1", {2, 2, 469, 21}, QString())
                         .Font("MS Sans Serif", kSmallFont, true)
@@ -139,11 +143,13 @@ void AddPairPage(ui::FormTable& t, int index) {
     } else {
         const bool wide = index == TFormConvertisseur::kPages - 1;
         const bool typeable = index >= 10; // "Volume" and "Poid"
-        r.push_back(form::Own(names.list, sheet, {},
-                              List(wide ? 120 : 160, 8, wide ? 249 : 161, 201, kLargeFont, 16)));
+        r.push_back(
+            form::Own(names.list, sheet, {}, List(wide ? 120 : 160, 8, wide ? 249 : 161, 201, kLargeFont, 16))
+                .Says("Conversions", "Conversions"));
         r.push_back(form::Group(kPairGroups[n], sheet, {0, 216, 489, 33}, QString(), {}, ui::kBtnFace));
-        r.push_back(form::Box(names.input, kPairGroups[n], {32, 8, 185, 21}));
-        r.push_back(form::Own(names.output, kPairGroups[n], {}, OutputBox(264, 8, 193, !typeable, true)));
+        r.push_back(form::Box(names.input, kPairGroups[n], {32, 8, 185, 21}).Says("Valeur", "Value"));
+        r.push_back(form::Own(names.output, kPairGroups[n], {}, OutputBox(264, 8, 193, !typeable, true))
+                        .Says("Valeur convertie", "Converted value"));
         r.push_back(form::Panel(kPairPanels[n], sheet, {0, 248, 489, 27}, ui::kBtnFace).Flat());
         r.push_back(form::Label(names.label, kPairPanels[n], {2, 2, 485, 23}, QString())
                         .Font("MS Sans Serif", kLargeFont, true)
@@ -157,9 +163,11 @@ void AddPairPage(ui::FormTable& t, int index) {
 ui::FormTable MakeForm() {
     ui::FormTable t{
         {form::Units("ComboBox2", nullptr, {12, 1, 129, 22},
-                     Choices(QStringLiteral("Précision=%1"), 8, 20, 2)),
+                     Choices(QStringLiteral("Précision=%1"), 8, 20, 2))
+             .Says("Précision", "Precision"),
          form::Units("ComboBox1", nullptr, {144, 1, 129, 22},
-                     Choices(QStringLiteral("Décimal = %1"), 2, 12, 1)),
+                     Choices(QStringLiteral("Décimal = %1"), 2, 12, 1))
+             .Says("Décimales", "Decimals"),
          RightLabel("Label16", QStringLiteral("Général"), QStringLiteral("General"), 292, 37),
          form::Radio("RadioButton1", nullptr, {336, 5, 17, 17}, QString()).Says("Général", "General"),
          RightLabel("Label18", QStringLiteral("Intégral"), QStringLiteral("Integral"), 366, 35),

@@ -94,7 +94,8 @@ const ui::FormTable kForm{
              })
          .Says("t ="),
      Result("Label6", "Panel3", {48, 64, 105, 17}).Says("t"),
-     PictureButton("Image13", "Panel3", {56, 176, 113, 41}, Tableur),
+     PictureButton("Image13", "Panel3", {56, 176, 113, 41}, Tableur)
+         .Says("Tableur de la constante de temp RL", "Table of time constants RL"),
      Box("Edit1", "Panel3", {80, 8, 73, 19}).Says("L"), Box("Edit2", "Panel3", {80, 32, 73, 19}).Says("R"),
      Units("ComboBox1", "Panel3", {152, 8, 57, 0}, Three(Op::Divide, "H", "mH", "uH")).For("Edit1"),
      Units("ComboBox2", "Panel3", {152, 32, 57, 0}, kResistanceUnits).For("Edit2"),
@@ -142,7 +143,8 @@ const ui::FormTable kForm{
              })
          .Says("t ="),
      Result("Label16", "Panel6", {48, 64, 105, 17}).Says("t"),
-     PictureButton("Image14", "Panel6", {56, 176, 113, 41}, Tableur),
+     PictureButton("Image14", "Panel6", {56, 176, 113, 41}, Tableur)
+         .Says("Tableur de la constante de temp RC", "Table of time constants RC"),
      Box("Edit3", "Panel6", {80, 8, 73, 19}).Says("C"), Box("Edit4", "Panel6", {80, 32, 73, 19}).Says("R"),
      Units("ComboBox4", "Panel6", {152, 8, 57, 0}, Three(Op::Divide, "F", "uF", "pF", 1e6L, 1e12L))
          .For("Edit3"),

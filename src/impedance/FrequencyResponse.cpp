@@ -86,7 +86,8 @@ namespace form = ui::form;
 
 const ui::FormTable kForm{
     {form::Group("GroupBox1", nullptr, {8, 8, 240, 152}, QStringLiteral("Circuit"), {}, ui::kSilver),
-     form::Units("TopologyList", "GroupBox1", {12, 22, 216, 0}, TopologyItems()).Says("Circuit"),
+     form::Units("TopologyList", "GroupBox1", {12, 22, 216, 0}, TopologyItems())
+         .Says("Type de circuit", "Circuit type"),
      form::Own("Image1", "GroupBox1", {12, 50, 216, 94},
                [](QWidget* parent) { return new ResponseCircuitView(parent); })
          .Says("Schéma du circuit choisi", "Diagram of the chosen circuit"),

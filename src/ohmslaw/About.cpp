@@ -129,7 +129,7 @@ const ui::FormTable kForm{
          .For("Edit1"),
      form::Box("Edit1", "Panel9", {116, 32, 58, 21}),
      form::Own("ComboBox1", "Panel9", {176, 32, 61, 21}, MakeQuantityList).For("Edit1"),
-     form::Result("LabelAnswer", "Panel9", {8, 63, 161, 19}),
+     form::Result("LabelAnswer", "Panel9", {8, 63, 161, 19}).Says("Réponse", "Answer"),
      form::Own("ComboBox3", "Panel9", {176, 62, 61, 21}, MakeQuantityList).For("LabelAnswer"),
      form::Reset("BitBtn1", "Panel9", {28, 89, 52, 28}),
      form::Equals("ButtonCalcul", "Panel9", {94, 89, 52, 28}),
@@ -298,6 +298,14 @@ void TAboutBox::FormActivate() {
     nameR_ = english ? QStringLiteral("RESISTANCE (R) ") : QStringLiteral("RÉSISTANCE (R) ");
     nameP_ = english ? QStringLiteral("POWER (P)") : QStringLiteral("PUISSANCE (P)");
     nameI_ = english ? QStringLiteral("AMPERE (I)") : QStringLiteral("COURANT (I)");
+    // The formula buttons show only their formula: a screen reader says what each computes.
+    for (int i = 0; i < 12; ++i) {
+        const ohmslaw::FormulaButton& f = ohmslaw::FormulaButtons()[i];
+        buttons_[i].picture->setAccessibleName(
+            ui::Tr(QStringLiteral("Calculer "), QStringLiteral("Compute ")) + NameOf(f.result).trimmed() +
+            ui::Tr(QStringLiteral(" avec "), QStringLiteral(" from ")) + NameOf(f.first).trimmed() +
+            ui::Tr(QStringLiteral(" et "), QStringLiteral(" and ")) + NameOf(f.second).trimmed());
+    }
     definitionP_ = english ? QStringLiteral("The rate of doing work, or producing or transmitting energy. In "
                                             "electronics, power is the product of current and voltage(EI).")
                            : QStringLiteral("La puissance est une mesure de la quantité de travail qui peut "

@@ -221,7 +221,8 @@ const ui::FormTable kForm{
                   {QStringLiteral("MOhms"), ui::UnitList::Op::Multiply, 1000000.0L}})
          .For("Edit1"),
      form::GlyphButton("BitBtn2", "GroupBox1", {248, 27, 41, 41},
-                       [] { return pictures::MagnifyingGlass(32); }),
+                       [] { return pictures::MagnifyingGlass(32); })
+         .Says("Rechercher", "Search"),
      form::Group("GroupBox2", "Panel2", {316, 8, 133, 84}, QStringLiteral("Nombre d'anneaux"),
                  QStringLiteral("Number of rings"), ui::kBtnFace),
      form::Radio("RadioButton1", "GroupBox2", {24, 38, 40, 18}, QStringLiteral("4")),

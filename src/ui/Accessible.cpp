@@ -147,7 +147,8 @@ QString ResultName(const QWidget* window, const QWidget* result) {
 QString ListName(const QWidget* window, const QWidget* list) {
     if (QWidget* target = ScaledBy(window, list)) {
         const QString of = IsResult(target) ? SymbolOf(window, target) : QString();
-        const QString caption = of.isEmpty() ? CaptionOf(window, target) : of;
+        QString caption = of.isEmpty() ? CaptionOf(window, target) : of;
+        if (caption.isEmpty()) caption = SymbolOf(window, target);
         if (!caption.isEmpty()) return Unit(caption);
     }
     const QString caption = CaptionOf(window, list);
@@ -310,7 +311,9 @@ class UnitChoice : public QAccessibleWidget {
 QAccessibleInterface* Factory(const QString& key, QObject* object) {
     // Asked once, at the object's own class.
     if (key != QLatin1String(object->metaObject()->className())) return nullptr;
-    if (auto* list = qobject_cast<UnitList*>(object)) return new UnitChoice(list);
+    // Our own drop-down lists (unit lists, the memory device's quantity lists), not Qt's.
+    if (auto* list = qobject_cast<QComboBox*>(object); list && !key.startsWith(QLatin1Char('Q')))
+        return new UnitChoice(list);
     auto* label = qobject_cast<QLabel*>(object);
     if (!label) return nullptr;
     if (IsResult(label)) return new ResultLabel(label);
@@ -435,7 +438,8 @@ void Describe(QWidget* window) {
             if (caption.isEmpty()) caption = PlaceName(window, w);
             Name(w, caption, symbol != caption ? symbol : QString());
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            const QString name = ListName(window, list);
+            QString name = Spoken(row);
+            if (name.isEmpty()) name = ListName(window, list);
             Name(list, name.isEmpty() ? PlaceName(window, list) : name);
             // A result's name says its unit: it follows the list.
             QWidget* target = ScaledBy(window, list);
@@ -446,6 +450,7 @@ void Describe(QWidget* window) {
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             QString name = ButtonName(button);
+            if (name.isEmpty() && Cleaned(button->text()).isEmpty()) name = Spoken(row);
             if (name.isEmpty() && button->text().isEmpty()) name = CaptionOf(window, button);
             if (name.isEmpty() && button->text().isEmpty()) name = PlaceName(window, button);
             Name(button, name);
@@ -454,14 +459,16 @@ void Describe(QWidget* window) {
         } else if (auto* view = qobject_cast<QAbstractItemView*>(w)) {
             QString name = IsEntries(view)
                                ? Tr(QStringLiteral("Valeurs entrées"), QStringLiteral("Values entered"))
-                               : view->toolTip();
+                               : Spoken(row);
+            if (name.isEmpty()) name = view->toolTip();
             if (name.isEmpty()) name = CaptionOf(window, view);
             if (name.isEmpty()) name = PlaceName(window, view);
             Name(view, name);
         } else if ((w->focusPolicy() & Qt::TabFocus) && w->accessibleName().isEmpty() &&
                    qstrcmp(w->metaObject()->className(), "QWidget") != 0 && !qobject_cast<QTabWidget*>(w) &&
                    !qobject_cast<QTabBar*>(w)) { // Qt names a tab bar by its current tab
-            Name(w, PlaceName(window, w));       // a control of the window's own kind
+            const QString spoken = Spoken(row);  // a control of the window's own kind
+            Name(w, spoken.isEmpty() ? PlaceName(window, w) : spoken);
         }
     }
     Number(window);
