@@ -323,12 +323,12 @@ QAccessibleInterface* Factory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+} // namespace
+
 void InstallFactory() {
     static const bool installed = (QAccessible::installFactory(Factory), true);
     (void)installed;
 }
-
-} // namespace
 
 void SetLegendSource(LegendSource source) {
     Legends() = std::move(source);

@@ -27,6 +27,9 @@ void SetLegendSource(LegendSource source);
 // Names every control of `window` (boxes, unit lists, results, icon buttons, pictures, picture
 // buttons) and pairs captions with their boxes. Run again when the language texts change.
 void Describe(QWidget* window);
+// What a screen reader is told of our own widgets (results, picture buttons, unit lists): before
+// any of them is asked about, Qt keeps the first answer.
+void InstallFactory();
 
 // The symbol of a box or result ("Xc"), in the current language, or empty.
 QString SymbolOf(const QWidget* window, const QWidget* part);

@@ -22,7 +22,7 @@ void Window::Initialise() {
     AppendPictureButtons(this);
     Guard(this, [this] { FormCreate(); });
     InstallCopy(this);
-    DescribeAll();
+    InstallFactory();
 }
 
 void Window::DescribeAll() {
@@ -64,6 +64,13 @@ bool Window::event(QEvent* e) {
         break;
     }
     case QEvent::Show:
+        // Named for a screen reader once it can be seen, not at start-up, where every window is
+        // created hidden; each activation names it again in its language.
+        if (!described_ && initialised_) {
+            described_ = true;
+            DescribeAll();
+        }
+        [[fallthrough]];
     case QEvent::WindowTitleChange:
         // A form without a caption: the platform would show the program's name in its title bar.
         if (windowTitle().isEmpty())

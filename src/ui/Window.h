@@ -37,6 +37,7 @@ class Window : public QDialog {
 
     bool returningFromChild_ = false;
     bool initialised_ = false;
+    bool described_ = false;
 };
 
 } // namespace ui
