@@ -15,6 +15,24 @@ constexpr ui::Display kCellDisplay{core::FloatFormat::General, 4, 0};
 
 } // namespace
 
+ui::FormTable TimeConstantTable::Form(const QString& resistances, const QString& resistancesEnglish,
+                                      const QString& across) {
+    using namespace ui::form;
+    return {{Label("Label1", nullptr, {8, 8, 0, 13}, resistances, resistancesEnglish)
+                 .Font("MS Sans Serif", 11, true),
+             Label("Label2", nullptr, {8 + kFirstColumn, 28, (kColumns - 1) * kColumn, 13}, across)
+                 .Align(Qt::AlignHCenter | Qt::AlignTop)
+                 .Font("MS Sans Serif", 11, true),
+             Grid("StringGrid1", nullptr,
+                  {kRows, kColumns, 8, kGridTop, kGridWidth, kGridHeight, kColumn, kRowHeight, ui::kSilver}),
+             // Over the empty corner cell: the cells are times in seconds.
+             Panel("Panel1", nullptr, {9, kGridTop + 1, kFirstColumn - 1, kRowHeight - 1}, ui::kSilver),
+             Label("Label3", "Panel1", {3, 1, 0, 14}, QStringLiteral("Temp"), QStringLiteral("Time")),
+             Label("Label4", "Panel1", {kFirstColumn - 20, 1, 0, 14}, QStringLiteral("(s)")),
+             Print("BitBtn1", nullptr, {8, kGridTop + kGridHeight + 10, 33, 25})},
+            {}};
+}
+
 TimeConstantTable::TimeConstantTable(QWidget* parent, const char* name, const QString& caption,
                                      const QString& english, const char* report, const ui::FormTable& form,
                                      const Axes& axes)

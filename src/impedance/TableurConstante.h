@@ -36,8 +36,10 @@ class TimeConstantTable : public ui::Window {
         std::vector<long double> values;
         long double (*seconds)(long double resistance, long double value);
     };
-    // `form` names "Label1" (the resistances' unit), "Label2" (the quantity across), the grid
+    // A table's form: "Label1" (the resistances' unit), "Label2" (the quantity across), the grid
     // "StringGrid1", "Label3" over its corner and the print button "BitBtn1".
+    static ui::FormTable Form(const QString& resistances, const QString& resistancesEnglish,
+                              const QString& across);
     TimeConstantTable(QWidget* parent, const char* name, const QString& caption, const QString& english,
                       const char* report, const ui::FormTable& form, const Axes& axes);
 

@@ -3,24 +3,9 @@
 
 #include "formulas/TimeConstants.h"
 
-using namespace ui::form;
-
-const ui::FormTable TFormTableurRC::kForm{
-    {Label("Label1", nullptr, {8, 8, 0, 13}, QStringLiteral("La valeur des résistances sont en KiloOhms"),
-           QStringLiteral("The resistances are in KiloOhms"))
-         .Font("MS Sans Serif", 11, true),
-     Label("Label2", nullptr, {8 + kFirstColumn, 28, (kColumns - 1) * kColumn, 13},
-           QStringLiteral("Capacitance (uF)"))
-         .Align(Qt::AlignHCenter | Qt::AlignTop)
-         .Font("MS Sans Serif", 11, true),
-     Grid("StringGrid1", nullptr,
-          {kRows, kColumns, 8, kGridTop, kGridWidth, kGridHeight, kColumn, kRowHeight, ui::kSilver}),
-     // Over the empty corner cell: the cells are times in seconds.
-     Panel("Panel1", nullptr, {9, kGridTop + 1, kFirstColumn - 1, kRowHeight - 1}, ui::kSilver),
-     Label("Label3", "Panel1", {3, 1, 0, 14}, QStringLiteral("Temp"), QStringLiteral("Time")),
-     Label("Label4", "Panel1", {kFirstColumn - 20, 1, 0, 14}, QStringLiteral("(s)")),
-     Print("BitBtn1", nullptr, {8, kGridTop + kGridHeight + 10, 33, 25})},
-    {}};
+const ui::FormTable TFormTableurRC::kForm =
+    Form(QStringLiteral("La valeur des résistances sont en KiloOhms"),
+         QStringLiteral("The resistances are in KiloOhms"), QStringLiteral("Capacitance (uF)"));
 
 // Standard values: E12 resistances from 1 to 680 kOhms, E3 capacitances from 0.01 to 10 uF.
 const TimeConstantTable::Axes TFormTableurRC::kAxes{

@@ -3,24 +3,9 @@
 
 #include "formulas/TimeConstants.h"
 
-using namespace ui::form;
-
-const ui::FormTable TFormTableurRL::kForm{
-    {Label("Label1", nullptr, {8, 8, 0, 13}, QStringLiteral("La valeur des résistances sont en Ohms"),
-           QStringLiteral("The resistances are in Ohms"))
-         .Font("MS Sans Serif", 11, true),
-     Label("Label2", nullptr, {8 + kFirstColumn, 28, (kColumns - 1) * kColumn, 13},
-           QStringLiteral("Inductance (H)"))
-         .Align(Qt::AlignHCenter | Qt::AlignTop)
-         .Font("MS Sans Serif", 11, true),
-     Grid("StringGrid1", nullptr,
-          {kRows, kColumns, 8, kGridTop, kGridWidth, kGridHeight, kColumn, kRowHeight, ui::kSilver}),
-     // Over the empty corner cell: the cells are times in seconds.
-     Panel("Panel1", nullptr, {9, kGridTop + 1, kFirstColumn - 1, kRowHeight - 1}, ui::kSilver),
-     Label("Label3", "Panel1", {3, 1, 0, 14}, QStringLiteral("Temp"), QStringLiteral("Time")),
-     Label("Label4", "Panel1", {kFirstColumn - 20, 1, 0, 14}, QStringLiteral("(s)")),
-     Print("BitBtn1", nullptr, {8, kGridTop + kGridHeight + 10, 33, 25})},
-    {}};
+const ui::FormTable TFormTableurRL::kForm =
+    Form(QStringLiteral("La valeur des résistances sont en Ohms"),
+         QStringLiteral("The resistances are in Ohms"), QStringLiteral("Inductance (H)"));
 
 // Standard values: E12 resistances from 10 ohms to 6.8 kOhms, E3 inductances from 1 mH to 1 H.
 const TimeConstantTable::Axes TFormTableurRL::kAxes{
