@@ -65,55 +65,55 @@ bool IsCaption(const QWidget* w) {
            label->pixmap().isNull();
 }
 
-// The widget of the same parent closest on the left of `part` in its row, among those `accepts`.
-QWidget* LeftOf(const QWidget* part, const std::function<bool(const QWidget*)>& accepts) {
+// The sibling of `part` that `accepts`, lies where `placed` allows (its place against part's) and
+// scores highest on `nearness`.
+template <class Accepts, class Placed, class Nearness>
+QWidget* Nearest(const QWidget* part, Accepts accepts, Placed placed, Nearness nearness) {
     const QWidget* parent = part->parentWidget();
     if (!parent) return nullptr;
     const QRect at = part->geometry();
     QWidget* best = nullptr;
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w == part || w->isHidden() || !accepts(w)) continue;
-        const QRect r = w->geometry();
-        const bool sameRow = r.top() < at.bottom() - 2 && r.bottom() > at.top() + 2;
-        if (!sameRow || r.right() > at.left() + 2 || at.left() - r.right() > 160) continue;
-        if (!best || r.right() > best->geometry().right()) best = w;
+        if (!w || w == part || !accepts(w) || !placed(w->geometry(), at)) continue;
+        if (!best || nearness(w->geometry()) > nearness(best->geometry())) best = w;
     }
     return best;
+}
+
+bool SameRow(const QRect& r, const QRect& at) {
+    return r.top() < at.bottom() - 2 && r.bottom() > at.top() + 2;
+}
+
+// The widget of the same parent closest on the left of `part` in its row, among those `accepts`.
+QWidget* LeftOf(const QWidget* part, const std::function<bool(const QWidget*)>& accepts) {
+    return Nearest(
+        part, [&](const QWidget* w) { return !w->isHidden() && accepts(w); },
+        [](const QRect& r, const QRect& at) {
+            return SameRow(r, at) && r.right() <= at.left() + 2 && at.left() - r.right() <= 160;
+        },
+        [](const QRect& r) { return r.right(); });
 }
 
 // A caption on the right of a check or radio button without text of its own.
 QWidget* RightOf(const QWidget* part) {
-    const QWidget* parent = part->parentWidget();
-    if (!parent) return nullptr;
-    const QRect at = part->geometry();
-    QWidget* best = nullptr;
-    for (QObject* o : parent->children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w == part || !IsCaption(w)) continue;
-        const QRect r = w->geometry();
-        const bool sameRow = r.top() < at.bottom() - 2 && r.bottom() > at.top() + 2;
-        if (!sameRow || r.left() < at.right() - 2 || r.left() - at.right() > 40) continue;
-        if (!best || r.left() < best->geometry().left()) best = w;
-    }
-    return best;
+    return Nearest(
+        part, IsCaption,
+        [](const QRect& r, const QRect& at) {
+            return SameRow(r, at) && r.left() >= at.right() - 2 && r.left() - at.right() <= 40;
+        },
+        [](const QRect& r) { return -r.left(); });
 }
 
 // A caption just above `part`, over its left edge.
 QWidget* Above(const QWidget* part) {
-    const QWidget* parent = part->parentWidget();
-    if (!parent) return nullptr;
-    const QRect at = part->geometry();
-    QWidget* best = nullptr;
-    for (QObject* o : parent->children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w == part || !IsCaption(w)) continue;
-        const QRect r = w->geometry();
-        const bool over = r.left() < at.right() && r.right() > at.left();
-        if (!over || r.bottom() > at.top() + 2 || at.top() - r.bottom() > 24) continue;
-        if (!best || r.bottom() > best->geometry().bottom()) best = w;
-    }
-    return best;
+    return Nearest(
+        part, IsCaption,
+        [](const QRect& r, const QRect& at) {
+            return r.left() < at.right() && r.right() > at.left() && r.bottom() <= at.top() + 2 &&
+                   at.top() - r.bottom() <= 24;
+        },
+        [](const QRect& r) { return r.bottom(); });
 }
 
 bool IsEntries(const QWidget* w) {
